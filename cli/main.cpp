@@ -1,0 +1,51 @@
+// vbgen: the command line of the code generator.
+#include <unistd.h>
+
+#include <iostream>
+
+#include "cli/Commands.h"
+#include "metadata/DbHelper.h"
+#include "metadata/InputRules.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path ExecutableFolder() {
+  std::error_code error;
+  const fs::path self = fs::read_symlink("/proc/self/exe", error);
+  return error ? fs::current_path() : self.parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"vbgen - 从元数据生成 VB.NET 三层 Windows 窗体解决方案和 SQL Server 建表脚本"};
+  app.require_subcommand(1);
+  app.fallthrough();
+  TCliContext context;
+  std::string home;
+  app.add_option("--home", home, "主目录: 存放 projects.db、template/、bak/ 和生成的 projects/ (默认: vbgen 所在目录)");
+  app.parse_complete_callback([&] {
+    context.home = home.empty() ? ExecutableFolder() : fs::absolute(home);
+    TDbHelper::SetDatabaseFile(context.home / "projects.db");
+  });
+
+  AddProjectCommands(app, context);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : 2;
+  } catch (const TInputError& e) {
+    std::cerr << e.what() << "\n";
+    return 2;
+  } catch (const TCliExit& e) {
+    std::cerr << e.what() << "\n";
+    return e.code();
+  } catch (const std::exception& e) {
+    std::cerr << "错误: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// A generation run: checks a project's classes, calls the generators in their
+// order (Model, BLL, DAL, user interface), copies the resource folders and
+// writes the solution-level files. It reaches its caller only through
+// IRunListener, from the thread it runs on.
+
+#include <string>
+#include <thread>
+
+#include "generator/GenContext.h"
+
+enum class TCheckKind {
+  PrimaryKey,  // a class has not exactly one key member
+  Display,     // a class has not exactly one display member
+  Reference,   // a reference names no class of the project, or a class without key
+};
+
+struct TCheckFailure {
+  TCheckKind kind;
+  int classId = 0;
+  std::string message;  // the text the user is shown, naming the class (and member)
+};
+
+class IRunListener {
+ public:
+  virtual ~IRunListener() = default;
+  virtual void Progress(const std::string& line) = 0;
+  // Nothing has been written; the run ends after this returns.
+  virtual void CheckFailed(const TCheckFailure& failure) = 0;
+  // Every step is done.
+  virtual void Finished() = 0;
+  // An error stopped the run; what was written so far stays.
+  virtual void Failed(const std::string& error) = 0;
+};
+
+struct TRunSettings {
+  std::filesystem::path home;
+  std::string projectName;
+  int projectId = 0;
+  std::string nameSpace = "brindlemoor";
+  TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
+};
+
+class TAutoCode {
+ public:
+  TAutoCode(TRunSettings settings, IRunListener& listener);
+
+  // The run's body, on the calling thread. Reports exactly one of
+  // CheckFailed, Finished or Failed.
+  void Execute();
+
+  // Runs Execute on a new thread; the caller joins or detaches it.
+  static std::thread Start(TRunSettings settings, IRunListener& listener);
+
+ private:
+  void CopyResources(const TGenContext& context);
+
+  TRunSettings settings_;
+  IRunListener& listener_;
+};

@@ -1,0 +1,30 @@
+#include "generator/GenContext.h"
+
+#include "generator/FileOperate.h"
+
+std::string TGenContext::ReadTemplate(const std::string& relative) const {
+  return TFileOperate::ReadTemplate(Abs(relative));
+}
+
+void TGenContext::SaveUtf8(const std::filesystem::path& folder, const std::string& relative,
+                           const std::string& text) const {
+  TFileOperate::SaveUtf8File(folder, Abs(relative), text);
+}
+
+void TGenContext::SaveSource(const std::filesystem::path& folder, const std::string& relative,
+                             const std::string& text) const {
+  if (sourceEncoding == TSourceEncoding::Utf8Bom)
+    TFileOperate::SaveUtf8File(folder, Abs(relative), text);
+  else
+    TFileOperate::SaveTextFile(folder, Abs(relative), text);
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  std::size_t pos = 0;
+  while ((pos = text.find(from, pos)) != std::string::npos) {
+    text.replace(pos, from.size(), to);
+    pos += to.size();
+  }
+  return text;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// What a generator needs of its caller, taken once when a run starts.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+enum class TSourceEncoding { Gbk, Utf8Bom };
+
+using TProgressSink = std::function<void(const std::string& line)>;
+
+struct TGenContext {
+  std::filesystem::path home;  // E: templates, resources and the output tree live below it
+  std::string projectName;     // P
+  int projectId = 0;
+  std::string nameSpace = "brindlemoor";
+  TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
+  TProgressSink progress;
+
+  // home / "projects" / P
+  std::filesystem::path SolutionFolder() const { return home / "projects" / projectName; }
+  // A relative path such as "projects/P/Model/Model.vbproj" or "template/..." resolved against home.
+  std::filesystem::path Abs(const std::string& relative) const { return home / relative; }
+  void Progress(const std::string& line) const {
+    if (progress) progress(line);
+  }
+
+  // Reads "template/..." below home.
+  std::string ReadTemplate(const std::string& relative) const;
+  // Project, solution and template-based files: UTF-8 with byte-order mark.
+  void SaveUtf8(const std::filesystem::path& folder, const std::string& relative, const std::string& text) const;
+  // Generated .vb sources: code page 936 without a mark, or UTF-8 with mark
+  // when the run asks for it.
+  void SaveSource(const std::filesystem::path& folder, const std::string& relative, const std::string& text) const;
+};
+
+// Replaces every occurrence, left to right; inserted text is not searched again.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);

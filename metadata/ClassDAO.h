@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "metadata/DbHelper.h"
+#include "metadata/ListEntry.h"
+
+// Told the classId of the first class that fails a per-class check.
+using TCheckFailed = std::function<void(int classId)>;
+
+class TClassDAO {
+ public:
+  std::string GetClassName(int classId) const;
+  std::string GetFriendName(int classId) const;
+  int GetFrontShowFlag(int classId) const;
+  int GetClassId(int projectId, const std::string& className) const;
+  int CountByName(int projectId, const std::string& className) const;
+  void AddClass(int projectId, const std::string& className, const std::string& friendName,
+                int frontShowFlag) const;
+  // Renames the class and every member type of the project that named it, in one transaction.
+  void UpdateClass(int projectId, int classId, const std::string& className, const std::string& friendName,
+                   int frontShowFlag) const;
+  // Removes the class and its members in one transaction.
+  void DeleteClass(int classId) const;
+  TClassList GetClassList(int projectId) const;
+  TClassList GetOtherClasses(int projectId, int classId) const;
+  // Each class must have exactly one key member / one display member; the first
+  // class that has not is reported to onFail and the walk stops.
+  bool CheckPrimaryKeys(const TClassList& list, const TCheckFailed& onFail) const;
+  bool CheckDisplayMembers(const TClassList& list, const TCheckFailed& onFail) const;
+
+ private:
+  TDbHelper db_;
+};

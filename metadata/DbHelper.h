@@ -1,0 +1,78 @@
+#pragma once
+// The one gateway to the metadata database. Every access class sends its SQL
+// through a TDbHelper; the connection itself is process-wide and shared by the
+// window thread and a generation run's worker thread.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+using TSqlValue = std::variant<std::int64_t, std::string>;
+using TSqlParams = std::vector<TSqlValue>;
+
+struct TStatement {
+  std::string sql;
+  TSqlParams params;
+};
+
+class TDbError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Rows of one selection, read completely when the query runs, so that walking
+// them never holds the shared connection.
+class TResultSet {
+ public:
+  TResultSet(std::vector<std::string> columns, std::vector<std::vector<TSqlValue>> rows);
+
+  void First() { row_ = 0; }
+  void Next() { ++row_; }
+  bool Eof() const { return row_ >= rows_.size(); }
+  std::size_t RowCount() const { return rows_.size(); }
+
+  std::string GetStr(const std::string& column) const;
+  std::int64_t GetInt(const std::string& column) const;
+
+ private:
+  const TSqlValue& Cell(const std::string& column) const;
+
+  std::vector<std::string> columns_;
+  std::vector<std::vector<TSqlValue>> rows_;
+  std::size_t row_ = 0;
+};
+
+class TDbHelper {
+ public:
+  // Where the process's database lives (the home folder's projects.db).
+  // Closes an open connection so that the next operation opens the new file.
+  static void SetDatabaseFile(const std::filesystem::path& file);
+  static std::filesystem::path DatabaseFile();
+
+  // Creates a database file from a schema script; used by the build and tests.
+  static void CreateDatabase(const std::filesystem::path& file, const std::string& schemaSql);
+
+  // Serialises a read-then-write sequence against other threads' statements.
+  static std::unique_lock<std::recursive_mutex> Lock();
+
+  // Runs body as one transaction: all of it takes effect, or none and the error is raised.
+  static void InTransaction(const std::function<void()>& body);
+
+  // Statements run since the process started (prepared-statement cache hits included).
+  static std::uint64_t StatementCount();
+
+  void GetConnection() const;
+  TResultSet OpenQuery(const std::string& sql, const TSqlParams& params = {}) const;
+  void ExecSql(const std::string& sql, const TSqlParams& params = {}) const;
+  // All or none: a failing statement rolls everything back and the error is raised.
+  void ExecBatch(const std::vector<TStatement>& statements) const;
+  // -1 when the selection returns no row.
+  std::int64_t GetInt(const std::string& sql, const TSqlParams& params = {}) const;
+  // Empty text when the selection returns no row.
+  std::string GetStr(const std::string& sql, const TSqlParams& params = {}) const;
+};

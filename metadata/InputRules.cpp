@@ -1,0 +1,123 @@
+#include "metadata/InputRules.h"
+
+#include <charconv>
+
+#include "metadata/ClassDAO.h"
+#include "metadata/NameRules.h"
+#include "metadata/ProjectDAO.h"
+
+namespace input_rules {
+
+namespace {
+
+[[noreturn]] void Refuse(TInputField field, const std::string& message) { throw TInputError(field, message); }
+
+void CheckFolderName(const std::string& name) {
+  if (!name_rules::IsPlainFolderName(name))
+    Refuse(TInputField::ProjectName,
+           "工程名称必须是一个普通的文件夹名称：不能以空格或点开头或结尾，不能含有 < > : \" / \\ | ? * & % ; @ $ ' 等字符!");
+}
+
+// The generated code names classes and members after these names.
+void CheckIdentifier(TInputField field, const std::string& name, const std::string& what) {
+  if (!name_rules::IsIdentifierTail(name))
+    Refuse(field, what + "只能由英文字母、数字和下划线组成!");
+  if (name_rules::IsReservedWord(name)) Refuse(field, what + "不能是VB.NET的保留字: " + name);
+}
+
+bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
+
+}  // namespace
+
+void CheckNewProjectName(const std::string& name) {
+  if (name.empty()) Refuse(TInputField::ProjectName, "工程名称不能为空!");
+  if (TProjectDAO().CountByName(name) > 0) Refuse(TInputField::ProjectName, "该工程名称已经存在!");
+  CheckFolderName(name);
+}
+
+void CheckProjectRename(const std::string& name) {
+  if (name.empty()) Refuse(TInputField::ProjectName, "工程项目名称不能为空!");
+  CheckFolderName(name);
+}
+
+void CheckNameSpace(const std::string& nameSpace) {
+  if (nameSpace.empty()) Refuse(TInputField::NameSpace, "命名空间名输入不能为空!");
+}
+
+void CheckAddClass(int projectId, const std::string& className, const std::string& friendName) {
+  if (className.empty()) Refuse(TInputField::ClassName, "类名称不能为空!");
+  if (friendName.empty()) Refuse(TInputField::FriendName, "友好名称不能为空");
+  if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
+  if (TClassDAO().CountByName(projectId, className) > 0) Refuse(TInputField::ClassName, "该类名称已经存在!");
+  CheckIdentifier(TInputField::ClassName, className, "类名");
+}
+
+void CheckUpdateClass(const std::string& className, const std::string& friendName) {
+  if (className.empty()) Refuse(TInputField::ClassName, "类名称不能为空");
+  if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
+  if (friendName.empty()) Refuse(TInputField::FriendName, "友好名称不能为空");
+  CheckIdentifier(TInputField::ClassName, className, "类名");
+}
+
+void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, int classId) {
+  using namespace member_type;
+  if (in.name.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
+  if (!IsLowerAscii(in.name[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
+  if (in.type != kString && in.type != kPicture && !in.isMust)
+    Refuse(TInputField::MemberFlags, in.type + "必须勾选是否必填标志!");
+  if (dialog == TMemberDialog::Add && in.isPri && in.type != kString && in.type != kInteger)
+    Refuse(TInputField::MemberFlags, "主键字段必须是整型或字符串型!");
+  if (in.queryFlag && (in.type == kInteger || in.type == kFloat || in.type == kPicture))
+    Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);
+  CheckIdentifier(TInputField::MemberName, in.name, "成员名称");
+  if (member_type::IsReference(in.type)) {
+    bool known = false;
+    for (const auto& other : TClassDAO().GetOtherClasses(projectId, classId)) known = known || other.text == in.type;
+    if (!known)
+      Refuse(TInputField::MemberType, "成员类型 '" + in.type +
+                                          "' 无效: 只能是字符串、整型、浮点型、日期型、图片型，或本项目中另一个类的名称!");
+  }
+}
+
+TMember BuildMember(const TMemberInput& in, int projectId, int classId, int memberId) {
+  TMember m;
+  m.memberId = memberId;
+  m.projectId = projectId;
+  m.classId = classId;
+  m.memberName = in.name;
+  m.memberType = in.type;
+  if (in.type == member_type::kString) {
+    int length = 0;
+    const char* end = in.lengthText.data() + in.lengthText.size();
+    const auto [ptr, ec] = std::from_chars(in.lengthText.data(), end, length);
+    if (in.lengthText.empty() || ec != std::errc() || ptr != end || length <= 0)
+      Refuse(TInputField::MemberLength, "'" + in.lengthText + "' 不是有效的长度，字符串长度必须是大于0的整数!");
+    m.memberLength = length;
+  }
+  m.memberIsPri = in.isPri ? 1 : 0;
+  m.memberIsInteger = in.type == member_type::kInteger ? 1 : 0;
+  m.memberIsFloat = in.type == member_type::kFloat ? 1 : 0;
+  m.memberIsMust = in.isMust ? 1 : 0;
+  m.queryFlag = in.queryFlag ? 1 : 0;
+  m.memberIsDisplay = in.isDisplay ? 1 : 0;
+  m.memberQueryDisplay = in.queryDisplay ? 1 : 0;
+  m.memberComment = in.comment;
+  return m;
+}
+
+TMemberInput InputOf(const TMember& m) {
+  TMemberInput in;
+  in.name = m.memberName;
+  in.type = m.memberType;
+  in.lengthText = std::to_string(m.memberLength);
+  in.isMust = m.memberIsMust == 1;
+  in.queryFlag = m.queryFlag == 1;
+  in.isPri = m.memberIsPri == 1;
+  in.isDisplay = m.memberIsDisplay == 1;
+  in.queryDisplay = m.memberQueryDisplay == 1;
+  in.comment = m.memberComment;
+  return in;
+}
+
+}  // namespace input_rules

@@ -1,0 +1,67 @@
+#pragma once
+// Every text a user types, in the dialogs or on the command line, is checked
+// here: the checks run in a fixed order and the first fault is raised with its
+// message. Nothing is stored before the checks have passed.
+
+#include <stdexcept>
+#include <string>
+
+#include "metadata/Member.h"
+
+enum class TInputField {
+  ProjectName,
+  NameSpace,
+  ClassName,
+  FriendName,
+  MemberName,
+  MemberType,
+  MemberLength,
+  MemberFlags,
+};
+
+class TInputError : public std::runtime_error {
+ public:
+  TInputError(TInputField field, const std::string& message) : std::runtime_error(message), field_(field) {}
+  TInputField field() const { return field_; }
+
+ private:
+  TInputField field_;
+};
+
+// What the member dialogs hold, as typed.
+struct TMemberInput {
+  std::string name;
+  std::string type;
+  std::string lengthText = "20";
+  bool isPri = false;
+  bool isMust = false;
+  bool queryFlag = false;
+  bool isDisplay = false;
+  bool queryDisplay = true;
+  std::string comment;
+};
+
+enum class TMemberDialog { Add, Update };
+
+namespace input_rules {
+
+// New project: not empty, not taken (the store's comparison), a plain folder name.
+void CheckNewProjectName(const std::string& name);
+// Rename: not empty, a plain folder name; another project's name is accepted.
+void CheckProjectRename(const std::string& name);
+void CheckNameSpace(const std::string& nameSpace);
+
+void CheckAddClass(int projectId, const std::string& className, const std::string& friendName);
+void CheckUpdateClass(const std::string& className, const std::string& friendName);
+
+// The dialogs' checks in their order, then the type: one of the five words or
+// the name of another class of the project.
+void CheckMember(const TMemberInput& input, TMemberDialog dialog, int projectId, int classId);
+// The member the dialogs store; memberId 0 for a new member. Raises for a
+// string member whose length text is not a positive whole number.
+TMember BuildMember(const TMemberInput& input, int projectId, int classId, int memberId);
+
+// TMemberInput of a stored member, as the update dialog fills its fields.
+TMemberInput InputOf(const TMember& member);
+
+}  // namespace input_rules

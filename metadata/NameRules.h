@@ -1,0 +1,22 @@
+#pragma once
+// Naming rules shared by the input checks and the generators.
+
+#include <string>
+
+namespace name_rules {
+
+// The generated entity object's name: the class name with a leading ASCII
+// capital lowered, otherwise unchanged.
+std::string ObjectName(const std::string& className);
+
+// ASCII letters, digits and underscore after the first character.
+bool IsIdentifierTail(const std::string& name);
+
+// A VB.NET reserved keyword, compared without regard to case as VB does.
+bool IsReservedWord(const std::string& name);
+
+// One plain folder name that is also safe inside the generated solution's
+// XML and MSBuild files.
+bool IsPlainFolderName(const std::string& name);
+
+}  // namespace name_rules
