@@ -12,6 +12,18 @@
 #include "metadata/Member.h"
 #include "metadata/MemberDAO.h"
 
+// What a form needs to know of the class R that a reference member names.
+struct TReferencedClass {
+  std::string className;    // R
+  std::string objName;      // r
+  std::string friendName;   // RF
+  std::string displayName;  // D: memberName of R's display member
+  std::string keyName;      // V: memberName of R's key member
+  int keyIsInteger = 0;     // VI: memberIsInteger of R's key member
+};
+
+struct TAddFormModel;
+
 class TUIOperate {
  public:
   explicit TUIOperate(const TGenContext& context);
@@ -30,13 +42,26 @@ class TUIOperate {
  private:
   // The preamble of every writer's work on entry i of the class list.
   void SelectClass(const TClassList& classes, std::size_t i);
+  // curKeyMember := GetKeyMember(curClassId); a class without key is an error
+  // (the run refuses such a class before any writer starts).
+  const TMember& SelectKeyMember();
+  // R's names for a reference member's type R; an error when R is no class of
+  // the project or lacks a key or display member.
+  TReferencedClass ReferencedClass(const std::string& className) const;
 
   // "projects/" + P + "/" + P + "/" + fileName
   std::string UiPath(const std::string& fileName) const;
   // home/projects/P/P
   std::filesystem::path UiFolder() const;
-  // Copies template/<resx> beside the form as <form><C>.resx; a missing template is skipped.
-  void CopyFormResource(const std::string& templateResx, const std::string& formName) const;
+  // Writes a generated .vb source below the UI folder and reports it "生成完毕!".
+  void SaveFormSource(const std::string& fileName, const std::string& text) const;
+  // formKind "FrmAdd", "FrmEdit" or "FrmQuery": copies
+  // template/project_name/project_name/<formKind>.resx to <formKind><C>.resx in
+  // the UI folder, replacing it. Silent: a missing template or a failed copy is
+  // skipped without a progress line.
+  void CopyFormResource(const std::string& formKind) const;
+
+  TAddFormModel LoadAddFormModel();
 
   const TGenContext& context_;
   TClassDAO classDao;
