@@ -25,6 +25,13 @@ void CheckIdentifier(TInputField field, const std::string& name, const std::stri
   if (name_rules::IsReservedWord(name)) Refuse(field, what + "不能是VB.NET的保留字: " + name);
 }
 
+// Friendly names and comments land inside generated comment lines and string
+// literals; a line break there would end the comment and turn the rest into code.
+void CheckSingleLine(TInputField field, const std::string& text, const std::string& what) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) Refuse(field, what + "不能含有换行符、制表符等控制字符!");
+}
+
 bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
 
@@ -51,6 +58,7 @@ void CheckAddClass(int projectId, const std::string& className, const std::strin
   if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
   if (TClassDAO().CountByName(projectId, className) > 0) Refuse(TInputField::ClassName, "该类名称已经存在!");
   CheckIdentifier(TInputField::ClassName, className, "类名");
+  CheckSingleLine(TInputField::FriendName, friendName, "友好名称");
 }
 
 void CheckUpdateClass(const std::string& className, const std::string& friendName) {
@@ -58,19 +66,14 @@ void CheckUpdateClass(const std::string& className, const std::string& friendNam
   if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
   if (friendName.empty()) Refuse(TInputField::FriendName, "友好名称不能为空");
   CheckIdentifier(TInputField::ClassName, className, "类名");
+  CheckSingleLine(TInputField::FriendName, friendName, "友好名称");
 }
 
 void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, int classId) {
   using namespace member_type;
   if (in.name.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
   if (!IsLowerAscii(in.name[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
-  if (in.type != kString && in.type != kPicture && !in.isMust)
-    Refuse(TInputField::MemberFlags, in.type + "必须勾选是否必填标志!");
-  if (dialog == TMemberDialog::Add && in.isPri && in.type != kString && in.type != kInteger)
-    Refuse(TInputField::MemberFlags, "主键字段必须是整型或字符串型!");
-  if (in.queryFlag && (in.type == kInteger || in.type == kFloat || in.type == kPicture))
-    Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);
-  CheckIdentifier(TInputField::MemberName, in.name, "成员名称");
+  // The type rules below presume a type the dialogs could have offered.
   if (member_type::IsReference(in.type)) {
     bool known = false;
     for (const auto& other : TClassDAO().GetOtherClasses(projectId, classId)) known = known || other.text == in.type;
@@ -78,6 +81,14 @@ void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, in
       Refuse(TInputField::MemberType, "成员类型 '" + in.type +
                                           "' 无效: 只能是字符串、整型、浮点型、日期型、图片型，或本项目中另一个类的名称!");
   }
+  if (in.type != kString && in.type != kPicture && !in.isMust)
+    Refuse(TInputField::MemberFlags, in.type + "必须勾选是否必填标志!");
+  if (dialog == TMemberDialog::Add && in.isPri && in.type != kString && in.type != kInteger)
+    Refuse(TInputField::MemberFlags, "主键字段必须是整型或字符串型!");
+  if (in.queryFlag && (in.type == kInteger || in.type == kFloat || in.type == kPicture))
+    Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);
+  CheckIdentifier(TInputField::MemberName, in.name, "成员名称");
+  CheckSingleLine(TInputField::MemberComment, in.comment, "成员注释");
 }
 
 TMember BuildMember(const TMemberInput& in, int projectId, int classId, int memberId) {

@@ -17,6 +17,7 @@ enum class TInputField {
   MemberType,
   MemberLength,
   MemberFlags,
+  MemberComment,
 };
 
 class TInputError : public std::runtime_error {
@@ -54,8 +55,8 @@ void CheckNameSpace(const std::string& nameSpace);
 void CheckAddClass(int projectId, const std::string& className, const std::string& friendName);
 void CheckUpdateClass(const std::string& className, const std::string& friendName);
 
-// The dialogs' checks in their order, then the type: one of the five words or
-// the name of another class of the project.
+// The dialogs' checks in their order, with the type (one of the five words or
+// the name of another class of the project) checked right after the name.
 void CheckMember(const TMemberInput& input, TMemberDialog dialog, int projectId, int classId);
 // The member the dialogs store; memberId 0 for a new member. Raises for a
 // string member whose length text is not a positive whole number.
