@@ -7,22 +7,14 @@
 #include <string>
 
 #include "generator/GenContext.h"
+#include "generator/ReferencedClass.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/ListEntry.h"
 #include "metadata/Member.h"
 #include "metadata/MemberDAO.h"
 
-// What a form needs to know of the class R that a reference member names.
-struct TReferencedClass {
-  std::string className;    // R
-  std::string objName;      // r
-  std::string friendName;   // RF
-  std::string displayName;  // D: memberName of R's display member
-  std::string keyName;      // V: memberName of R's key member
-  int keyIsInteger = 0;     // VI: memberIsInteger of R's key member
-};
-
 struct TAddFormModel;
+struct TEditFormModel;
 
 class TUIOperate {
  public:
@@ -62,6 +54,7 @@ class TUIOperate {
   void CopyFormResource(const std::string& formKind) const;
 
   TAddFormModel LoadAddFormModel();
+  TEditFormModel LoadEditFormModel();
 
   const TGenContext& context_;
   TClassDAO classDao;

@@ -1,0 +1,82 @@
+#include "generator/UIOperate.h"
+
+#include <stdexcept>
+#include <system_error>
+
+#include "generator/UiProjectFile.h"
+#include "metadata/NameRules.h"
+
+namespace fs = std::filesystem;
+
+TUIOperate::TUIOperate(const TGenContext& context) : context_(context) {}
+
+void TUIOperate::GenerateUI(const TClassList& classes) {
+  TUiProjectItems items;
+  for (const TListEntry& entry : classes) {
+    curClassName = entry.text;
+    AppendFormItems(items, curClassName);
+  }
+  const std::string projectFile = UiPath(context_.projectName + ".vbproj");
+  const std::string text = UiProjectFileText(context_.ReadTemplate("template/project_name/project_name.vbproj"),
+                                             items, context_.projectName);
+  context_.SaveUtf8(UiFolder(), projectFile, text);
+  context_.Progress(projectFile + "生成完成!");
+
+  WriteAddFormCode(classes);
+  WriteAddFormDesigner(classes);
+  WriteEditFormCode(classes);
+  WriteEditFormDesigner(classes);
+  WriteQueryFormCode(classes);
+  WriteQueryFormDesigner(classes);
+  WriteMainForm(classes);
+}
+
+void TUIOperate::SelectClass(const TClassList& classes, std::size_t i) {
+  curClassId = classes.at(i).tag;
+  curClassName = classes.at(i).text;
+  curObjName = name_rules::ObjectName(curClassName);
+  curFriendName = classDao.GetFriendName(curClassId);
+}
+
+const TMember& TUIOperate::SelectKeyMember() {
+  curKeyMember = memberDao.GetKeyMember(curClassId);
+  if (!curKeyMember) throw std::runtime_error("类" + curClassName + "没有主键成员");
+  return *curKeyMember;
+}
+
+TReferencedClass TUIOperate::ReferencedClass(const std::string& className) const {
+  const int projectId = context_.projectId;
+  const std::optional<TMember> display = memberDao.GetDisplayMember(projectId, className);
+  const std::optional<TMember> key = memberDao.GetKeyMemberOf(projectId, className);
+  if (!display || !key)
+    throw std::runtime_error("类" + curClassName + "引用的类" + className + "不存在或缺少主键、显示成员");
+  return TReferencedClass{className,
+                          name_rules::ObjectName(className),
+                          classDao.GetFriendName(classDao.GetClassId(projectId, className)),
+                          display->memberName,
+                          key->memberName,
+                          key->memberIsInteger};
+}
+
+std::string TUIOperate::UiPath(const std::string& fileName) const {
+  return "projects/" + context_.projectName + "/" + context_.projectName + "/" + fileName;
+}
+
+fs::path TUIOperate::UiFolder() const { return context_.SolutionFolder() / context_.projectName; }
+
+void TUIOperate::SaveFormSource(const std::string& fileName, const std::string& text) const {
+  context_.SaveSource(UiFolder(), UiPath(fileName), text);
+  context_.Progress(UiPath(fileName) + "生成完毕!");
+}
+
+void TUIOperate::CopyFormResource(const std::string& formKind) const {
+  const fs::path source = context_.Abs("template/project_name/project_name/" + formKind + ".resx");
+  const fs::path target = context_.Abs(UiPath(formKind + curClassName + ".resx"));
+  // Copied beside the target and renamed over it, so a reader never sees half a file.
+  fs::path partial = target;
+  partial += ".partial";
+  std::error_code ignored;
+  if (fs::copy_file(source, partial, fs::copy_options::overwrite_existing, ignored))
+    fs::rename(partial, target, ignored);
+  if (ignored) fs::remove(partial, ignored);
+}
