@@ -24,3 +24,4 @@ class TCliExit : public std::runtime_error {
 };
 
 void AddProjectCommands(CLI::App& app, TCliContext& context);
+void AddGenerateCommands(CLI::App& app, TCliContext& context);

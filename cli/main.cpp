@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
   });
 
   AddProjectCommands(app, context);
+  AddGenerateCommands(app, context);
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,264 @@
+#include "generator/FileOperate.h"
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string_view>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+[[noreturn]] void RaiseErrno(const std::string& what, const fs::path& path) {
+  throw fs::filesystem_error(what, path, std::error_code(errno, std::generic_category()));
+}
+
+class TFd {
+ public:
+  explicit TFd(int fd) : fd_(fd) {}
+  ~TFd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  TFd(const TFd&) = delete;
+  TFd& operator=(const TFd&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+std::string ReadAll(const fs::path& path) {
+  TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) RaiseErrno("cannot open file for reading", path);
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      RaiseErrno("cannot read file", path);
+    }
+    if (n == 0) return bytes;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+// Compares without raising: a file that cannot be read is simply not equal.
+bool HoldsExactly(const fs::path& path, std::string_view bytes) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (static_cast<std::uintmax_t>(info.st_size) != bytes.size()) return false;
+  try {
+    return ReadAll(path) == bytes;
+  } catch (const fs::filesystem_error&) {
+    return false;
+  }
+}
+
+void WriteWhole(int fd, std::string_view bytes, const fs::path& path) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      RaiseErrno("cannot write file", path);
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+}
+
+// The mode and times a copied file takes over from its source.
+struct TFileStamp {
+  mode_t mode;
+  timespec times[2];  // access, modification
+};
+
+// Writes bytes to a temporary file beside path and renames it over path, so
+// that a reader never sees half a file.
+void ReplaceFile(const fs::path& path, std::string_view bytes, const TFileStamp* stamp) {
+  static std::atomic<unsigned> counter{0};
+  const fs::path folder = path.parent_path();
+  fs::path temp;
+  int raw = -1;
+  do {
+    temp = folder / ("." + path.filename().string() + "." + std::to_string(::getpid()) + "." +
+                     std::to_string(counter++) + ".tmp");
+    raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  } while (raw < 0 && errno == EEXIST);
+  if (raw < 0) RaiseErrno("cannot create file", path);
+  TFd fd(raw);
+  try {
+    WriteWhole(fd.get(), bytes, path);
+    if (stamp && (::fchmod(fd.get(), stamp->mode & 07777) != 0 || ::futimens(fd.get(), stamp->times) != 0))
+      RaiseErrno("cannot set mode and times", path);
+    if (::rename(temp.c_str(), path.c_str()) != 0) RaiseErrno("cannot replace file", path);
+  } catch (...) {
+    ::unlink(temp.c_str());
+    throw;
+  }
+}
+
+void SaveBytes(const fs::path& path, std::string_view bytes) {
+  if (HoldsExactly(path, bytes)) return;
+  ReplaceFile(path, bytes, nullptr);
+}
+
+// Folder creation reports nothing: a folder that cannot be made shows up as
+// the error of the file written into it.
+void MakeFolder(const fs::path& folder) {
+  std::error_code ignored;
+  fs::create_directories(folder, ignored);
+}
+
+// Length of the well-formed UTF-8 sequence at text[0], 0 when it is malformed.
+std::size_t Utf8SequenceLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  std::size_t length = 0;
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  else return 0;
+  if (text.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i)
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0;
+  const auto second = static_cast<unsigned char>(text[1]);
+  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
+      (lead == 0xF4 && second > 0x8F))
+    return 0;
+  return length;
+}
+
+class TGbkConverter {
+ public:
+  TGbkConverter() {
+    cd_ = ::iconv_open("CP936", "UTF-8");
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) cd_ = ::iconv_open("GBK", "UTF-8");
+    if (cd_ == reinterpret_cast<iconv_t>(-1))
+      throw std::system_error(errno, std::generic_category(), "iconv cannot convert UTF-8 to code page 936");
+  }
+  ~TGbkConverter() { ::iconv_close(cd_); }
+  TGbkConverter(const TGbkConverter&) = delete;
+  TGbkConverter& operator=(const TGbkConverter&) = delete;
+
+  std::string Convert(std::string_view utf8) {
+    ::iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string out(utf8.size() + 16, '\0');
+    std::size_t used = 0;
+    while (!utf8.empty()) {
+      char* in = const_cast<char*>(utf8.data());
+      std::size_t inLeft = utf8.size();
+      char* target = out.data() + used;
+      std::size_t outLeft = out.size() - used;
+      const std::size_t result = ::iconv(cd_, &in, &inLeft, &target, &outLeft);
+      const int error = errno;
+      used = out.size() - outLeft;
+      utf8.remove_prefix(utf8.size() - inLeft);
+      if (result != static_cast<std::size_t>(-1)) break;
+      if (error == E2BIG) {
+        out.resize(out.size() * 2);
+        continue;
+      }
+      // A character GBK cannot hold, or bytes that are no UTF-8 at all: one "?"
+      // for the whole sequence, or for the single bad byte.
+      const std::size_t length = Utf8SequenceLength(utf8);
+      if (used == out.size()) out.resize(out.size() * 2);
+      out[used++] = '?';
+      utf8.remove_prefix(length == 0 ? 1 : length);
+    }
+    out.resize(used);
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+}  // namespace
+
+std::string TFileOperate::ToGbk(const std::string& utf8) {
+  thread_local TGbkConverter converter;
+  return converter.Convert(utf8);
+}
+
+std::string TFileOperate::ReadTemplate(const fs::path& path) {
+  std::string text = ReadAll(path);
+  if (std::string_view(text).starts_with(kBom)) text.erase(0, kBom.size());
+  return text;
+}
+
+void TFileOperate::WriteUtf8(const std::string& text, const fs::path& path) {
+  std::string bytes;
+  bytes.reserve(kBom.size() + text.size());
+  bytes.append(kBom).append(text);
+  SaveBytes(path, bytes);
+}
+
+void TFileOperate::SaveUtf8File(const fs::path& folder, const fs::path& path, const std::string& text) {
+  MakeFolder(folder);
+  WriteUtf8(text, path);
+}
+
+void TFileOperate::SaveTextFile(const fs::path& folder, const fs::path& path, const std::string& text) {
+  MakeFolder(folder);
+  SaveBytes(path, ToGbk(text));
+}
+
+namespace {
+
+// Entries the original single-file copy could not take are left out.
+bool IsSkipped(const fs::path& entry, const struct stat& info) {
+  return entry.filename().string().starts_with(".") || S_ISLNK(info.st_mode) || (info.st_mode & S_IWUSR) == 0;
+}
+
+// Copies one file keeping its mode and times; a target that already matches
+// in bytes, mode and modification time is left as it is.
+void CopyOneFile(const fs::path& source, const struct stat& info, const fs::path& target, bool failIfExists) {
+  struct stat existing {};
+  const bool exists = ::lstat(target.c_str(), &existing) == 0;
+  if (exists && failIfExists) return;
+  const std::string bytes = ReadAll(source);
+  if (exists && existing.st_mode == info.st_mode && existing.st_mtim.tv_sec == info.st_mtim.tv_sec &&
+      existing.st_mtim.tv_nsec == info.st_mtim.tv_nsec && HoldsExactly(target, bytes))
+    return;
+  const TFileStamp stamp{info.st_mode, {info.st_atim, info.st_mtim}};
+  ReplaceFile(target, bytes, &stamp);
+}
+
+}  // namespace
+
+bool TFileOperate::CopyFolder(const fs::path& source, const fs::path& destination, bool failIfExists) {
+  struct stat sourceInfo {};
+  if (::stat(source.c_str(), &sourceInfo) != 0) RaiseErrno("cannot open folder", source);
+  if (!S_ISDIR(sourceInfo.st_mode)) {
+    errno = ENOTDIR;
+    RaiseErrno("cannot open folder", source);
+  }
+  std::error_code error;
+  fs::directory_iterator walk(source, error);
+  if (error) return false;
+  MakeFolder(destination);
+  for (; walk != fs::directory_iterator(); walk.increment(error)) {
+    const fs::path entry = walk->path();
+    struct stat info {};
+    if (::lstat(entry.c_str(), &info) != 0 || IsSkipped(entry, info)) continue;
+    const fs::path target = destination / entry.filename();
+    if (S_ISDIR(info.st_mode)) {
+      MakeFolder(target);
+      CopyFolder(entry, target, false);
+    } else if (S_ISREG(info.st_mode)) {
+      try {
+        CopyOneFile(entry, info, target, failIfExists);
+      } catch (const fs::filesystem_error&) {
+        // A file that cannot be copied is skipped, as the single-file copy's result is ignored.
+      }
+    }
+  }
+  return true;
+}
