@@ -24,4 +24,8 @@ class TCliExit : public std::runtime_error {
 };
 
 void AddProjectCommands(CLI::App& app, TCliContext& context);
+void AddClassCommands(CLI::App& app, TCliContext& context);
+void AddMemberCommands(CLI::App& app, TCliContext& context);
+// The reorder subcommands (swap / up / down) of the member group.
+void AddMemberOrderCommands(CLI::App& memberGroup);
 void AddGenerateCommands(CLI::App& app, TCliContext& context);

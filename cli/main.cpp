@@ -32,6 +32,8 @@ int main(int argc, char** argv) {
   });
 
   AddProjectCommands(app, context);
+  AddClassCommands(app, context);
+  AddMemberCommands(app, context);
   AddGenerateCommands(app, context);
 
   try {

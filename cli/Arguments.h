@@ -1,0 +1,20 @@
+#pragma once
+// Arguments and output shapes shared by the editing commands.
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+void AddProjectArgument(CLI::App* command, std::string& project);
+void AddClassArgument(CLI::App* command, std::string& className);
+void AddMemberArgument(CLI::App* command, const std::string& name, std::string& member);
+
+// --NAME sets the value, --no-NAME clears it, neither leaves it unset.
+void AddSwitch(CLI::App* command, const std::string& name, std::optional<bool>& value, const std::string& help);
+
+// One line of a list: cells separated by tabs, as a spreadsheet pastes them.
+void PrintRow(const std::vector<std::string>& cells);
+// How the workbench shows a stored flag: "是" for 1, "否" for anything else.
+std::string YesNo(int flag);

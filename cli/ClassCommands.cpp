@@ -1,0 +1,88 @@
+#include <iostream>
+#include <memory>
+
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "cli/Lookup.h"
+#include "metadata/ClassDAO.h"
+#include "metadata/InputRules.h"
+
+namespace {
+
+struct TClassArgs {
+  std::string project, className, friendName;
+  std::optional<std::string> newName, newFriendName;
+  std::optional<bool> frontShow;
+};
+
+const char* const kFrontShowHelp = "前台显示";
+
+void AddList(CLI::App* group) {
+  auto args = std::make_shared<TClassArgs>();
+  auto* list = group->add_subcommand("list", "列出工程的所有类");
+  AddProjectArgument(list, args->project);
+  list->callback([args] {
+    const TClassDAO dao;
+    PrintRow({"编号", "类英文名称", "中文友好名称", "是否前台显示"});
+    for (const auto& c : dao.GetClassList(FindProject(args->project).tag))
+      PrintRow({std::to_string(c.tag), c.text, dao.GetFriendName(c.tag), YesNo(dao.GetFrontShowFlag(c.tag))});
+  });
+}
+
+void AddNew(CLI::App* group) {
+  auto args = std::make_shared<TClassArgs>();
+  auto* add = group->add_subcommand("add", "添加类");
+  AddProjectArgument(add, args->project);
+  add->add_option("name", args->className, "类英文名称，首字母大写")->required();
+  add->add_option("friend-name", args->friendName, "中文友好名称")->required();
+  AddSwitch(add, "front-show", args->frontShow, kFrontShowHelp);
+  add->callback([args] {
+    const int projectId = FindProject(args->project).tag;
+    input_rules::CheckAddClass(projectId, args->className, args->friendName);
+    TClassDAO().AddClass(projectId, args->className, args->friendName, args->frontShow.value_or(true) ? 1 : 0);
+    std::cout << "类名称添加成功！\n";
+  });
+}
+
+void AddUpdate(CLI::App* group) {
+  auto args = std::make_shared<TClassArgs>();
+  auto* update = group->add_subcommand("update", "修改类名、友好名称或前台显示; 未给出的保持原值");
+  AddProjectArgument(update, args->project);
+  AddClassArgument(update, args->className);
+  update->add_option("--name", args->newName, "新的类英文名称; 引用此类的成员类型随之更改");
+  update->add_option("--friend-name", args->newFriendName, "新的中文友好名称");
+  AddSwitch(update, "front-show", args->frontShow, kFrontShowHelp);
+  update->callback([args] {
+    const int projectId = FindProject(args->project).tag;
+    const TListEntry found = FindClass(projectId, args->className);
+    const TClassDAO dao;
+    const std::string className = args->newName.value_or(found.text);
+    const std::string friendName = args->newFriendName.value_or(dao.GetFriendName(found.tag));
+    const int flag = args->frontShow ? (*args->frontShow ? 1 : 0) : dao.GetFrontShowFlag(found.tag);
+    input_rules::CheckUpdateClass(className, friendName);
+    dao.UpdateClass(projectId, found.tag, className, friendName, flag);
+    std::cout << "类名称更新成功\n";
+  });
+}
+
+void AddDelete(CLI::App* group) {
+  auto args = std::make_shared<TClassArgs>();
+  auto* del = group->add_subcommand("delete", "删除类和它的所有成员");
+  AddProjectArgument(del, args->project);
+  AddClassArgument(del, args->className);
+  del->callback([args] {
+    TClassDAO().DeleteClass(FindClass(FindProject(args->project).tag, args->className).tag);
+    std::cout << "类对象删除成功!\n";
+  });
+}
+
+}  // namespace
+
+void AddClassCommands(CLI::App& app, TCliContext&) {
+  auto* group = app.add_subcommand("class", "类: list / add / update / delete");
+  group->require_subcommand(1);
+  AddList(group);
+  AddNew(group);
+  AddUpdate(group);
+  AddDelete(group);
+}

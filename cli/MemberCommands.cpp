@@ -1,0 +1,81 @@
+#include <iostream>
+#include <memory>
+
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "cli/MemberOptions.h"
+#include "cli/MemberTarget.h"
+#include "metadata/MemberDAO.h"
+
+namespace {
+
+struct TMemberArgs {
+  TMemberTarget target;
+  TMemberOptions options;
+};
+
+void AddList(CLI::App* group) {
+  auto target = std::make_shared<TMemberTarget>();
+  AddMemberCommand(group, "list", "列出类的所有成员，顺序即生成代码中的顺序", *target)->callback([target] {
+    PrintRow({"编号", "成员名称", "成员类型", "长度", "主键", "必填", "查询", "下拉框显示", "界面显示", "注释"});
+    for (const auto& m : TMemberDAO().GetMembers(target->ClassId()))
+      PrintRow({std::to_string(m.memberId), m.memberName, m.memberType, std::to_string(m.memberLength),
+                YesNo(m.memberIsPri), YesNo(m.memberIsMust), YesNo(m.queryFlag), YesNo(m.memberIsDisplay),
+                YesNo(m.memberQueryDisplay), m.memberComment});
+  });
+}
+
+void AddNew(CLI::App* group) {
+  auto args = std::make_shared<TMemberArgs>();
+  auto* add = AddMemberCommand(group, "add", "添加成员", args->target);
+  add->add_option("name", args->options.name, "成员名称，首字母小写")->required();
+  add->add_option("type", args->options.type, "字符串、整型、浮点型、日期型、图片型，或本工程另一个类的名称")
+      ->required();
+  AddMemberOptions(add, args->options, false);
+  add->callback([args] {
+    const int projectId = args->target.ProjectId();
+    const int classId = args->target.ClassId();
+    TMemberInput input;
+    ApplyMemberOptions(args->options, input);
+    input_rules::CheckMember(input, TMemberDialog::Add, projectId, classId);
+    TMemberDAO().AddMember(input_rules::BuildMember(input, projectId, classId, 0));
+    std::cout << "类成员属性添加成功!\n";
+  });
+}
+
+void AddUpdate(CLI::App* group) {
+  auto args = std::make_shared<TMemberArgs>();
+  auto* update = AddMemberCommand(group, "update", "修改成员属性，未给出的保持原值", args->target);
+  AddMemberArgument(update, "member", args->target.member);
+  AddMemberOptions(update, args->options, true);
+  update->callback([args] {
+    const TMember stored = args->target.Member();
+    TMemberInput input = input_rules::InputOf(stored);
+    ApplyMemberOptions(args->options, input);
+    input_rules::CheckMember(input, TMemberDialog::Update, stored.projectId, stored.classId);
+    TMemberDAO().UpdateMember(input_rules::BuildMember(input, stored.projectId, stored.classId, stored.memberId));
+    std::cout << "类成员属性更新成功!\n";
+  });
+}
+
+void AddDelete(CLI::App* group) {
+  auto target = std::make_shared<TMemberTarget>();
+  auto* del = AddMemberCommand(group, "delete", "删除成员", *target);
+  AddMemberArgument(del, "member", target->member);
+  del->callback([target] {
+    TMemberDAO().DeleteMember(target->Member().memberId);
+    std::cout << "成员属性删除成功\n";
+  });
+}
+
+}  // namespace
+
+void AddMemberCommands(CLI::App& app, TCliContext&) {
+  auto* group = app.add_subcommand("member", "成员: list / add / update / delete / swap / up / down");
+  group->require_subcommand(1);
+  AddList(group);
+  AddNew(group);
+  AddUpdate(group);
+  AddDelete(group);
+  AddMemberOrderCommands(*group);
+}
