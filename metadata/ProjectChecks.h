@@ -1,0 +1,33 @@
+#pragma once
+// Everything in a stored project that stands between it and a generated
+// solution, found in one pass: each class needs exactly one key member and
+// exactly one display member, each reference must name a class of the project
+// that has a key, and each class and member name must pass the name rules.
+// Problems come in the order a generation run checks them (keys of all
+// classes, then display members, then references), so the first problem of
+// those kinds is the one a run stops at.
+
+#include <string>
+#include <vector>
+
+enum class TProblemKind {
+  PrimaryKey,  // not exactly one key member
+  Display,     // not exactly one display member
+  Reference,   // a reference names no class of the project, or a class without key
+  ClassName,   // the class's names break a class rule
+  MemberName,  // the member's name breaks a member-name rule
+};
+
+struct TProjectProblem {
+  TProblemKind kind;
+  int classId = 0;
+  std::string className;
+  std::string memberName;  // empty for a problem of the class itself
+  std::string message;     // the text shown to the user, naming the class (and member)
+};
+
+namespace project_checks {
+
+std::vector<TProjectProblem> CheckProject(int projectId);
+
+}  // namespace project_checks
