@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
   AddClassCommands(app, context);
   AddMemberCommands(app, context);
   AddGenerateCommands(app, context);
+  AddTransferCommands(app, context);
 
   try {
     app.parse(argc, argv);
