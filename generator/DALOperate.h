@@ -2,10 +2,14 @@
 // The data-access project: DAL.vbproj and one class per class with its six
 // functions over SQL Server.
 
+#include <string>
+
 #include "generator/GenContext.h"
 #include "metadata/ListEntry.h"
 
 class TDALOperate {
  public:
   static void GenerateDal(const TGenContext& context, const TClassList& classes);
+  // The text of "dal" + className + ".vb" (UTF-8, CR LF).
+  static std::string SourceText(int projectId, const TListEntry& classEntry);
 };

@@ -1,0 +1,61 @@
+#include "generator/BLLOperate.h"
+
+#include "generator/CodeWriter.h"
+#include "generator/MemberKind.h"
+#include "generator/TierFiles.h"
+#include "metadata/ClassDAO.h"
+#include "metadata/NameRules.h"
+
+namespace {
+
+// One business function: its comment, its signature and the data-access call it returns.
+void Forward(TCodeWriter& w, const std::string& comment, const std::string& signature, const std::string& call) {
+  w.Line(4, comment);
+  w.Line(4, "Public Shared Function " + signature);
+  w.Line(8, "Return DAL." + call);
+  w.Line(4, "End Function");
+}
+
+}  // namespace
+
+std::string TBLLOperate::SourceText(const TListEntry& classEntry) {
+  const std::string& C = classEntry.text;
+  const std::string O = name_rules::ObjectName(C);
+  const std::string F = TClassDAO().GetFriendName(classEntry.tag);
+  const TMember key = RequireKey(classEntry.tag, C);
+  const std::string& K = key.memberName;
+  const std::string dal = "dal" + C + ".";
+
+  TCodeWriter w;
+  w.Line(0, "Imports System.Collections.Generic");
+  w.Line(0, "Imports System.Linq");
+  w.Line(0, "Imports System.Text");
+  w.Line(0, "'" + F + "业务逻辑层");
+  w.Line(0, "Public Class bll" + C);
+  Forward(w, "'添加" + F, "Add" + C + "(ByVal " + O + " As Model." + C + ") As Boolean",
+          dal + "Add" + C + "(" + O + ")");
+  w.Blank();
+  Forward(w, "'根据" + K + "获取某条" + F + "记录",
+          "getSome" + C + "(ByVal " + K + (IsIntegerKey(key) ? " As Integer" : " As String") + ") As Model." + C,
+          dal + "getSome" + C + "(" + K + ")");
+  w.Blank();
+  Forward(w, "'更新" + F, "Edit" + C + "(ByVal " + O + " As Model." + C + ") As Boolean",
+          dal + "Edit" + C + "(" + O + ")");
+  w.Blank();
+  Forward(w, "'删除" + F, "Del" + C + "(ByVal p As String) As Boolean", dal + "Del" + C + "(p)");
+  w.Blank();
+  Forward(w, "'根据条件分页查询" + F,
+          "Get" + C +
+              "(ByVal NowPage As Integer, ByVal PageSize As Integer, ByRef AllPage As Integer, ByRef DataCount As "
+              "Integer, ByVal p As String) As System.Data.DataTable",
+          dal + "Get" + C + "(NowPage, PageSize, AllPage, DataCount, p)");
+  Forward(w, "'查询所有的" + F, "getAll" + C + "() As System.Data.DataSet", dal + "getAll" + C + "()");
+  w.Line(0, "End Class");
+  return w.Take();
+}
+
+void TBLLOperate::GenerateBll(const TGenContext& context, const TClassList& classes) {
+  WriteTierProject(context, "BLL", "bll", classes);
+  for (const auto& entry : classes)
+    WriteTierSource(context, "BLL", "bll" + entry.text + ".vb", SourceText(entry));
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The class a data-access source is being written for, and the six functions
+// of that source, each returning its text (ending in "End Function" and an
+// empty line).
+
+#include <string>
+
+#include "generator/CodeWriter.h"
+#include "metadata/ListEntry.h"
+#include "metadata/Member.h"
+
+struct TDalClass {
+  int projectId = 0;
+  int classId = 0;
+  std::string className;   // C
+  std::string objName;     // O
+  std::string friendName;  // F
+  TMember key;             // K, KC
+
+  static TDalClass Load(int projectId, const TListEntry& classEntry);
+};
+
+// SqlDbType of a member's parameter.
+std::string ParameterType(const TDalClass& c, const TMember& member);
+// Text placed inside a VB string literal.
+std::string VbLiteral(const std::string& text);
+
+// Every function ends with this line and an empty line.
+inline void EndFunction(TCodeWriter& w) { w.Line(4, "End Function").Blank(); }
+
+std::string BuildAdd(const TDalClass& c);
+std::string BuildGetSome(const TDalClass& c);
+std::string BuildEdit(const TDalClass& c);
+std::string BuildDel(const TDalClass& c);
+std::string BuildGet(const TDalClass& c);
+std::string BuildGetAll(const TDalClass& c);

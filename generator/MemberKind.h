@@ -1,0 +1,26 @@
+#pragma once
+// The member kinds every generator branches on, and the look-ups a reference
+// member needs in its project.
+
+#include <optional>
+#include <string>
+
+#include "metadata/Member.h"
+
+enum class TMemberKind { String, Integer, Float, DateTime, Picture, Reference };
+
+TMemberKind KindOf(const TMember& member);
+
+// An integer key is numbered by the table (an identity column).
+inline bool IsIntegerKey(const TMember& key) { return key.memberIsInteger != 0; }
+
+// The key member of the class a reference member names; none when that class
+// is not in the project or has no key.
+std::optional<TMember> ReferencedKey(int projectId, const TMember& reference);
+
+// As ReferencedKey, but a missing key is an error naming class and member:
+// the run's checks keep such projects from reaching the generators.
+TMember RequireReferencedKey(int projectId, const std::string& className, const TMember& reference);
+TMember RequireReferencedDisplay(int projectId, const std::string& className, const TMember& reference);
+// The class's own key member, or an error naming the class.
+TMember RequireKey(int classId, const std::string& className);

@@ -1,0 +1,68 @@
+#include "generator/TableScriptPreamble.h"
+
+#include "generator/CodeWriter.h"
+
+namespace {
+
+// Column lines of U_UserInfo; the login-time line is aligned with blanks.
+const char* const kUserInfoColumns[] = {
+    "    U_Id\tint\t\t\tidentity(1,1) PRIMARY KEY\t\tnot null,--用户编号",
+    "    U_Name\t\t\t\tvarchar(50)\t\t\tnull,--用户名,",
+    "    U_RelName\t\t\tvarchar(50)\t\t\tnull,--用户真实姓名,",
+    "    U_Sex\t\t\t\tbit\t\t\t\t\tnull,--用户性别,",
+    "    U_PassWord\t\t\tvarchar(50)\t\t\tnull,--用户密码,",
+    "    U_Birthday\t\t\tdatetime\t\t\tnull,--出生日期",
+    "    U_PsdType\t\t\tint\t\t\t\t\tnull,--密保类型(管理员维护)",
+    "    U_PsdAnswer\t\t\tvarchar(50)\t\t\tnull, --密保回答问题",
+    "    U_IdCard\t\t\tvarchar(20)\t\t\tnull, --身份证号",
+    "    U_NativePlace\t\tvarchar(20)\t\t\tnull, --籍贯",
+    "    U_Address\t\t\tvarchar(50)\t\t\tnull, --家庭住址",
+    "    U_Telephone\t\t\tvarchar(50)\t\t\tnull, --电话号码",
+    "    U_Email\t\t\t\tvarchar(50)\t\t\tnull, --邮箱号码",
+    "    U_PostalId\t\t\tvarchar(20)\t\t\tnull, --邮编号码",
+    "    U_QQ\t\t\t\tvarchar(20)\t\t\tnull, --QQ",
+    "    U_Position\t\t\tvarchar(20)\t\t\tnull, --职位",
+    "    U_Reamrk\t\t\tvarchar(50)\t\t\tnull, --备注",
+    "    U_LoginTime         datetime            null, --注册时间",
+    "    U_RoleType\t\t\tint\t\t\t\t\tnull,--用户权限类型(XML记录)",
+    "    U_Image\t\t\t\timage\t\t\t\tnull,--用户生活照",
+};
+
+const char* const kPasswordQuestions[] = {"我最喜欢的动物", "我的小学班主任", "我的中学班主任",
+                                          "我最爱吃什么",   "我母亲叫什么",   "我父亲叫什么"};
+
+// MD5 digest of the administrator's default password.
+const char* const kAdminPasswordDigest = "5F0C9A7E3B2D41C8A6E09B7D2C4F1A38";
+
+void PasswordTypeTable(TCodeWriter& w) {
+  w.Line(0, "GO").Blank();
+  w.Line(0, "CREATE TABLE [dbo].[P_PasswordType](");
+  w.Line(0, "\t[P_Id] [int] IDENTITY(1,1) NOT NULL,");
+  w.Line(0, "\t[U_Name] [varchar](50) COLLATE Chinese_PRC_CI_AS NULL");
+  w.Line(0, ") ON [PRIMARY]");
+  w.Line(0, "delete from P_PasswordType ");
+  for (const char* question : kPasswordQuestions)
+    w.Line(0, std::string("insert into P_PasswordType values('") + question + "')");
+  w.Line(0, "GO");
+}
+
+void UserInfoTable(TCodeWriter& w) {
+  w.Line(0, "create table U_UserInfo ");
+  w.Line(0, "(");
+  for (const char* column : kUserInfoColumns) w.Line(0, column);
+  w.Line(0, ")");
+  w.Line(0, "GO");
+  w.Line(0, "delete from U_UserInfo ");
+  w.Line(0, "insert into U_UserInfo(U_Name,U_Sex, U_PassWord,U_Birthday,U_LoginTime,U_RoleType)");
+  w.Line(0, std::string("values('admin',1,'") + kAdminPasswordDigest + "',GETDATE(),GETDATE(),2)");
+  w.Line(0, "GO");
+}
+
+}  // namespace
+
+std::string TableScriptPreamble() {
+  TCodeWriter w;
+  PasswordTypeTable(w);
+  UserInfoTable(w);
+  return w.Take();
+}

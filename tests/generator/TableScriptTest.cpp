@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "generator/DataBaseSql.h"
+#include "generator/DataSideGolden.h"
+#include "generator/DataSideProjects.h"
+#include "support/TempHome.h"
+
+namespace {
+
+class TableScript : public ::testing::Test {
+ protected:
+  TTempHome home_{false};
+};
+
+TEST_F(TableScript, ProjectWithoutClassesGivesOnlyThePreamble) {
+  EXPECT_EQ(BuildTableScript(data_side::AddProject("Empty")), Golden("sql/Empty.sql"));
+}
+
+// Integer and string keys, every member type, a date-time last column, a
+// key-only string class and the foreign keys at the end.
+TEST_F(TableScript, LibraryMatchesGolden) {
+  EXPECT_EQ(BuildTableScript(data_side::AddLibrary()), Golden("sql/Library.sql"));
+}
+
+// Key-only integer class, two key members, a class without key, references
+// to a class without key and to no class, a class without members.
+TEST_F(TableScript, StoreStatesTheRunRefusesGiveCommentLines) {
+  EXPECT_EQ(BuildTableScript(data_side::AddEdge()), Golden("sql/Edge.sql"));
+}
+
+TEST_F(TableScript, EveryBuildReadsTheStoreAfresh) {
+  const int p = data_side::AddLibrary();
+  const std::string before = BuildTableScript(p);
+  data_side::AddClass(p, "Reader", "读者", {{"readerId", member_type::kInteger, "读者编号", 0, true}});
+  const std::string after = BuildTableScript(p);
+  EXPECT_NE(after.find("CREATE TABLE [dbo].[Reader] (\r\n\t[readerId] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY\r\n"),
+            std::string::npos);
+  EXPECT_EQ(before.find("[Reader]"), std::string::npos);
+}
+
+}  // namespace
