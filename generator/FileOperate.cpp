@@ -116,22 +116,21 @@ void MakeFolder(const fs::path& folder) {
   fs::create_directories(folder, ignored);
 }
 
-// Length of the well-formed UTF-8 sequence at text[0], 0 when it is malformed.
-std::size_t Utf8SequenceLength(std::string_view text) {
+// How many bytes at the front of text one "?" stands for: a whole well-formed
+// UTF-8 sequence, or the longest start of one that the text holds (at least one byte).
+std::size_t ReplacedLength(std::string_view text) {
   const auto lead = static_cast<unsigned char>(text[0]);
-  std::size_t length = 0;
-  if (lead < 0x80) return 1;
+  std::size_t length = 1;
   if (lead >= 0xC2 && lead <= 0xDF) length = 2;
   else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
   else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-  else return 0;
-  if (text.size() < length) return 0;
-  for (std::size_t i = 1; i < length; ++i)
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0;
-  const auto second = static_cast<unsigned char>(text[1]);
-  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
-      (lead == 0xF4 && second > 0x8F))
-    return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if (i >= text.size()) return i;
+    const auto next = static_cast<unsigned char>(text[i]);
+    const bool outOfRange = i == 1 && ((lead == 0xE0 && next < 0xA0) || (lead == 0xED && next > 0x9F) ||
+                                       (lead == 0xF0 && next < 0x90) || (lead == 0xF4 && next > 0x8F));
+    if ((next & 0xC0) != 0x80 || outOfRange) return i;
+  }
   return length;
 }
 
@@ -165,12 +164,10 @@ class TGbkConverter {
         out.resize(out.size() * 2);
         continue;
       }
-      // A character GBK cannot hold, or bytes that are no UTF-8 at all: one "?"
-      // for the whole sequence, or for the single bad byte.
-      const std::size_t length = Utf8SequenceLength(utf8);
+      // A character GBK cannot hold, or bytes that are no UTF-8 at all.
       if (used == out.size()) out.resize(out.size() * 2);
       out[used++] = '?';
-      utf8.remove_prefix(length == 0 ? 1 : length);
+      utf8.remove_prefix(ReplacedLength(utf8));
     }
     out.resize(used);
     return out;
