@@ -1,0 +1,48 @@
+Imports System.Collections.Generic
+Imports System.ComponentModel
+Imports System.Data
+Imports System.Drawing
+Imports System.Linq
+Imports System.Text
+Imports System.Windows.Forms
+Imports System.IO
+Imports Model
+
+Partial Public Class FrmEditTransfer
+    Inherits Form
+    Public Sub New(ByVal transferId As Integer, ByVal frmQueryTransfer As FrmQueryTransfer)
+        InitializeComponent()
+        Me.transferId = transferId
+        Me.frmQueryTransfer = frmQueryTransfer
+    End Sub
+    Private transfer As Transfer
+    Private transferId As Integer
+    Private frmQueryTransfer As FrmQueryTransfer
+    Private Sub Btn_Update_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Update.Click
+        transfer.fromDept = Me.cb_fromDept.SelectedValue.ToString()
+        transfer.toDept = Me.cb_toDept.SelectedValue.ToString()
+        If BLL.bllTransfer.EditTransfer(transfer) Then
+            MessageBox.Show("调动更新成功!")
+        Else
+            MessageBox.Show("调动更新失败!")
+        End If
+        Me.Close()
+    End Sub
+    Private Sub FrmEditTransfer_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
+        transfer = BLL.bllTransfer.getSomeTransfer(transferId)
+        '查询所有的部门
+        Dim fromDeptDs As DataSet = BLL.bllDept.getAllDept()
+        Me.cb_fromDept.DataSource = fromDeptDs.Tables(0)
+        Me.cb_fromDept.DisplayMember = "deptName"
+        Me.cb_fromDept.ValueMember = "deptNo"
+        Me.cb_fromDept.SelectedValue = transfer.fromDept.ToString()
+        '查询所有的部门
+        Dim toDeptDs As DataSet = BLL.bllDept.getAllDept()
+        Me.cb_toDept.DataSource = toDeptDs.Tables(0)
+        Me.cb_toDept.DisplayMember = "deptName"
+        Me.cb_toDept.ValueMember = "deptNo"
+        Me.cb_toDept.SelectedValue = transfer.toDept.ToString()
+        Me.txt_transferId.[ReadOnly] = True
+        Me.txt_transferId.Text = transfer.transferId.ToString()
+    End Sub
+End Class
