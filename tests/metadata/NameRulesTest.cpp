@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "metadata/NameRules.h"
+
+namespace {
+
+using namespace name_rules;
+
+TEST(NameRulesTest, ObjectNameLowersOnlyALeadingAsciiCapital) {
+  EXPECT_EQ(ObjectName("Book"), "book");
+  EXPECT_EQ(ObjectName("BOOK"), "bOOK");
+  EXPECT_EQ(ObjectName("A"), "a");
+  EXPECT_EQ(ObjectName("Z1"), "z1");
+  EXPECT_EQ(ObjectName("book"), "book");
+  EXPECT_EQ(ObjectName("_Book"), "_Book");
+  EXPECT_EQ(ObjectName("图书"), "图书");
+  EXPECT_EQ(ObjectName(""), "");
+}
+
+TEST(NameRulesTest, IdentifierTailAllowsAsciiLettersDigitsAndUnderscore) {
+  EXPECT_TRUE(IsIdentifierTail("book_2B"));
+  EXPECT_TRUE(IsIdentifierTail("x"));
+  EXPECT_TRUE(IsIdentifierTail("9ab"));  // the first character has rules of its own
+  EXPECT_FALSE(IsIdentifierTail("a b"));
+  EXPECT_FALSE(IsIdentifierTail("a-b"));
+  EXPECT_FALSE(IsIdentifierTail("a.b"));
+  EXPECT_FALSE(IsIdentifierTail("a'b"));
+  EXPECT_FALSE(IsIdentifierTail("a\"b"));
+  EXPECT_FALSE(IsIdentifierTail("a名"));
+  EXPECT_FALSE(IsIdentifierTail("aé"));
+}
+
+TEST(NameRulesTest, ReservedWordsIgnoreCase) {
+  for (const char* word : {"Class", "END", "string", "Date", "integer", "Me", "rem", "Nothing", "xor", "AddHandler"})
+    EXPECT_TRUE(IsReservedWord(word)) << word;
+  for (const char* word : {"Book", "value", "name", "text", "Classes", "endDate", ""})
+    EXPECT_FALSE(IsReservedWord(word)) << word;
+}
+
+TEST(NameRulesTest, PlainFolderNameRefusesPathsAndMarkupCharacters) {
+  for (const char* name : {"Shop", "图书管理", "my shop", "a-b_c.1", "x"})
+    EXPECT_TRUE(IsPlainFolderName(name)) << name;
+  for (const char* name : {"", ".", "..", ".hidden", "dot.", " lead", "trail ", "a/b", "a\\b", "a:b", "a*b", "a?b",
+                           "a<b", "a>b", "a|b", "a\"b", "a&b", "a%b", "a;b", "a@b", "a$b", "a'b", "tab\tname",
+                           "line\nbreak", "del\x7f"})
+    EXPECT_FALSE(IsPlainFolderName(name)) << name;
+  EXPECT_TRUE(IsPlainFolderName(std::string(200, 'a')));
+  EXPECT_FALSE(IsPlainFolderName(std::string(201, 'a')));
+}
+
+}  // namespace
