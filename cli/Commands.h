@@ -28,6 +28,7 @@ void AddClassCommands(CLI::App& app, TCliContext& context);
 void AddMemberCommands(CLI::App& app, TCliContext& context);
 // The reorder subcommands (swap / up / down) of the member group.
 void AddMemberOrderCommands(CLI::App& memberGroup);
+void AddSqlCommand(CLI::App& app, TCliContext& context);
 void AddGenerateCommands(CLI::App& app, TCliContext& context);
 // export / import / sample / check: projects as text files and the check of a stored project.
 void AddTransferCommands(CLI::App& app, TCliContext& context);

@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
   AddProjectCommands(app, context);
   AddClassCommands(app, context);
   AddMemberCommands(app, context);
+  AddSqlCommand(app, context);
   AddGenerateCommands(app, context);
   AddTransferCommands(app, context);
 
