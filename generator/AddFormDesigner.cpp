@@ -94,16 +94,22 @@ void StringRow(TCodeWriter& out, const TMember& member, const TLayout& at) {
       .Line(8, "Me." + txt + ".TabIndex = " + N(at.tab + 1));
 }
 
-void NumberRow(TCodeWriter& out, const TMember& member, const TLayout& at) {
+// The start of a row with one control beside its caption label.
+void SingleControlRowHead(TCodeWriter& out, const TMember& member, const TLayout& at, const std::string& control,
+                          const std::string& controlType) {
   const std::string label = "label" + N(at.label);
-  const std::string txt = "txt_" + member.memberName;
   out.Line(8, "Me." + label + " = new System.Windows.Forms.Label()")
-      .Line(8, "Me." + txt + " = new System.Windows.Forms.TextBox()")
+      .Line(8, "Me." + control + " = new System.Windows.Forms." + controlType + "()")
       .Line(8, "Me.Controls.Add(Me." + label + ")")
-      .Line(8, "Me.Controls.Add(Me." + txt + ")")
+      .Line(8, "Me.Controls.Add(Me." + control + ")")
       .Line(8, "'" + label)
       .Line(8, "Me." + label + ".AutoSize = true");
   LabelProperties(out, label, at, member.memberComment);
+}
+
+void NumberRow(TCodeWriter& out, const TMember& member, const TLayout& at) {
+  const std::string txt = "txt_" + member.memberName;
+  SingleControlRowHead(out, member, at, txt, "TextBox");
   out.Line(8, "' " + txt)
       .Line(8, "Me." + txt + ".Location = new System.Drawing.Point(194, " + N(at.y - 3) + ")")
       .Line(8, "Me." + txt + ".Name = " + Q + txt + Q)
@@ -173,15 +179,8 @@ void PictureRow(TCodeWriter& out, const TMember& member, const TLayout& at) {
 }
 
 void ReferenceRow(TCodeWriter& out, const TMember& member, const TLayout& at) {
-  const std::string label = "label" + N(at.label);
   const std::string cb = "cb_" + member.memberName;
-  out.Line(8, "Me." + label + " = new System.Windows.Forms.Label()")
-      .Line(8, "Me." + cb + " = new System.Windows.Forms.ComboBox()")
-      .Line(8, "Me.Controls.Add(Me." + label + ")")
-      .Line(8, "Me.Controls.Add(Me." + cb + ")")
-      .Line(8, "'" + label)
-      .Line(8, "Me." + label + ".AutoSize = true");
-  LabelProperties(out, label, at, member.memberComment);
+  SingleControlRowHead(out, member, at, cb, "ComboBox");
   out.Line(8, "'" + cb)
       .Line(8, "Me." + cb + ".FormattingEnabled = true")
       .Line(8, "Me." + cb + ".Location = new System.Drawing.Point(194, " + N(at.y - 3) + ")")
