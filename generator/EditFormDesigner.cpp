@@ -88,17 +88,24 @@ std::string NewLabel(const TLayout& at) {
 
 std::string AddLabel(const TLayout& at) { return "Me.Controls.Add(Me.label" + N(at.label) + ")"; }
 
+// A row of a label and one control: both created and added, the label's
+// properties, then the comment that heads the control's own properties.
+void WriteSingleControlRowHead(TCodeWriter& w, const TLayout& at, const TMember& m, const std::string& control,
+                               const std::string& controlClass) {
+  w.Line(8, NewLabel(at))
+      .Line(8, "Me." + control + " = new System.Windows.Forms." + controlClass + "()")
+      .Line(8, AddLabel(at))
+      .Line(8, "Me.Controls.Add(Me." + control + ")");
+  WriteLabelProperties(w, at, m);
+  w.Line(8, "'" + control);
+}
+
 // String, integer and float members: a text box whose height is the string's length, else 21.
 void WriteTextBoxRow(TCodeWriter& w, const TLayout& at, const TMember& m) {
   const std::string box = "txt_" + m.memberName;
   const int height = m.memberType == kString ? m.memberLength : 21;
-  w.Line(8, NewLabel(at))
-      .Line(8, "Me." + box + " = new System.Windows.Forms.TextBox()")
-      .Line(8, AddLabel(at))
-      .Line(8, "Me.Controls.Add(Me." + box + ")");
-  WriteLabelProperties(w, at, m);
-  w.Line(8, "'" + box)
-      .Line(8, "Me." + box + ".Location = new System.Drawing.Point(194, " + N(at.y - 3) + ")")
+  WriteSingleControlRowHead(w, at, m, box, "TextBox");
+  w.Line(8, "Me." + box + ".Location = new System.Drawing.Point(194, " + N(at.y - 3) + ")")
       .Line(8, "Me." + box + ".Name = " + Q + box + Q)
       .Line(8, "Me." + box + ".Size = new System.Drawing.Size(199, " + N(height) + ")")
       .Line(8, "Me." + box + ".TabIndex = " + N(at.tab + 1));
@@ -160,13 +167,8 @@ void WritePictureRow(TCodeWriter& w, const TLayout& at, const TMember& m) {
 
 void WriteReferenceRow(TCodeWriter& w, const TLayout& at, const TMember& m) {
   const std::string list = "cb_" + m.memberName;
-  w.Line(8, NewLabel(at))
-      .Line(8, "Me." + list + " = new System.Windows.Forms.ComboBox()")
-      .Line(8, AddLabel(at))
-      .Line(8, "Me.Controls.Add(Me." + list + ")");
-  WriteLabelProperties(w, at, m);
-  w.Line(8, "'" + list)
-      .Line(8, "Me." + list + ".FormattingEnabled = true")
+  WriteSingleControlRowHead(w, at, m, list, "ComboBox");
+  w.Line(8, "Me." + list + ".FormattingEnabled = true")
       .Line(8, "Me." + list + ".Location = new System.Drawing.Point(194, " + N(at.y - 3) + ")")
       .Line(8, "Me." + list + ".Name = " + Q + list + Q)
       .Line(8, "Me." + list + ".Size = new System.Drawing.Size(199, 20)")
