@@ -22,9 +22,9 @@ constexpr const char* kSampleFile = "samples/library.json";
 
 std::string ReadFile(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
+  if (!fs::is_regular_file(file) || !in) throw TCliExit(2, "无法读取文件: " + file.string());
   std::ostringstream text;
   text << in.rdbuf();
-  if (!in) throw TCliExit(2, "无法读取文件: " + file.string());
   return text.str();
 }
 
