@@ -43,7 +43,7 @@ TEST_F(GenerateCommand, ProjectNameIsMatchedWhateverTheLetterCase) {
 
 TEST_F(GenerateCommand, FailedCheckPrintsTheMessageAndWritesNothing) {
   const int p = AddProject("Shop");
-  AddClass(p, "Book", {{"title", kString, "", false, true}});
+  AddClass(p, "Book", {{"title", kString, "", 0, false, true, true}});
   const auto result = RunVbgen(home.dir(), {"generate", "Shop"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out, "");
@@ -53,7 +53,7 @@ TEST_F(GenerateCommand, FailedCheckPrintsTheMessageAndWritesNothing) {
 
 TEST_F(GenerateCommand, DanglingReferenceIsAFailedCheck) {
   const int p = AddProject("Shop");
-  AddClass(p, "Book", {{"id", kInteger, "", true, true}, {"writer", "Writer", ""}});
+  AddClass(p, "Book", {{"id", kInteger, "", 0, true, true, true}, {"writer", "Writer", ""}});
   const auto result = RunVbgen(home.dir(), {"generate", "Shop"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out, "");
@@ -97,9 +97,9 @@ TEST_F(GenerateCommand, SourceEncodingUtf8WritesSourcesWithMark) {
 TEST(GenerateWithShippedFiles, WritesTheWholeTree) {
   TTempHome home;
   const int p = AddProject("Shop");
-  AddClass(p, "Writer", {{"writerId", kInteger, "编号", true}, {"name", kString, "姓名", false, true}});
-  AddClass(p, "Book", {{"bookId", kInteger, "编号", true},
-                       {"title", kString, "书名", false, true},
+  AddClass(p, "Writer", {{"writerId", kInteger, "编号", 0, true}, {"name", kString, "姓名", 0, false, true, true}});
+  AddClass(p, "Book", {{"bookId", kInteger, "编号", 0, true},
+                       {"title", kString, "书名", 0, false, true, true},
                        {"writer", "Writer", "作者"}});
   const auto result = RunVbgen(home.dir(), {"generate", "Shop", "--namespace", "Demo"});
   ASSERT_EQ(result.exitCode, 0) << result.err;

@@ -21,7 +21,8 @@ std::vector<std::string> ResourceLines(const std::string& p) {
 }
 
 std::vector<std::string> Tail(const std::vector<std::string>& events, std::size_t n) {
-  return events.size() < n ? events : std::vector<std::string>(events.end() - static_cast<std::ptrdiff_t>(n), events.end());
+  if (events.size() < n) return events;
+  return std::vector<std::string>(events.end() - static_cast<std::ptrdiff_t>(n), events.end());
 }
 
 class AutoCode : public ::testing::Test {
@@ -102,26 +103,27 @@ class AutoCodeCheck : public AutoCode {
 TEST_F(AutoCodeCheck, ClassWithoutKeyIsNamed) {
   const int p = AddProject("Shop");
   AddPlainClass(p, "Goods");
-  const int order = AddClass(p, "Order", {{"name", kString, "", false, true}});
+  const int order = AddClass(p, "Order", {{"name", kString, "", 0, false, true, true}});
   ExpectRefused(p, TCheckKind::PrimaryKey, order, "Order表主键设置错误，每个类只能设置一个主键!");
 }
 
 TEST_F(AutoCodeCheck, ClassWithTwoDisplayMembersIsNamed) {
   const int p = AddProject("Shop");
-  const int goods = AddClass(p, "Goods", {{"id", kInteger, "", true, true}, {"name", kString, "", false, true}});
+  const int goods =
+      AddClass(p, "Goods", {{"id", kInteger, "", 0, true, true, true}, {"name", kString, "", 0, false, true, true}});
   ExpectRefused(p, TCheckKind::Display, goods, "Goods表显示成员设置错误，每个类有且只能设置一个显示成员!");
 }
 
 TEST_F(AutoCodeCheck, KeyCheckComesBeforeDisplayCheck) {
   const int p = AddProject("Shop");
-  AddClass(p, "Goods", {{"id", kInteger, "", true}});
-  const int order = AddClass(p, "Order", {{"name", kString, "", false, true}});
+  AddClass(p, "Goods", {{"id", kInteger, "", 0, true}});
+  const int order = AddClass(p, "Order", {{"name", kString, "", 0, false, true, true}});
   ExpectRefused(p, TCheckKind::PrimaryKey, order, "Order表主键设置错误，每个类只能设置一个主键!");
 }
 
 TEST_F(AutoCodeCheck, ReferenceToAClassThatIsGoneNamesClassAndMember) {
   const int p = AddProject("Shop");
-  const int goods = AddClass(p, "Goods", {{"id", kInteger, "", true, true}, {"maker", "Maker", ""}});
+  const int goods = AddClass(p, "Goods", {{"id", kInteger, "", 0, true, true, true}, {"maker", "Maker", ""}});
   ExpectRefused(p, TCheckKind::Reference, goods, "Goods类的成员maker引用的类Maker不存在，请修改该成员的类型!");
 }
 
@@ -129,7 +131,7 @@ TEST_F(AutoCodeCheck, ReferenceToAClassOfAnotherProjectIsRefused) {
   const int other = AddProject("Other");
   AddPlainClass(other, "Maker");
   const int p = AddProject("Shop");
-  const int goods = AddClass(p, "Goods", {{"id", kInteger, "", true, true}, {"maker", "Maker", ""}});
+  const int goods = AddClass(p, "Goods", {{"id", kInteger, "", 0, true, true, true}, {"maker", "Maker", ""}});
   ExpectRefused(p, TCheckKind::Reference, goods, "Goods类的成员maker引用的类Maker不存在，请修改该成员的类型!");
 }
 

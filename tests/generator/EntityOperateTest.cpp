@@ -30,10 +30,10 @@ class EntityOperate : public ::testing::Test {
   // The golden Book refers to an integer-keyed Writer and a string-keyed Press.
   int AddLibrary() {
     const int p = AddProject("Library");
-    AddClass(p, "Writer", {{"writerId", kInteger, "", true, true}});
-    AddClass(p, "Press", {{"pressCode", kString, "", true, true}});
-    AddClass(p, "Book", {{"bookId", kInteger, "编号", true},
-                         {"title", kString, "书名", false, true},
+    AddClass(p, "Writer", {{"writerId", kInteger, "", 0, true, true, true}});
+    AddClass(p, "Press", {{"pressCode", kString, "", 0, true, true, true}});
+    AddClass(p, "Book", {{"bookId", kInteger, "编号", 0, true},
+                         {"title", kString, "书名", 0, false, true, true},
                          {"price", kFloat, ""},
                          {"publishDate", kDateTime, "出版日期"},
                          {"cover", kPicture, "封面"},
@@ -105,7 +105,7 @@ TEST_F(EntityOperate, ClassWithoutMembersHoldsOnlyTheHeaderAndEnd) {
 
 TEST_F(EntityOperate, ReferenceWithoutKeyedClassStopsBeforeTheFileIsWritten) {
   const int p = AddProject("Dangling");
-  AddClass(p, "Loan", {{"loanId", kInteger, "", true, true}, {"reader", "Reader", ""}});
+  AddClass(p, "Loan", {{"loanId", kInteger, "", 0, true, true, true}, {"reader", "Reader", ""}});
   EXPECT_THROW(TEntityOperate::GenerateModel(Context(p), TClassDAO().GetClassList(p)), std::runtime_error);
   EXPECT_FALSE(fs::exists(home.Output("Dangling/Model/Loan.vb")));
 }

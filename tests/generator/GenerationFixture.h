@@ -12,9 +12,7 @@
 #include <vector>
 
 #include "generator/AutoCode.h"
-#include "metadata/ClassDAO.h"
-#include "metadata/Member.h"
-#include "metadata/MemberDAO.h"
+#include "generator/DataSideProjects.h"
 #include "metadata/ProjectDAO.h"
 #include "support/TempHome.h"
 
@@ -23,14 +21,6 @@ namespace generation {
 namespace fs = std::filesystem;
 
 inline constexpr const char* kBom = "\xEF\xBB\xBF";
-
-struct TMemberSpec {
-  std::string name;
-  std::string type;
-  std::string comment;
-  bool key = false;
-  bool display = false;
-};
 
 class THome {
  public:
@@ -74,35 +64,18 @@ class THome {
   TTempHome temp_;
 };
 
-inline int AddProject(const std::string& name) {
-  TProjectDAO().AddProject(name);
-  return TProjectDAO().GetProjectId(name);
-}
+using data_side::AddProject;
 
-inline int AddClass(int projectId, const std::string& className, const std::vector<TMemberSpec>& members) {
-  TClassDAO().AddClass(projectId, className, className + "信息", 1);
-  const int classId = TClassDAO().GetClassId(projectId, className);
-  for (const auto& spec : members) {
-    TMember m;
-    m.projectId = projectId;
-    m.classId = classId;
-    m.memberName = spec.name;
-    m.memberType = spec.type;
-    m.memberLength = spec.type == member_type::kString ? 20 : 0;
-    m.memberIsPri = spec.key;
-    m.memberComment = spec.comment;
-    m.memberIsInteger = spec.type == member_type::kInteger;
-    m.memberIsFloat = spec.type == member_type::kFloat;
-    m.memberIsDisplay = spec.display;
-    TMemberDAO().AddMember(m);
-  }
-  return classId;
+inline int AddClass(int projectId, const std::string& className,
+                    std::initializer_list<data_side::TMemberSpec> members) {
+  return data_side::AddClass(projectId, className, className + "信息", members);
 }
 
 // A class that passes every check: an integer key and a displayed name.
 inline int AddPlainClass(int projectId, const std::string& className) {
   return AddClass(projectId, className,
-                  {{"id", member_type::kInteger, "编号", true}, {"name", member_type::kString, "名称", false, true}});
+                  {{"id", member_type::kInteger, "编号", 0, true},
+                   {"name", member_type::kString, "名称", 20, false, true, true}});
 }
 
 // Records the run's reports; safe to fill from the run's thread.
