@@ -29,7 +29,10 @@ std::string ExportProject(const TListEntry& project);
 std::string ProjectNameIn(const std::string& text);
 
 // Creates the project a file describes, under projectName when that is not
-// empty, in one transaction, and returns its name and key. Any fault raises
+// empty, in one transaction, and returns its name and key. Classes and members
+// pass the add dialogs' rules; memberLength, memberIsInteger and memberIsFloat
+// must be what the dialogs would derive from the type, since correcting them
+// silently would store something other than the file says. Any fault raises
 // TProjectFileError and leaves the store as it was.
 TListEntry ImportProject(const std::string& text, const std::string& projectName = "");
 
