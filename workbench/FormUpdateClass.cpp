@@ -1,0 +1,35 @@
+#include "workbench/FormUpdateClass.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+#include "metadata/ClassDAO.h"
+#include "metadata/InputRules.h"
+#include "workbench/Guard.h"
+#include "workbench/MainForm.h"
+
+TUpdateClassForm::TUpdateClassForm(TFormMain& owner)
+    : TClassForm(owner, QStringLiteral("类更新"), QSize(271, 233), false) {
+  setObjectName("UpdateClassForm");
+}
+
+void TUpdateClassForm::showEvent(QShowEvent* event) {
+  TClassForm::showEvent(event);
+  Guarded(owner_.Prompt(), this, [this] { FormShow(); });
+}
+
+void TUpdateClassForm::FormShow() {
+  const TClassDAO classes;
+  const std::string friendName = classes.GetFriendName(classId_);
+  const int flag = classes.GetFrontShowFlag(classId_);
+  Edt_FriendName->setText(QString::fromStdString(friendName));
+  Edt_ClassName->setText(owner_.SelectedClassName());
+  CB_FrontShowFlag->setChecked(flag == 1);
+}
+
+void TUpdateClassForm::Store() {
+  input_rules::CheckUpdateClass(ClassNameText(), FriendNameText());
+  TClassDAO().UpdateClass(owner_.SelectedProjectId(), classId_, ClassNameText(), FriendNameText(), FrontShowFlag());
+  owner_.SetSelectedClassName(Edt_ClassName->text());
+  owner_.Prompt().Message(this, QStringLiteral("类名称更新成功"));
+}

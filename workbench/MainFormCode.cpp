@@ -1,0 +1,80 @@
+// The code commands of the main window: the script window, the namespace and
+// the generation run with its reports; and the about page.
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "metadata/InputRules.h"
+#include "workbench/DataBaseSqlForm.h"
+#include "workbench/GenerationRun.h"
+#include "workbench/Guard.h"
+#include "workbench/MainForm.h"
+
+void TFormMain::sql1Click() {
+  Guarded(prompt_, this, [this] {
+    if (SelectedProjectId() < 0) return ShowMessage("当前未有任何项目被选中!");
+    TDataBaseSqlForm form(this, prompt_);
+    form.SetProjectId(SelectedProjectId());
+    form.exec();
+  });
+}
+
+void TFormMain::S2Click() {
+  Guarded(prompt_, this, [this] {
+    const QString answer = prompt_.Input(this, QStringLiteral("命名空间输入框"),
+                                         QStringLiteral("请输入一个命名空间名如:           "), nameSpace_);
+    input_rules::CheckNameSpace(answer.toStdString());
+    nameSpace_ = answer;
+  });
+}
+
+void TFormMain::A1Click() {
+  Guarded(prompt_, this, [this] {
+    if (SelectedProjectId() < 0) return ShowMessage("没有一个工程被选中！");
+    // Two runs over one project would write the same files at once.
+    if (run_->IsWorking()) return ShowMessage("代码正在生成中，请等待本次生成结束后再开始新的生成!");
+    ShowMessage("如果以前生成了该项目，最好先删除原来的目录!");
+    Memo_State->clear();
+    TRunSettings settings;
+    settings.home = home_;
+    settings.projectName = SelectedProjectName().toStdString();
+    settings.projectId = SelectedProjectId();
+    settings.nameSpace = nameSpace_.toStdString();
+    runOutputFolder_ = home_ / "projects" / settings.projectName;
+    run_->Start(settings);
+  });
+}
+
+bool TFormMain::RunReportsDropped() const { return !run_ || run_->IsClosing(); }
+
+void TFormMain::AppendProgress(const QString& line) {
+  if (!RunReportsDropped()) Memo_State->appendPlainText(line);
+}
+
+void TFormMain::RunCheckFailed(const QString& message) {
+  if (!RunReportsDropped()) prompt_.Message(this, message);
+}
+
+void TFormMain::RunFinished() {
+  if (RunReportsDropped()) return;
+  prompt_.Information(this, QStringLiteral("所有代码生成完毕!"), QStringLiteral("任务提示"));
+  shell_.Open(QUrl::fromLocalFile(QString::fromStdString(runOutputFolder_.string())));
+}
+
+void TFormMain::RunFailed(const QString& error) {
+  if (RunReportsDropped()) return;
+  const QString report = QStringLiteral("代码生成失败: ") + error;
+  Memo_State->appendPlainText(report);
+  prompt_.Error(this, report);
+}
+
+void TFormMain::Image1Click() { OpenAboutPage(); }
+
+void TFormMain::Timer1Timer() {
+  Timer1->stop();
+  OpenAboutPage();
+}
+
+void TFormMain::OpenAboutPage() {
+  shell_.Open(QUrl::fromLocalFile(QString::fromStdString((home_ / "about.html").string())));
+}
