@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev libcli11-dev nlohmann-json3-dev libgtest-dev
-  qt6-base-dev libgl-dev xvfb xauth fonts-wqy-zenhei
+  qt6-base-dev libgl-dev xvfb xauth fonts-wqy-zenhei imagemagick
 )
 
 missing=()
