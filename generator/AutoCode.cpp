@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "generator/BLLOperate.h"
+#include "generator/DALOperate.h"
 #include "generator/EntityOperate.h"
 #include "generator/FileOperate.h"
 #include "metadata/ClassDAO.h"
@@ -78,7 +80,9 @@ void TAutoCode::Execute() {
     failure = CheckClasses(context.projectId, list);
     if (!failure) {
       TEntityOperate::GenerateModel(context, list);
-      // Business layer, data access and user interface follow here, in that order.
+      TBLLOperate::GenerateBll(context, list);
+      TDALOperate::GenerateDal(context, list);
+      // The user interface follows here.
 
       CopyResources(context);
     }
