@@ -23,8 +23,9 @@ void AddList(CLI::App* group) {
   AddProjectArgument(list, args->project);
   list->callback([args] {
     const TClassDAO dao;
+    const TClassList classes = dao.GetClassList(FindProject(args->project).tag);
     PrintRow({"编号", "类英文名称", "中文友好名称", "是否前台显示"});
-    for (const auto& c : dao.GetClassList(FindProject(args->project).tag))
+    for (const auto& c : classes)
       PrintRow({std::to_string(c.tag), c.text, dao.GetFriendName(c.tag), YesNo(dao.GetFrontShowFlag(c.tag))});
   });
 }

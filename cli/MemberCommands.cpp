@@ -17,8 +17,9 @@ struct TMemberArgs {
 void AddList(CLI::App* group) {
   auto target = std::make_shared<TMemberTarget>();
   AddMemberCommand(group, "list", "列出类的所有成员，顺序即生成代码中的顺序", *target)->callback([target] {
+    const TMemberList members = TMemberDAO().GetMembers(target->ClassId());
     PrintRow({"编号", "成员名称", "成员类型", "长度", "主键", "必填", "查询", "下拉框显示", "界面显示", "注释"});
-    for (const auto& m : TMemberDAO().GetMembers(target->ClassId()))
+    for (const auto& m : members)
       PrintRow({std::to_string(m.memberId), m.memberName, m.memberType, std::to_string(m.memberLength),
                 YesNo(m.memberIsPri), YesNo(m.memberIsMust), YesNo(m.queryFlag), YesNo(m.memberIsDisplay),
                 YesNo(m.memberQueryDisplay), m.memberComment});
