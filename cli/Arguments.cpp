@@ -15,8 +15,8 @@ void AddMemberArgument(CLI::App* command, const std::string& name, std::string& 
 }
 
 void AddSwitch(CLI::App* command, const std::string& name, std::optional<bool>& value, const std::string& help) {
-  auto* on = command->add_flag_callback("--" + name, [&value] { value = true; }, help);
-  auto* off = command->add_flag_callback("--no-" + name, [&value] { value = false; }, "不" + help);
+  auto* on = command->add_flag_callback("--" + name, [&value] { value = true; }, "勾选「" + help + "」");
+  auto* off = command->add_flag_callback("--no-" + name, [&value] { value = false; }, "不勾选「" + help + "」");
   on->excludes(off);
 }
 

@@ -11,7 +11,8 @@ void AddProjectArgument(CLI::App* command, std::string& project);
 void AddClassArgument(CLI::App* command, std::string& className);
 void AddMemberArgument(CLI::App* command, const std::string& name, std::string& member);
 
-// --NAME sets the value, --no-NAME clears it, neither leaves it unset.
+// A check box of a dialog: --NAME ticks it, --no-NAME clears it, neither leaves
+// it unset. help is the box's caption.
 void AddSwitch(CLI::App* command, const std::string& name, std::optional<bool>& value, const std::string& help);
 
 // One line of a list: cells separated by tabs, as a spreadsheet pastes them.

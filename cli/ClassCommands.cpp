@@ -15,7 +15,7 @@ struct TClassArgs {
   std::optional<bool> frontShow;
 };
 
-const char* const kFrontShowHelp = "前台显示";
+const char* const kFrontShowHelp = "是否前台显示";
 
 void AddList(CLI::App* group) {
   auto args = std::make_shared<TClassArgs>();
