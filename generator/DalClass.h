@@ -13,9 +13,11 @@ struct TDalClass {
   int projectId = 0;
   int classId = 0;
   std::string className;   // C
-  std::string objName;     // O
+  std::string objName;     // O, or "_" + O where O would clash with a local of the functions
   std::string friendName;  // F
   TMember key;             // K, KC
+  std::string keyParam;    // getSome's parameter: K, or "_" + K where K would clash
+  std::string returnName;  // getSome's result: C, or objName when that was renamed
 
   static TDalClass Load(int projectId, const TListEntry& classEntry);
 };

@@ -80,14 +80,15 @@ std::string BuildGetSome(const TDalClass& c) {
   const bool integerKey = IsIntegerKey(c.key);
   TCodeWriter w;
   w.Line(4, "'根据" + K + "获取某条" + c.friendName + "记录");
-  w.Line(4, "Public Shared Function getSome" + C + "(ByVal " + K + " As " + (integerKey ? "Integer" : "String") +
+  const std::string& param = c.keyParam;
+  w.Line(4, "Public Shared Function getSome" + C + "(ByVal " + param + " As " + (integerKey ? "Integer" : "String") +
                 ") As Model." + C);
   w.Line(8, "'构建查询sql");
   if (integerKey)
-    w.Line(8, "Dim sql As String = " + q + "select * from " + C + " where " + K + "=" + q + " & " + K);
+    w.Line(8, "Dim sql As String = " + q + "select * from " + C + " where " + K + "=" + q + " & " + param);
   else
-    w.Line(8, "Dim sql As String = " + q + "select * from " + C + " where " + K + "='" + q + " & " + K + " & " + q +
-                  "'" + q);
+    w.Line(8, "Dim sql As String = " + q + "select * from " + C + " where " + K + "='" + q + " & " + param + " & " +
+                  q + "'" + q);
   w.Line(8, "Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, Nothing)");
   w.Line(8, "Dim " + c.objName + " As New Model." + C + "()");
   w.Line(8, "'如果查询存在记录，就包装到对象中返回");
@@ -95,7 +96,7 @@ std::string BuildGetSome(const TDalClass& c) {
   for (const auto& m : TMemberDAO().GetMembers(c.classId)) ReadLine(w, c, m);
   w.Line(8, "End If");
   w.Line(8, "DataRead.Close()");
-  w.Line(8, "Return " + C);
+  w.Line(8, "Return " + c.returnName);
   EndFunction(w);
   return w.Take();
 }

@@ -56,6 +56,30 @@ TEST_F(DalSource, ReferenceTypeFollowsTheReferencedKeyAfterItChanges) {
   EXPECT_NE(text.find("            book.category = DataRead(\"category\").ToString()\r\n"), std::string::npos);
 }
 
+// Names that VB.NET would see as a second declaration of a local get a
+// prefix; everything else stays as written.
+TEST_F(DalSource, ClassAndKeyNamedLikeLocalsArePrefixed) {
+  const int p = data_side::AddProject("Clash");
+  data_side::AddClass(p, "Parm", "参数", {{"parmId", member_type::kInteger, "编号", 0, true}});
+  data_side::AddClass(p, "Note", "笔记", {{"note", member_type::kString, "编号", 8, true}});
+
+  const std::string parm = Source(p, "Parm");
+  EXPECT_NE(parm.find("    Public Shared Function AddParm(ByVal _parm As Model.Parm) As Boolean\r\n"), std::string::npos);
+  EXPECT_NE(parm.find("        Dim _parm As New Model.Parm()\r\n"), std::string::npos);
+  EXPECT_NE(parm.find("            _parm.parmId = Convert.ToInt32(DataRead(\"parmId\"))\r\n"), std::string::npos);
+  EXPECT_NE(parm.find("        Return _parm\r\n"), std::string::npos);
+  EXPECT_NE(parm.find("        parm(0).Value = _parm.parmId\r\n"), std::string::npos);
+  EXPECT_NE(parm.find("(ByVal parmId As Integer)"), std::string::npos);
+
+  const std::string note = Source(p, "Note");
+  EXPECT_NE(note.find("    Public Shared Function getSomeNote(ByVal _note As String) As Model.Note\r\n"
+                      "        '构建查询sql\r\n"
+                      "        Dim sql As String = \"select * from Note where note='\" & _note & \"'\"\r\n"),
+            std::string::npos);
+  EXPECT_NE(note.find("        Dim note As New Model.Note()\r\n"), std::string::npos);
+  EXPECT_NE(note.find("        Return Note\r\n"), std::string::npos);
+}
+
 // The run refuses these projects before writing; called anyway, the text
 // builder reports what is missing instead of crashing.
 TEST_F(DalSource, MissingKeysAreReportedByName) {
