@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "metadata/ClassDAO.h"
@@ -66,8 +67,6 @@ class TObjectReader {
       if (std::find(keys.begin(), keys.end(), item.key()) == keys.end()) Fault(where_, "未知字段 " + item.key());
   }
 
-  const std::string& where() const { return where_; }
-
   std::string Text(const std::string& key) const {
     const TJson& value = Field(key);
     if (!value.is_string()) Fault(FieldWhere(where_, key), "应为文本");
@@ -82,8 +81,8 @@ class TObjectReader {
 
   int Count(const std::string& key) const {
     const TJson& value = Field(key);
-    if (!value.is_number_integer() || value < 0 || value > 1000000)
-      Fault(FieldWhere(where_, key), "应为 0 到 1000000 之间的整数");
+    if (!value.is_number_integer() || value < 0 || value > std::numeric_limits<int>::max())
+      Fault(FieldWhere(where_, key), "应为不小于 0 的整数");
     return value.get<int>();
   }
 
