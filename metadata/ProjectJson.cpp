@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <set>
 #include <vector>
 
 #include "metadata/ClassDAO.h"
@@ -147,9 +148,19 @@ TClassFile ReadClass(const TJson& json, const std::string& where) {
   return file;
 }
 
+// The parser keeps the last of two equal keys; a hand-edited file that says a
+// field twice is refused instead, since either value may be the meant one.
 TJson Parse(const std::string& text) {
+  std::vector<std::set<std::string>> open;
+  const auto refuseRepeatedKeys = [&open](int, TJson::parse_event_t event, TJson& parsed) {
+    if (event == TJson::parse_event_t::object_start) open.emplace_back();
+    if (event == TJson::parse_event_t::object_end) open.pop_back();
+    if (event == TJson::parse_event_t::key && !open.back().insert(parsed.get<std::string>()).second)
+      throw TProjectFileError("项目文件不是有效的 JSON: 字段 " + parsed.get<std::string>() + " 在同一个对象中出现了两次");
+    return true;
+  };
   try {
-    return TJson::parse(text);
+    return TJson::parse(text, refuseRepeatedKeys);
   } catch (const TJson::parse_error& e) {
     throw TProjectFileError(std::string("项目文件不是有效的 JSON: ") + e.what());
   }

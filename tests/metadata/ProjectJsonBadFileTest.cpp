@@ -82,6 +82,12 @@ TEST_P(ProjectJsonBadFile, IsRefusedWithItsMessageAndStoresNothing) {
 const TBadFile kBadFiles[] = {
     {"NotJson", [] { return std::string("{\"format\": \"vbgen-project\", "); }, "项目文件不是有效的 JSON"},
     {"Empty", [] { return std::string(); }, "项目文件不是有效的 JSON"},
+    {"RepeatedKey",
+     [] {
+       std::string text = ValidFile().dump();
+       return text.replace(text.find("\"memberIsPri\":0"), 0, "\"memberIsPri\":1,");
+     },
+     "项目文件不是有效的 JSON: 字段 memberIsPri 在同一个对象中出现了两次"},
     {"TopLevelArray", [] { return std::string("[]"); }, "项目文件: 应为 JSON 对象"},
     {"OtherFormat", [] { return Edited([](TJson& f) { f["format"] = "csv"; }); },
      "项目文件, 字段 format: 不是 vbgen 项目文件"},
