@@ -8,6 +8,10 @@
 
 namespace {
 
+// The key, whatever its type, has a text box on the form and no picture box,
+// upload button or drop-down list: the picture and reference walks leave it out.
+bool IsKey(const TMember& member) { return member.memberIsPri == 1; }
+
 void Head(TCodeWriter& out, const std::string& c, const std::string& o) {
   out.Line(0, "Imports System.Collections.Generic")
       .Line(0, "Imports System.ComponentModel")
@@ -57,10 +61,16 @@ void RequiredTextCheck(TCodeWriter& out, const std::string& name, const std::str
       .Line(8, "End If");
 }
 
-// The key's comment line carries its name, not its comment.
+// The key's comment line carries its name, not its comment. A picture key
+// holds bytes, which a text cannot be assigned to: it takes the text's bytes.
 void KeyAssignment(TCodeWriter& out, const std::string& o, const TMember& key) {
-  RequiredTextCheck(out, key.memberName, key.memberComment);
-  out.Line(8, "'" + key.memberName).Line(8, o + "." + key.memberName + " = Me.txt_" + key.memberName + ".Text");
+  const std::string& k = key.memberName;
+  RequiredTextCheck(out, k, key.memberComment);
+  out.Line(8, "'" + k);
+  if (KindOf(key) == TMemberKind::Picture)
+    out.Line(8, o + "." + k + " = System.Text.Encoding.Default.GetBytes(Me.txt_" + k + ".Text)");
+  else
+    out.Line(8, o + "." + k + " = Me.txt_" + k + ".Text");
 }
 
 void StringAssignment(TCodeWriter& out, const std::string& o, const TMember& member) {
@@ -148,6 +158,7 @@ void LoadHandler(TCodeWriter& out, const TAddFormModel& form) {
   out.Line(4, "Private Sub FrmAdd" + form.className + "_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load");
   std::set<std::string> declaredSets;  // VB names ignore case
   for (const TMember& reference : form.referenceMembers) {
+    if (IsKey(reference)) continue;
     const TReferencedClass& r = form.referenced.at(reference.memberType);
     std::string setName = r.objName;
     std::transform(setName.begin(), setName.end(), setName.begin(),
@@ -155,7 +166,8 @@ void LoadHandler(TCodeWriter& out, const TAddFormModel& form) {
     const bool declared = !declaredSets.insert(setName).second;
     ReferenceDataSource(out, reference, r, declared);
   }
-  for (const TMember& picture : form.pictureMembers) DefaultPicture(out, form.objName, picture.memberName);
+  for (const TMember& picture : form.pictureMembers)
+    if (!IsKey(picture)) DefaultPicture(out, form.objName, picture.memberName);
   out.Line(4, "End Sub").Line(0, "End Class");
 }
 
@@ -164,7 +176,8 @@ void LoadHandler(TCodeWriter& out, const TAddFormModel& form) {
 std::string AddFormCode(const TAddFormModel& form) {
   TCodeWriter out;
   Head(out, form.className, form.objName);
-  for (const TMember& picture : form.pictureMembers) UploadHandler(out, form.objName, picture.memberName);
+  for (const TMember& picture : form.pictureMembers)
+    if (!IsKey(picture)) UploadHandler(out, form.objName, picture.memberName);
   AddHandler(out, form);
   LoadHandler(out, form);
   return out.Take();

@@ -109,3 +109,19 @@ TEST(AddFormDesigner, TextKeyRowComesFirstAndTheButtonFollowsTheLastRow) {
 TEST(AddFormDesigner, ClassWithoutNonKeyMembersHasOnlyTheButton) {
   EXPECT_EQ(AddFormDesigner(TagForm()), Golden("FrmAddTag.Designer.vb"));
 }
+
+TEST(AddFormCode, PictureKeyHasNoUploadButtonAndTakesTheTextsBytes) {
+  TAddFormModel form = Form("Pic", "图", Key(Member("picKey", member_type::kPicture, "图片编号")),
+                            {Member("picName", member_type::kString, "名称", 20), Member("photo", member_type::kPicture, "照片")});
+  form.pictureMembers.insert(form.pictureMembers.begin(), form.key);
+  EXPECT_EQ(AddFormCode(form), Golden("FrmAddPic.vb"));
+}
+
+TEST(AddFormCode, ReferenceKeyHasATextBoxAndNoDropDownList) {
+  TAddFormModel form = Form("Seat", "座位", Key(Member("room", "Room", "房间")),
+                            {Member("seatName", member_type::kString, "座位名", 20), Member("owner", "Person", "主人", 0, 1)});
+  form.referenceMembers.insert(form.referenceMembers.begin(), form.key);
+  form.referenced["Room"] = {"Room", "room", "房间", "roomName", "roomId", 1};
+  form.referenced["Person"] = {"Person", "person", "人员", "personName", "personId", 1};
+  EXPECT_EQ(AddFormCode(form), Golden("FrmAddSeat.vb"));
+}
