@@ -3,6 +3,7 @@
 #include "generator/CodeWriter.h"
 #include "generator/MemberKind.h"
 #include "generator/TierFiles.h"
+#include "generator/VbNames.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/NameRules.h"
 
@@ -20,10 +21,12 @@ void Forward(TCodeWriter& w, const std::string& comment, const std::string& sign
 
 std::string TBLLOperate::SourceText(const TListEntry& classEntry) {
   const std::string& C = classEntry.text;
-  const std::string O = name_rules::ObjectName(C);
+  // A parameter named like the data-access namespace would hide it.
+  const std::string O = UnclashedName(name_rules::ObjectName(C), {"DAL"});
   const std::string F = TClassDAO().GetFriendName(classEntry.tag);
   const TMember key = RequireKey(classEntry.tag, C);
   const std::string& K = key.memberName;
+  const std::string keyParam = UnclashedName(K, {"DAL"});
   const std::string dal = "dal" + C + ".";
 
   TCodeWriter w;
@@ -36,8 +39,8 @@ std::string TBLLOperate::SourceText(const TListEntry& classEntry) {
           dal + "Add" + C + "(" + O + ")");
   w.Blank();
   Forward(w, "'根据" + K + "获取某条" + F + "记录",
-          "getSome" + C + "(ByVal " + K + (IsIntegerKey(key) ? " As Integer" : " As String") + ") As Model." + C,
-          dal + "getSome" + C + "(" + K + ")");
+          "getSome" + C + "(ByVal " + keyParam + (IsIntegerKey(key) ? " As Integer" : " As String") + ") As Model." + C,
+          dal + "getSome" + C + "(" + keyParam + ")");
   w.Blank();
   Forward(w, "'更新" + F, "Edit" + C + "(ByVal " + O + " As Model." + C + ") As Boolean",
           dal + "Edit" + C + "(" + O + ")");

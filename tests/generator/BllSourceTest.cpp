@@ -23,6 +23,23 @@ TEST(BllSource, StringKeyClassMatchesGolden) {
   EXPECT_EQ(Source(data_side::AddLibrary(), "Press"), Golden("bll/bllPress.vb"));
 }
 
+// A parameter named "dal" would hide the data-access namespace it calls.
+TEST(BllSource, ParameterNamedLikeTheDataAccessNamespaceIsPrefixed) {
+  TTempHome home(false);
+  const int p = data_side::AddProject("Clash");
+  data_side::AddClass(p, "Dal", "甲", {{"dalId", member_type::kInteger, "编号", 0, true}});
+  data_side::AddClass(p, "Con", "乙", {{"dal", member_type::kString, "编号", 8, true}});
+  const std::string dal = Source(p, "Dal");
+  EXPECT_NE(dal.find("    Public Shared Function AddDal(ByVal _dal As Model.Dal) As Boolean\r\n"
+                     "        Return DAL.dalDal.AddDal(_dal)\r\n"),
+            std::string::npos);
+  const std::string con = Source(p, "Con");
+  EXPECT_NE(con.find("    '根据dal获取某条乙记录\r\n"
+                     "    Public Shared Function getSomeCon(ByVal _dal As String) As Model.Con\r\n"
+                     "        Return DAL.dalCon.getSomeCon(_dal)\r\n"),
+            std::string::npos);
+}
+
 TEST(BllProject, EmptyClassListWritesOnlyTheProjectFile) {
   TTempHome home(false);
   WriteBytes(home.dir() / "template/BLL/BLL.vbproj", "\xEF\xBB\xBF<P>$CompileString</P>");
