@@ -31,12 +31,15 @@ std::string ReadFile(const fs::path& file) {
 // Through a temporary file and a rename, so that a failed export never leaves half a file.
 void WriteFile(const fs::path& file, const std::string& text) {
   const fs::path temporary = file.string() + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary);
-    out << text;
-    if (!out.flush()) throw std::runtime_error("无法写入文件: " + temporary.string());
+  std::ofstream out(temporary, std::ios::binary);
+  out << text;
+  out.close();
+  std::error_code error;
+  if (out) fs::rename(temporary, file, error);
+  if (!out || error) {
+    fs::remove(temporary, error);
+    throw std::runtime_error("无法写入文件: " + file.string());
   }
-  fs::rename(temporary, file);
 }
 
 std::size_t ClassCount(int projectId) { return TClassDAO().GetClassList(projectId).size(); }

@@ -41,6 +41,17 @@ TEST(TransferCommands, ExportImportExportGivesTheSameBytes) {
   EXPECT_EQ(Vbgen(second, {"export", "Library"}).out, ReadBytes(file));
 }
 
+TEST(TransferCommands, ExportThatCannotWriteFailsAndLeavesNoFile) {
+  TTempHome home(false);
+  ASSERT_EQ(Vbgen(home, {"import", kSample.string()}).exitCode, 0);
+  fs::create_directory(home.dir() / "taken");
+  const auto result = Vbgen(home, {"export", "Library", "-o", (home.dir() / "taken").string()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("无法写入文件"));
+  EXPECT_FALSE(fs::exists(home.dir() / "taken.tmp"));
+  EXPECT_EQ(Vbgen(home, {"export", "Nowhere"}).exitCode, 2);
+}
+
 TEST(TransferCommands, ImportAsAnotherName) {
   TTempHome home(false);
   const auto result = Vbgen(home, {"import", kSample.string(), "--as", "Shop"});
