@@ -33,7 +33,8 @@ TClassForm::TClassForm(TFormMain& owner, const QString& caption, QSize size, boo
   grid->addWidget(new QLabel(QStringLiteral("中文友好名称:"), this), 1, 0);
   grid->addWidget(Edt_FriendName, 1, 1);
   grid->addWidget(CB_FrontShowFlag, 2, 1);
-  grid->addWidget(Button1, 3, 0, 1, 2, Qt::AlignCenter);
+  grid->setRowStretch(3, 1);
+  grid->addWidget(Button1, 4, 0, 1, 2, Qt::AlignCenter);
 }
 
 std::string TClassForm::ClassNameText() const { return Edt_ClassName->text().toStdString(); }

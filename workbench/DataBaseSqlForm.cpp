@@ -14,6 +14,8 @@ TDataBaseSqlForm::TDataBaseSqlForm(QWidget* owner, IPrompt& prompt) : QDialog(ow
   Memo_Sql->setObjectName("Memo_Sql");
   Memo_Sql->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo_Sql->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Tab stops every eight characters, as the script's column lines expect.
+  Memo_Sql->setTabStopDistance(QFontMetricsF(Memo_Sql->font()).averageCharWidth() * 8);
   auto* fill = new QVBoxLayout(this);
   fill->setContentsMargins(0, 0, 0, 0);
   fill->addWidget(Memo_Sql);

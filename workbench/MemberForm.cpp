@@ -74,7 +74,8 @@ void TMemberForm::BuildComponents() {
   buttons->addWidget(Button1);
   buttons->addWidget(Button2);
   buttons->addStretch();
-  grid->addLayout(buttons, 5, 0, 1, 2);
+  grid->setRowStretch(5, 1);
+  grid->addLayout(buttons, 6, 0, 1, 2);
 }
 
 // The five type words, then the other classes of the project: a class cannot
