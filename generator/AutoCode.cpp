@@ -6,6 +6,7 @@
 #include "generator/DALOperate.h"
 #include "generator/EntityOperate.h"
 #include "generator/FileOperate.h"
+#include "generator/UIOperate.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/MemberDAO.h"
 
@@ -82,7 +83,7 @@ void TAutoCode::Execute() {
       TEntityOperate::GenerateModel(context, list);
       TBLLOperate::GenerateBll(context, list);
       TDALOperate::GenerateDal(context, list);
-      // The user interface follows here.
+      TUIOperate(context).GenerateUI(list);
 
       CopyResources(context);
     }
