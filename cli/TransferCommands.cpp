@@ -94,11 +94,12 @@ void AddSample(CLI::App& app, const TCliContext& context) {
   command->add_option("--as", *asName, "用这个工程名称代替示例的名称");
   command->callback([asName, &context] {
     const std::string text = ReadFile(context.home / kSampleFile);
-    const std::string name = asName->empty() ? FileFaultsAsInput([&] { return project_json::ProjectNameIn(text); })
-                                             : *asName;
+    const std::string name =
+        asName->empty() ? FileFaultsAsInput([&] { return project_json::ProjectNameIn(text); }) : *asName;
     if (TProjectDAO().CountByName(name) > 0)
-      throw TCliExit(2, "工程 " + name + " 已经存在: 用 vbgen sample --as 新名称 再导入一份，或先用 vbgen project delete " +
-                            name + " 删除它");
+      throw TCliExit(2, "工程 " + name +
+                            " 已经存在: 用 vbgen sample --as 新名称 再导入一份，或先用 vbgen project delete " + name +
+                            " 删除它");
     const TListEntry project = Import(text, *asName);
     std::cout << "生成它的解决方案: vbgen generate " << project.text << "\n";
   });

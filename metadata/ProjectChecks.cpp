@@ -29,7 +29,8 @@ TProjectProblem MemberProblem(TProblemKind kind, const TListEntry& entry, const 
 void AddCountProblems(TProblems& problems, const std::vector<TClassMembers>& classes, int TMember::*flag,
                       TProblemKind kind, const std::string& message) {
   for (const auto& c : classes) {
-    const auto count = std::count_if(c.members.begin(), c.members.end(), [&](const TMember& m) { return m.*flag == 1; });
+    const auto count =
+        std::count_if(c.members.begin(), c.members.end(), [&](const TMember& m) { return m.*flag == 1; });
     if (count != 1) problems.push_back(ClassProblem(kind, c.entry, c.entry.text + message));
   }
 }
@@ -41,9 +42,10 @@ void AddReferenceProblems(TProblems& problems, int projectId, const std::vector<
     for (const auto& m : c.members) {
       if (!member_type::IsReference(m.memberType) || memberDao.GetKeyMemberOf(projectId, m.memberType)) continue;
       const bool classExists = classDao.GetClassId(projectId, m.memberType) > 0;
-      problems.push_back(MemberProblem(TProblemKind::Reference, c.entry, m,
-                                       "引用的类" + m.memberType +
-                                           (classExists ? "没有主键，请为该类设置一个主键!" : "不存在，请修改该成员的类型!")));
+      problems.push_back(
+          MemberProblem(TProblemKind::Reference, c.entry, m,
+                        "引用的类" + m.memberType +
+                            (classExists ? "没有主键，请为该类设置一个主键!" : "不存在，请修改该成员的类型!")));
     }
   }
 }
@@ -81,7 +83,8 @@ void AddNameProblems(TProblems& problems, const std::vector<TClassMembers>& clas
 std::vector<TProjectProblem> CheckProject(int projectId) {
   const auto lock = TDbHelper::Lock();
   std::vector<TClassMembers> classes;
-  for (const auto& entry : TClassDAO().GetClassList(projectId)) classes.push_back({entry, TMemberDAO().GetMembers(entry.tag)});
+  for (const auto& entry : TClassDAO().GetClassList(projectId))
+    classes.push_back({entry, TMemberDAO().GetMembers(entry.tag)});
 
   TProblems problems;
   AddCountProblems(problems, classes, &TMember::memberIsPri, TProblemKind::PrimaryKey,

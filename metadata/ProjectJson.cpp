@@ -1,9 +1,8 @@
 #include "metadata/ProjectJson.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <vector>
 
@@ -156,7 +155,8 @@ TJson Parse(const std::string& text) {
     if (event == TJson::parse_event_t::object_start) open.emplace_back();
     if (event == TJson::parse_event_t::object_end) open.pop_back();
     if (event == TJson::parse_event_t::key && !open.back().insert(parsed.get<std::string>()).second)
-      throw TProjectFileError("项目文件不是有效的 JSON: 字段 " + parsed.get<std::string>() + " 在同一个对象中出现了两次");
+      throw TProjectFileError("项目文件不是有效的 JSON: 字段 " + parsed.get<std::string>() +
+                              " 在同一个对象中出现了两次");
     return true;
   };
   try {
@@ -183,21 +183,30 @@ TProjectFile ReadProject(const std::string& text) {
   const TObjectReader reader = ReadHeader(json);
   TProjectFile file{reader.Text("projectName"), {}};
   const TJson& classes = reader.Array("classes");
-  for (std::size_t i = 0; i < classes.size(); ++i) file.classes.push_back(ReadClass(classes[i], ClassWhere(NameOf(classes[i], "className"), i)));
+  for (std::size_t i = 0; i < classes.size(); ++i)
+    file.classes.push_back(ReadClass(classes[i], ClassWhere(NameOf(classes[i], "className"), i)));
   return file;
 }
 
 // The file's key for the field an input rule refused; flags are named by the rule's message.
 std::string KeyOf(TInputField field) {
   switch (field) {
-    case TInputField::ProjectName: return "projectName";
-    case TInputField::ClassName: return "className";
-    case TInputField::FriendName: return "friendName";
-    case TInputField::MemberName: return "memberName";
-    case TInputField::MemberType: return "memberType";
-    case TInputField::MemberLength: return kLength;
-    case TInputField::MemberComment: return "memberComment";
-    default: return "";
+    case TInputField::ProjectName:
+      return "projectName";
+    case TInputField::ClassName:
+      return "className";
+    case TInputField::FriendName:
+      return "friendName";
+    case TInputField::MemberName:
+      return "memberName";
+    case TInputField::MemberType:
+      return "memberType";
+    case TInputField::MemberLength:
+      return kLength;
+    case TInputField::MemberComment:
+      return "memberComment";
+    default:
+      return "";
   }
 }
 
@@ -217,8 +226,8 @@ auto Checked(const std::string& where, TBody body) {
 void CheckDerivedFields(const TMember& stored, const TMember& inFile, const std::string& where) {
   for (const auto& field : kMemberFields)
     if (field.number && stored.*field.number != inFile.*field.number)
-      Fault(FieldWhere(where, field.key), "应为 " + std::to_string(stored.*field.number) + " (成员类型为 " +
-                                              inFile.memberType + ")");
+      Fault(FieldWhere(where, field.key),
+            "应为 " + std::to_string(stored.*field.number) + " (成员类型为 " + inFile.memberType + ")");
 }
 
 void StoreMembers(int projectId, const TClassFile& file, const std::string& where) {

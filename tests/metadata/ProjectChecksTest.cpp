@@ -80,18 +80,17 @@ TEST(ProjectChecks, ListsEveryProblemInTheOrderARunChecks) {
   other.Member("goneId", kString, 1, 1);
 
   const auto problems = project_checks::CheckProject(p.projectId());
-  EXPECT_EQ(Messages(problems),
-            (std::vector<std::string>{
-                "NoKey表主键设置错误，每个类只能设置一个主键!",
-                "TwoKeys表主键设置错误，每个类只能设置一个主键!",
-                "TwoKeys表显示成员设置错误，每个类有且只能设置一个显示成员!",
-                "NoKey类的成员lost引用的类Gone不存在，请修改该成员的类型!",
-                "NoKey类的成员keyless引用的类NoKey没有主键，请为该类设置一个主键!",
-                "lower类: 类名首个字母必须大写",
-                "lower类的成员Select: 成员属性首个字母必须小写",
-                "lower类的成员next: 成员名称不能是VB.NET的保留字: next",
-                "lower类的成员x-y: 成员名称只能由英文字母、数字和下划线组成!",
-            }));
+  EXPECT_EQ(Messages(problems), (std::vector<std::string>{
+                                    "NoKey表主键设置错误，每个类只能设置一个主键!",
+                                    "TwoKeys表主键设置错误，每个类只能设置一个主键!",
+                                    "TwoKeys表显示成员设置错误，每个类有且只能设置一个显示成员!",
+                                    "NoKey类的成员lost引用的类Gone不存在，请修改该成员的类型!",
+                                    "NoKey类的成员keyless引用的类NoKey没有主键，请为该类设置一个主键!",
+                                    "lower类: 类名首个字母必须大写",
+                                    "lower类的成员Select: 成员属性首个字母必须小写",
+                                    "lower类的成员next: 成员名称不能是VB.NET的保留字: next",
+                                    "lower类的成员x-y: 成员名称只能由英文字母、数字和下划线组成!",
+                                }));
   ASSERT_EQ(problems.size(), 9u);
   EXPECT_EQ(problems[0].kind, TProblemKind::PrimaryKey);
   EXPECT_EQ(problems[0].classId, noKey);

@@ -15,12 +15,16 @@ using TJson = nlohmann::ordered_json;
 using testing::HasSubstr;
 
 TJson Member(const std::string& name, const std::string& type, int isPri, int isMust, int length = 0) {
-  return {{"memberName", name},      {"memberType", type},
-          {"memberLength", length},  {"memberIsPri", isPri},
-          {"memberComment", "注释"}, {"memberIsMust", isMust},
+  return {{"memberName", name},
+          {"memberType", type},
+          {"memberLength", length},
+          {"memberIsPri", isPri},
+          {"memberComment", "注释"},
+          {"memberIsMust", isMust},
           {"memberIsInteger", type == "整型" ? 1 : 0},
           {"memberIsFloat", type == "浮点型" ? 1 : 0},
-          {"queryFlag", 0},          {"memberIsDisplay", 0},
+          {"queryFlag", 0},
+          {"memberIsDisplay", 0},
           {"memberQueryDisplay", 1}};
 }
 
@@ -123,15 +127,15 @@ const TBadFile kBadFiles[] = {
      "类 Module, 字段 className: 类名不能是VB.NET的保留字"},
     {"EmptyFriendName", [] { return Edited([](TJson& f) { f["classes"][1]["friendName"] = ""; }); },
      "类 Loan, 字段 friendName: 友好名称不能为空"},
-    {"UnknownReference", [] { return Edited([](TJson& f) { f["classes"][1]["members"][1]["memberType"] = "Reader"; }); },
+    {"UnknownReference",
+     [] { return Edited([](TJson& f) { f["classes"][1]["members"][1]["memberType"] = "Reader"; }); },
      "类 Loan 的成员 book, 字段 memberType: 成员类型 'Reader' 无效"},
     {"ReferenceToItsOwnClass",
      [] { return Edited([](TJson& f) { f["classes"][1]["members"][1]["memberType"] = "Loan"; }); },
      "类 Loan 的成员 book, 字段 memberType: 成员类型 'Loan' 无效"},
     {"MemberNameCapital", [] { return Edited([](TJson& f) { f["classes"][1]["members"][1]["memberName"] = "Book"; }); },
      "类 Loan 的成员 Book, 字段 memberName: 成员属性首个字母必须小写"},
-    {"AddDialogKeyRule",
-     [] { return Edited([](TJson& f) { f["classes"][1]["members"][1]["memberIsPri"] = 1; }); },
+    {"AddDialogKeyRule", [] { return Edited([](TJson& f) { f["classes"][1]["members"][1]["memberIsPri"] = 1; }); },
      "类 Loan 的成员 book: 主键字段必须是整型或字符串型!"},
     {"RequiredFlagMissing", [] { return Edited([](TJson& f) { f["classes"][1]["members"][0]["memberIsMust"] = 0; }); },
      "类 Loan 的成员 loanId: 整型必须勾选是否必填标志!"},

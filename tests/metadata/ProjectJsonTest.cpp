@@ -157,8 +157,9 @@ TEST(ProjectJson, ImportUnderAnotherNameKeepsTheOriginal) {
 }
 
 TEST(ProjectJson, ProjectNameInReadsTheHeaderOnly) {
-  EXPECT_EQ(project_json::ProjectNameIn(R"({"format": "vbgen-project", "version": 1, "projectName": "图书", "classes": 5})"),
-            "图书");
+  EXPECT_EQ(
+      project_json::ProjectNameIn(R"({"format": "vbgen-project", "version": 1, "projectName": "图书", "classes": 5})"),
+      "图书");
   EXPECT_THROW(project_json::ProjectNameIn(R"({"format": "other", "version": 1, "projectName": "x"})"),
                TProjectFileError);
 }
