@@ -134,6 +134,23 @@ TEST(TransferCommands, CheckListsEveryProblemAndFails) {
             "Loan类的成员borrowedBook引用的类Book没有主键，请为该类设置一个主键!\n");
   EXPECT_THAT(result.err, HasSubstr("工程 Library 有 3 个问题"));
   EXPECT_EQ(Vbgen(home, {"check", "Nowhere"}).exitCode, 2);
+
+  const auto run = Vbgen(home, {"generate", "Library"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "Book表主键设置错误，每个类只能设置一个主键!\n");
+}
+
+TEST(TransferCommands, CheckFindsAReferenceToADeletedClassAsARunDoes) {
+  TTempHome home;
+  ASSERT_EQ(Vbgen(home, {"import", kSample.string()}).exitCode, 0);
+  ASSERT_EQ(Vbgen(home, {"class", "delete", "Library", "Reader"}).exitCode, 0);
+
+  const auto check = Vbgen(home, {"check", "Library"});
+  EXPECT_EQ(check.exitCode, 1);
+  EXPECT_EQ(check.out, "Loan类的成员borrower引用的类Reader不存在，请修改该成员的类型!\n");
+  const auto run = Vbgen(home, {"generate", "Library"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, check.out);
 }
 
 }  // namespace
