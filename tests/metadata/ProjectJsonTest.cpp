@@ -120,29 +120,6 @@ TEST(ProjectJson, ImportOfAnExportExportsTheSameBytes) {
   EXPECT_EQ(project_json::ExportProject(imported), exported);
 }
 
-TEST(ProjectJson, ImportStoresClassesAndMembersInFileOrder) {
-  std::string exported;
-  {
-    TTempHome home(false);
-    AddShop();
-    exported = project_json::ExportProject(Project("Shop"));
-  }
-  TTempHome home(false);
-  const int p = project_json::ImportProject(exported).tag;
-  const TClassList classes = TClassDAO().GetClassList(p);
-  ASSERT_EQ(classes.size(), 3u);
-  EXPECT_EQ(classes[0].text, "Order");
-  EXPECT_EQ(classes[2].text, "Empty");
-  EXPECT_EQ(TClassDAO().GetFrontShowFlag(classes[2].tag), 0);
-  const TMemberList members = TMemberDAO().GetMembers(classes[0].tag);
-  ASSERT_EQ(members.size(), 3u);
-  EXPECT_EQ(members[1].memberName, "goodsRef");
-  EXPECT_EQ(members[1].memberType, "Goods");
-  EXPECT_EQ(members[1].projectId, p);
-  EXPECT_EQ(members[1].memberQueryDisplay, 0);
-  EXPECT_EQ(members[2].memberIsFloat, 1);
-}
-
 TEST(ProjectJson, ImportUnderAnotherNameKeepsTheOriginal) {
   TTempHome home(false);
   AddShop();
