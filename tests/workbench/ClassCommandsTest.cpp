@@ -11,16 +11,10 @@ class TestClassCommands : public QObject {
 
  private:
   // Shop with Book (two members) and Author (one member).
-  struct TShop {
-    int shop, book, author;
-  };
   static TShop Seed() {
-    TShop s;
-    s.shop = AddProject("Shop");
-    s.book = AddClass(s.shop, "Book");
+    const TShop s = SeedShop();
     AddMember(s.shop, s.book, {"bookId", "整型", 1});
     AddMember(s.shop, s.book, {"title"});
-    s.author = AddClass(s.shop, "Author");
     AddMember(s.shop, s.author, {"authorId", "整型", 1});
     return s;
   }
@@ -67,8 +61,8 @@ class TestClassCommands : public QObject {
     AddProject("Empty");
     wb.Start();
     QCOMPARE(wb.Grid()->rowCount(), 2);
-    wb.Projects()->setCurrentIndex(1);
-    emit wb.Projects()->activated(1);
+    wb.Projects()->setCurrentIndex(2);
+    emit wb.Projects()->activated(2);
     QVERIFY(wb.ClassNames().isEmpty());
     QCOMPARE(wb.Grid()->rowCount(), 0);
   }

@@ -12,7 +12,7 @@ class TestGeneration : public QObject {
 
  private:
   // Shop with Book: a key and a display member, so every check passes.
-  static void SeedShop() {
+  static void SeedValidShop() {
     const int shop = AddProject("Shop");
     const int book = AddClass(shop, "Book");
     AddMember(shop, book, {"bookId", "整型", 1});
@@ -28,7 +28,7 @@ class TestGeneration : public QObject {
  private slots:
   void runShowsProgressThenCompletionThenOpensTheFolder() {
     TWorkbench wb;
-    SeedShop();
+    SeedValidShop();
     wb.Start();
     wb.Progress()->setPlainText("an earlier run");
     QStringList progressAtCompletion;
@@ -96,7 +96,7 @@ class TestGeneration : public QObject {
 
   void anErrorThatStopsTheRunIsShown() {
     TWorkbench wb;
-    SeedShop();
+    SeedValidShop();
     fs::remove(wb.home.dir() / "template/project_name.sln");
     wb.Start();
     wb.Trigger("A1");
@@ -109,7 +109,7 @@ class TestGeneration : public QObject {
 
   void closingTheWindowDuringARunWaitsForIt() {
     TWorkbench wb;
-    SeedShop();
+    SeedValidShop();
     wb.Start();
     wb.Trigger("A1");
     wb.window.reset();

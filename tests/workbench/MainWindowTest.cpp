@@ -126,15 +126,17 @@ class TestMainWindow : public QObject {
   }
 
   void timerOpensTheAboutPageOnceAfterFiveSeconds() {
-    TWorkbench wb;
-    wb.Start();
-    auto* timer = wb.window->findChild<QTimer*>("Timer1");
+    TTempHome home;
+    TFakePrompt prompt;
+    TFakeShell shell;
+    TFormMain window(home.dir(), prompt, shell);
+    auto* timer = window.findChild<QTimer*>("Timer1");
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 5000);
     QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
     QVERIFY(!timer->isActive());
-    QCOMPARE(wb.shell.opened.size(), size_t(1));
-    QCOMPARE(wb.shell.opened[0], QUrl::fromLocalFile(QString::fromStdString((wb.home.dir() / "about.html").string())));
+    QCOMPARE(shell.opened.size(), size_t(1));
+    QCOMPARE(shell.opened[0], QUrl::fromLocalFile(QString::fromStdString((home.dir() / "about.html").string())));
   }
 
   void bannerClickOpensTheAboutPage() {

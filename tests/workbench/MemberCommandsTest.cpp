@@ -114,6 +114,17 @@ class TestMemberCommands : public QObject {
     QCOMPARE(seen, QStringLiteral("UpdateMemberForm:c"));
   }
 
+  void changingAMemberThatIsGoneReloadsTheGrid() {
+    TWorkbench wb;
+    SeedBook();
+    wb.Start();
+    TMemberDAO().DeleteMember(wb.Grid()->MemberIdAt(1));
+    wb.SelectRows({1});
+    wb.Trigger("N3");
+    QCOMPARE(wb.prompt.Texts(), QStringList{"该成员已不存在!"});
+    QCOMPARE(Names(wb), (QStringList{"a", "c", "d"}));
+  }
+
   void doubleClickOnAnEmptyGridAddsAndOnARowChanges() {
     TWorkbench wb;
     const int shop = AddProject("Shop");

@@ -12,18 +12,6 @@ class TestMemberDialogs : public QObject {
   Q_OBJECT
 
  private:
-  struct TShop {
-    int shop, book, author;
-  };
-  static TShop Seed() {
-    TShop s;
-    s.shop = AddProject("Shop");
-    s.book = AddClass(s.shop, "Book");
-    s.author = AddClass(s.shop, "Author");
-    AddClass(AddProject("School"), "Pupil");
-    return s;
-  }
-
   struct TEntry {
     QString name;
     QString type = "字符串";
@@ -56,7 +44,7 @@ class TestMemberDialogs : public QObject {
  private slots:
   void addDialogStartsWithItsDefaults() {
     TWorkbench wb;
-    Seed();
+    SeedShop();
     wb.Start();
     QStringList seen;
     OnNextDialog([&](QDialog& d) {
@@ -74,7 +62,7 @@ class TestMemberDialogs : public QObject {
 
   void addDialogChecksInOrderAndFocusesTheName() {
     TWorkbench wb;
-    const TShop s = Seed();
+    const TShop s = SeedShop();
     wb.Start();
     wb.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(wb.window.get()));
@@ -99,7 +87,7 @@ class TestMemberDialogs : public QObject {
 
   void addDialogStoresTheMemberReloadsReportsAndCloses() {
     TWorkbench wb;
-    const TShop s = Seed();
+    const TShop s = SeedShop();
     wb.Start();
     QString said;
     int result = -1;
@@ -133,7 +121,7 @@ class TestMemberDialogs : public QObject {
 
   void optionalStringsPicturesAndQueriedDatesAndReferencesAreAccepted() {
     TWorkbench wb;
-    const TShop s = Seed();
+    const TShop s = SeedShop();
     wb.Start();
     const std::vector<TEntry> accepted{
         {"note"}, {"photo", "图片型"}, {"born", "日期型", true, false, true, "99"}, {"writer", "Author", true, false, true}};
@@ -151,7 +139,7 @@ class TestMemberDialogs : public QObject {
 
   void aLengthThatIsNoWholeNumberIsRefusedAndTheDialogStaysOpen() {
     TWorkbench wb;
-    const TShop s = Seed();
+    const TShop s = SeedShop();
     wb.Start();
     QString said;
     bool open = false;
@@ -167,7 +155,7 @@ class TestMemberDialogs : public QObject {
 
   void cancelStoresNothing() {
     TWorkbench wb;
-    const TShop s = Seed();
+    const TShop s = SeedShop();
     AddMember(s.shop, s.book, {"bookId", "整型", 1});
     wb.Start();
     OnNextDialog([&](QDialog& d) {
@@ -182,7 +170,7 @@ class TestMemberDialogs : public QObject {
 
   void updateDialogIsFilledFromTheMember() {
     TWorkbench wb;
-    const TShop s = Seed();
+    const TShop s = SeedShop();
     AddMember(s.shop, s.book, {"bookId", "整型", 1, 1});
     wb.Start();
     wb.SelectRows({0});
@@ -201,7 +189,7 @@ class TestMemberDialogs : public QObject {
 
   void updateDialogShowsNoTypeForAClassThatIsGone() {
     TWorkbench wb;
-    const TShop s = Seed();
+    const TShop s = SeedShop();
     AddMember(s.shop, s.book, {"ghost", "Ghost"});
     wb.Start();
     wb.SelectRows({0});
@@ -213,7 +201,7 @@ class TestMemberDialogs : public QObject {
 
   void updateDialogAcceptsAnyKeyTypeAndStores() {
     TWorkbench wb;
-    const TShop s = Seed();
+    const TShop s = SeedShop();
     const int id = AddMember(s.shop, s.book, {"price", "浮点型"});
     wb.Start();
     wb.SelectRows({0});

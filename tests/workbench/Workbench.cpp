@@ -10,7 +10,11 @@
 #include "metadata/MemberDAO.h"
 #include "metadata/ProjectDAO.h"
 
-void TWorkbench::Start() { window = std::make_unique<TFormMain>(home.dir(), prompt, shell); }
+// The start-up timer would open the about page in the middle of a slow test.
+void TWorkbench::Start() {
+  window = std::make_unique<TFormMain>(home.dir(), prompt, shell);
+  Find<QTimer>("Timer1")->stop();
+}
 
 TWorkbench::~TWorkbench() { window.reset(); }
 
@@ -69,6 +73,15 @@ int AddMember(int projectId, int classId, const TMemberSpec& spec) {
   m.memberComment = spec.name + "注释";
   TMemberDAO().AddMember(m);
   return TMemberDAO().GetMembers(classId).back().memberId;
+}
+
+TShop SeedShop() {
+  TShop s;
+  s.shop = AddProject("Shop");
+  s.book = AddClass(s.shop, "Book");
+  s.author = AddClass(s.shop, "Author");
+  AddClass(AddProject("School"), "Pupil");
+  return s;
 }
 
 void OnNextDialog(std::function<void(QDialog&)> handler) {

@@ -16,7 +16,8 @@
 #include "workbench/MainForm.h"
 #include "workbench/MemberGrid.h"
 
-// Seed the store first, then Start() opens the window as the program does.
+// Seed the store first, then Start() opens the window as the program does,
+// with its start-up timer stopped.
 struct TWorkbench {
   ~TWorkbench();
   void Start();
@@ -57,6 +58,11 @@ struct TMemberSpec {
   int length = 20;
 };
 int AddMember(int projectId, int classId, const TMemberSpec& spec);
+// The project Shop with the classes Book and Author, and School with Pupil; no members.
+struct TShop {
+  int shop, book, author;
+};
+TShop SeedShop();
 
 // Runs handler on the next modal dialog as soon as it is up; the dialog is
 // closed afterwards if the handler left it open. Arm it before the command.
