@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -61,8 +62,10 @@ TDotnetBuild BuildSolution(const fs::path& solution) {
   build.log = ReadBytes(log);
   fs::remove(log);
   std::istringstream lines(build.log);
+  // A solution build reports each project's errors twice: keep the first of each.
+  std::set<std::string> seen;
   for (std::string line; std::getline(lines, line);)
-    if (line.find(": error ") != std::string::npos) build.errors.push_back(line);
+    if (line.find(": error ") != std::string::npos && seen.insert(line).second) build.errors.push_back(line);
   return build;
 }
 
