@@ -122,8 +122,9 @@ TProjectScript EveryMemberKind() {
 }
 
 // Keys the add dialog refuses but the update dialog accepts (date-time and
-// picture), references to them, and class names of one letter, with digits and
-// with underscores; in a project name that begins with a digit.
+// picture), references to them, class names of one letter, with digits and with
+// underscores, and keys named like the generated code's own names (the object
+// "a" of class A, the reader "DataRead"); in a project name that begins with a digit.
 TProjectScript KeysByUpdate() {
   TProjectScript s("2号工程");
   s.Class("Meeting", "会议").Class("Photo", "照片").Class("A", "甲").Class("Z_9", "乙").Class("X1y", "丙");
@@ -138,7 +139,7 @@ TProjectScript KeysByUpdate() {
       .Member("A", Field("photoOf", "Photo", "照片"));
   s.Member("Z_9", Key("z_1", "字符串", "编号"))
       .Member("Z_9", Display(Field("aRef", "A", "甲")));
-  s.Member("X1y", Key("x", "整型", "编号")).Member("X1y", Display(Field("y2", "字符串", "")));
+  s.Member("X1y", Key("dataRead", "整型", "编号")).Member("X1y", Display(Field("y2", "字符串", "")));
   return s;
 }
 
