@@ -28,7 +28,7 @@ void TUpdateClassForm::FormShow() {
 }
 
 void TUpdateClassForm::Store() {
-  input_rules::CheckUpdateClass(ClassNameText(), FriendNameText());
+  input_rules::CheckUpdateClass(owner_.SelectedProjectId(), ClassNameText(), FriendNameText());
   TClassDAO().UpdateClass(owner_.SelectedProjectId(), classId_, ClassNameText(), FriendNameText(), FrontShowFlag());
   owner_.SetSelectedClassName(Edt_ClassName->text());
   owner_.Prompt().Message(this, QStringLiteral("类名称更新成功"));

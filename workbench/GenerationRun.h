@@ -1,11 +1,12 @@
 #pragma once
-// One generation run seen from the window: the run works on its own thread and
-// reports through the signals below, which the window receives on its thread.
-// checkFailed, finished and failed are connected blocking, so the worker waits
-// until the window has shown its message.
+// One generation run seen from the window. The run works on its own thread;
+// its reports reach the window's thread as the signals below. The worker waits
+// while the window handles checkFailed, finished or failed, and the run counts
+// as working until the window has handled that last report.
 
 #include <QObject>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "generator/AutoCode.h"
@@ -19,10 +20,7 @@ class TGenerationRun : public QObject, private IRunListener {
   ~TGenerationRun() override;
 
   void Start(const TRunSettings& settings);
-  // From Start until the window has handled the run's last report.
   bool IsWorking() const { return working_; }
-  // True while the window drops reports (it is being closed).
-  bool IsClosing() const { return closing_; }
 
  signals:
   void progress(const QString& line);
@@ -31,13 +29,14 @@ class TGenerationRun : public QObject, private IRunListener {
   void failed(const QString& error);
 
  private:
+  // Called on the worker thread.
   void Progress(const std::string& line) override;
   void CheckFailed(const TCheckFailure& failure) override;
   void Finished() override;
   void Failed(const std::string& error) override;
-  void Ended();
+  void EndWith(const std::function<void()>& report);
 
   std::thread worker_;
-  std::atomic<bool> working_ = false;
-  std::atomic<bool> closing_ = false;
+  bool working_ = false;  // touched on the window's thread only
+  bool closing_ = false;
 };

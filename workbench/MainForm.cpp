@@ -43,10 +43,10 @@ TFormMain::TFormMain(std::filesystem::path home, IPrompt& prompt, IShell& shell,
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   run_ = std::make_unique<TGenerationRun>();
-  connect(run_.get(), &TGenerationRun::progress, this, &TFormMain::AppendProgress, Qt::QueuedConnection);
-  connect(run_.get(), &TGenerationRun::checkFailed, this, &TFormMain::RunCheckFailed, Qt::BlockingQueuedConnection);
-  connect(run_.get(), &TGenerationRun::finished, this, &TFormMain::RunFinished, Qt::BlockingQueuedConnection);
-  connect(run_.get(), &TGenerationRun::failed, this, &TFormMain::RunFailed, Qt::BlockingQueuedConnection);
+  connect(run_.get(), &TGenerationRun::progress, this, &TFormMain::AppendProgress);
+  connect(run_.get(), &TGenerationRun::checkFailed, this, &TFormMain::RunCheckFailed);
+  connect(run_.get(), &TGenerationRun::finished, this, &TFormMain::RunFinished);
+  connect(run_.get(), &TGenerationRun::failed, this, &TFormMain::RunFailed);
 
   Guarded(prompt_, this, [this] { LoadProjects(); });
   Timer1->start();
@@ -54,7 +54,7 @@ TFormMain::TFormMain(std::filesystem::path home, IPrompt& prompt, IShell& shell,
 
 // A run still working is waited for before the window goes; its remaining
 // reports are dropped, since there is no window left to show them.
-TFormMain::~TFormMain() { run_.reset(); }
+TFormMain::~TFormMain() = default;
 
 void TFormMain::BuildComponents() {
   auto* client = new QWidget(this);

@@ -83,7 +83,6 @@ class TFormMain : public QMainWindow {
   void RunCheckFailed(const QString& message);
   void RunFinished();
   void RunFailed(const QString& error);
-  bool RunReportsDropped() const;
 
   std::filesystem::path home_;
   IPrompt& prompt_;

@@ -45,24 +45,16 @@ void TFormMain::A1Click() {
   });
 }
 
-bool TFormMain::RunReportsDropped() const { return !run_ || run_->IsClosing(); }
+void TFormMain::AppendProgress(const QString& line) { Memo_State->appendPlainText(line); }
 
-void TFormMain::AppendProgress(const QString& line) {
-  if (!RunReportsDropped()) Memo_State->appendPlainText(line);
-}
-
-void TFormMain::RunCheckFailed(const QString& message) {
-  if (!RunReportsDropped()) prompt_.Message(this, message);
-}
+void TFormMain::RunCheckFailed(const QString& message) { prompt_.Message(this, message); }
 
 void TFormMain::RunFinished() {
-  if (RunReportsDropped()) return;
   prompt_.Information(this, QStringLiteral("所有代码生成完毕!"), QStringLiteral("任务提示"));
   shell_.Open(QUrl::fromLocalFile(QString::fromStdString(runOutputFolder_.string())));
 }
 
 void TFormMain::RunFailed(const QString& error) {
-  if (RunReportsDropped()) return;
   const QString report = QStringLiteral("代码生成失败: ") + error;
   Memo_State->appendPlainText(report);
   prompt_.Error(this, report);

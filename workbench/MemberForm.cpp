@@ -126,7 +126,7 @@ void TMemberForm::Store() {
   const int projectId = owner_.SelectedProjectId();
   const int classId = owner_.SelectedClassId();
   const TMemberInput input = Input();
-  input_rules::CheckMember(input, kind_, projectId, classId);
+  input_rules::CheckMember(input, kind_, projectId, classId, memberId_);
   const TMember member = input_rules::BuildMember(input, projectId, classId, memberId_);
   const bool adding = kind_ == TMemberDialog::Add;
   if (adding)

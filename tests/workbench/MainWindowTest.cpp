@@ -49,11 +49,19 @@ class TestMainWindow : public QObject {
     const QStringList captions{"编号", "成员名称", "成员类型", "长度", "主键", "必填", "查询", "下拉框显示", "界面显示", "注释"};
     const QList<int> widths{1, 90, 70, 50, 50, 50, 50, 75, 60, 110};
     TMemberGrid* grid = wb.Grid();
-    QCOMPARE(grid->columnCount(), 10);
+    QCOMPARE(grid->model()->columnCount(), 10);
     for (int i = 0; i < 10; ++i) {
-      QCOMPARE(grid->horizontalHeaderItem(i)->text(), captions[i]);
+      QCOMPARE(grid->model()->headerData(i, Qt::Horizontal).toString(), captions[i]);
       QCOMPARE(grid->columnWidth(i), widths[i]);
     }
+    // Refilling the grid keeps them.
+    const int projectId = AddProject("Shop");
+    const int classId = AddClass(projectId, "Book");
+    AddMember(projectId, classId, {"bookId", "整型", 1});
+    wb.window->LoadMembers(classId);
+    wb.window->LoadMembers(classId);
+    QCOMPARE(grid->rowCount(), 1);
+    for (int i = 0; i < 10; ++i) QCOMPARE(grid->columnWidth(i), widths[i]);
   }
 
   void gridRowShowsEveryFieldOfAMember() {

@@ -145,7 +145,7 @@ class TestMemberCommands : public QObject {
     OnNextDialog([&](QDialog& dialog) {
       seen = dialog.objectName() + ":" + dialog.findChild<QLineEdit*>("Edt_MemberName")->text();
     });
-    QTest::mouseDClick(wb.Grid()->viewport(), Qt::LeftButton, {}, wb.Grid()->visualItemRect(wb.Grid()->item(1, 1)).center());
+    QTest::mouseDClick(wb.Grid()->viewport(), Qt::LeftButton, {}, wb.Grid()->visualRect(wb.Grid()->model()->index(1, 1)).center());
     QCOMPARE(seen, QStringLiteral("UpdateMemberForm:b"));
   }
 

@@ -32,7 +32,7 @@ QStringList TWorkbench::ClassNames() const {
 
 QStringList TWorkbench::GridColumn(int column) const {
   QStringList cells;
-  for (int row = 0; row < Grid()->rowCount(); ++row) cells << Grid()->item(row, column)->text();
+  for (int row = 0; row < Grid()->rowCount(); ++row) cells << Grid()->Cell(row, column);
   return cells;
 }
 
