@@ -2,8 +2,8 @@
 #include "generator/UIOperate.h"
 
 TAddFormModel TUIOperate::LoadAddFormModel() {
-  TAddFormModel form{curClassName, curObjName, curFriendName, SelectKeyMember(), memberDao.GetNonKeyMembers(curClassId),
-                     memberDao.GetPictureMembers(curClassId), memberDao.GetReferenceMembers(curClassId), {}};
+  TAddFormModel form{curClassName, curObjName, curFriendName, SelectKeyMember(), project_->GetNonKeyMembers(curClassId),
+                     project_->GetPictureMembers(curClassId), project_->GetReferenceMembers(curClassId), {}};
   for (const TMember& reference : form.referenceMembers)
     if (!form.referenced.contains(reference.memberType))
       form.referenced.emplace(reference.memberType, ReferencedClass(reference.memberType));

@@ -7,39 +7,26 @@
 #include "generator/EntityOperate.h"
 #include "generator/FileOperate.h"
 #include "generator/UIOperate.h"
-#include "metadata/ClassDAO.h"
-#include "metadata/MemberDAO.h"
 
 namespace {
 
-std::string ClassNameIn(const TClassList& list, int classId) {
-  for (const auto& entry : list)
-    if (entry.tag == classId) return entry.text;
-  return TClassDAO().GetClassName(classId);
-}
-
 // The two checks of every class, then every reference must name a class of the
 // project that has a key member; the first fault found is returned.
-std::optional<TCheckFailure> CheckClasses(int projectId, const TClassList& list) {
-  const TClassDAO classDao;
-  std::optional<TCheckFailure> failure;
-  const auto fail = [&](TCheckKind kind, const char* message) {
-    return [&failure, &list, kind, message](int classId) {
-      failure = TCheckFailure{kind, classId, ClassNameIn(list, classId) + message};
-    };
-  };
-  if (!classDao.CheckPrimaryKeys(list, fail(TCheckKind::PrimaryKey, "表主键设置错误，每个类只能设置一个主键!")))
-    return failure;
-  if (!classDao.CheckDisplayMembers(list,
-                                    fail(TCheckKind::Display, "表显示成员设置错误，每个类有且只能设置一个显示成员!")))
-    return failure;
+std::optional<TCheckFailure> CheckClasses(const TProjectSnapshot& project) {
+  const TClassList& list = project.GetClassList();
+  for (const auto& entry : list)
+    if (project.CountKeyMembers(entry.tag) != 1)
+      return TCheckFailure{TCheckKind::PrimaryKey, entry.tag, entry.text + "表主键设置错误，每个类只能设置一个主键!"};
+  for (const auto& entry : list)
+    if (project.CountDisplayMembers(entry.tag) != 1)
+      return TCheckFailure{TCheckKind::Display, entry.tag,
+                           entry.text + "表显示成员设置错误，每个类有且只能设置一个显示成员!"};
 
-  const TMemberDAO memberDao;
   for (const auto& entry : list) {
-    for (const auto& member : memberDao.GetReferenceMembers(entry.tag)) {
-      if (memberDao.GetKeyMemberOf(projectId, member.memberType)) continue;
+    for (const auto& member : project.GetReferenceMembers(entry.tag)) {
+      if (project.GetKeyMemberOf(member.memberType)) continue;
       const std::string where = entry.text + "类的成员" + member.memberName + "引用的类" + member.memberType;
-      const bool classExists = classDao.GetClassId(projectId, member.memberType) > 0;
+      const bool classExists = project.GetClassId(member.memberType) > 0;
       return TCheckFailure{TCheckKind::Reference, entry.tag,
                            where + (classExists ? "没有主键，请为该类设置一个主键!"
                                                 : "不存在，请修改该成员的类型!")};
@@ -77,8 +64,9 @@ void TAutoCode::Execute() {
 
   std::optional<TCheckFailure> failure;
   try {
-    const TClassList list = TClassDAO().GetClassList(context.projectId);
-    failure = CheckClasses(context.projectId, list);
+    context.snapshot = std::make_shared<const TProjectSnapshot>(TProjectSnapshot::Load(context.projectId));
+    const TClassList& list = context.snapshot->GetClassList();
+    failure = CheckClasses(*context.snapshot);
     if (!failure) {
       TEntityOperate::GenerateModel(context, list);
       TBLLOperate::GenerateBll(context, list);

@@ -4,7 +4,6 @@
 #include "generator/MemberKind.h"
 #include "generator/TierFiles.h"
 #include "generator/VbNames.h"
-#include "metadata/ClassDAO.h"
 #include "metadata/NameRules.h"
 
 namespace {
@@ -19,12 +18,12 @@ void Forward(TCodeWriter& w, const std::string& comment, const std::string& sign
 
 }  // namespace
 
-std::string TBLLOperate::SourceText(const TListEntry& classEntry) {
+std::string TBLLOperate::SourceText(const TProjectSnapshot& project, const TListEntry& classEntry) {
   const std::string& C = classEntry.text;
   // A parameter named like the data-access namespace would hide it.
   const std::string O = UnclashedName(name_rules::ObjectName(C), {"DAL"});
-  const std::string F = TClassDAO().GetFriendName(classEntry.tag);
-  const TMember key = RequireKey(classEntry.tag, C);
+  const std::string F = project.GetFriendName(classEntry.tag);
+  const TMember key = RequireKey(project, classEntry.tag, C);
   const std::string& K = key.memberName;
   const std::string keyParam = UnclashedName(K, {"DAL"});
   const std::string dal = "dal" + C + ".";
@@ -59,6 +58,7 @@ std::string TBLLOperate::SourceText(const TListEntry& classEntry) {
 
 void TBLLOperate::GenerateBll(const TGenContext& context, const TClassList& classes) {
   WriteTierProject(context, "BLL", "bll", classes);
+  const auto project = context.Snapshot();
   for (const auto& entry : classes)
-    WriteTierSource(context, "BLL", "bll" + entry.text + ".vb", SourceText(entry));
+    WriteTierSource(context, "BLL", "bll" + entry.text + ".vb", SourceText(*project, entry));
 }

@@ -3,8 +3,8 @@
 #include "generator/DalClass.h"
 #include "generator/TierFiles.h"
 
-std::string TDALOperate::SourceText(int projectId, const TListEntry& classEntry) {
-  const TDalClass c = TDalClass::Load(projectId, classEntry);
+std::string TDALOperate::SourceText(const TProjectSnapshot& project, const TListEntry& classEntry) {
+  const TDalClass c = TDalClass::Load(project, classEntry);
   TCodeWriter w;
   w.Line(0, "Imports System.Collections.Generic");
   w.Line(0, "Imports System.Linq");
@@ -27,6 +27,7 @@ std::string TDALOperate::SourceText(int projectId, const TListEntry& classEntry)
 
 void TDALOperate::GenerateDal(const TGenContext& context, const TClassList& classes) {
   WriteTierProject(context, "DAL", "dal", classes);
+  const auto project = context.Snapshot();
   for (const auto& entry : classes)
-    WriteTierSource(context, "DAL", "dal" + entry.text + ".vb", SourceText(context.projectId, entry));
+    WriteTierSource(context, "DAL", "dal" + entry.text + ".vb", SourceText(*project, entry));
 }

@@ -6,10 +6,11 @@
 
 #include "generator/GenContext.h"
 #include "metadata/ListEntry.h"
+#include "metadata/ProjectSnapshot.h"
 
 class TDALOperate {
  public:
   static void GenerateDal(const TGenContext& context, const TClassList& classes);
   // The text of "dal" + className + ".vb" (UTF-8, CR LF).
-  static std::string SourceText(int projectId, const TListEntry& classEntry);
+  static std::string SourceText(const TProjectSnapshot& project, const TListEntry& classEntry);
 };

@@ -3,21 +3,20 @@
 #include "generator/GenContext.h"
 #include "generator/MemberKind.h"
 #include "generator/VbNames.h"
-#include "metadata/ClassDAO.h"
 #include "metadata/NameRules.h"
 
 // The functions' locals are sql, parm, DataRead and the object; DBHelp is the
 // helper class they call.
-TDalClass TDalClass::Load(int projectId, const TListEntry& classEntry) {
+TDalClass TDalClass::Load(const TProjectSnapshot& project, const TListEntry& classEntry) {
   TDalClass c;
-  c.projectId = projectId;
+  c.project = &project;
   c.classId = classEntry.tag;
   c.className = classEntry.text;
   const std::string objName = name_rules::ObjectName(c.className);
   c.objName = UnclashedName(objName, {"sql", "parm", "DataRead", "DBHelp"});
   c.returnName = c.objName == objName ? c.className : c.objName;
-  c.friendName = TClassDAO().GetFriendName(c.classId);
-  c.key = RequireKey(c.classId, c.className);
+  c.friendName = project.GetFriendName(c.classId);
+  c.key = RequireKey(project, c.classId, c.className);
   const std::string& K = c.key.memberName;
   c.keyParam = UnclashedName(K, {"sql", "DataRead", c.objName, "DBHelp"});
   return c;
@@ -31,7 +30,7 @@ std::string ParameterType(const TDalClass& c, const TMember& member) {
     case TMemberKind::Integer: return "Int";
     case TMemberKind::Float: return "Float";
     case TMemberKind::Reference:
-      return IsIntegerKey(RequireReferencedKey(c.projectId, c.className, member)) ? "Int" : "VarChar";
+      return IsIntegerKey(RequireReferencedKey(*c.project, c.className, member)) ? "Int" : "VarChar";
   }
   return "VarChar";
 }

@@ -8,9 +8,10 @@
 #include "generator/CodeWriter.h"
 #include "metadata/ListEntry.h"
 #include "metadata/Member.h"
+#include "metadata/ProjectSnapshot.h"
 
 struct TDalClass {
-  int projectId = 0;
+  const TProjectSnapshot* project = nullptr;
   int classId = 0;
   std::string className;   // C
   std::string objName;     // O, or "_" + O where O would clash with a local of the functions
@@ -19,7 +20,7 @@ struct TDalClass {
   std::string keyParam;    // getSome's parameter: K, or "_" + K where K would clash
   std::string returnName;  // getSome's result: C, or objName when that was renamed
 
-  static TDalClass Load(int projectId, const TListEntry& classEntry);
+  static TDalClass Load(const TProjectSnapshot& project, const TListEntry& classEntry);
 };
 
 // SqlDbType of a member's parameter.

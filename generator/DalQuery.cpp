@@ -1,7 +1,6 @@
 // The functions of a data-access class that read many records.
 #include "generator/DalClass.h"
 #include "generator/MemberKind.h"
-#include "metadata/MemberDAO.h"
 
 namespace {
 
@@ -17,10 +16,10 @@ struct TJoin {
 
 TJoin Joins(const TDalClass& c) {
   TJoin join;
-  for (const auto& m : TMemberDAO().GetReferenceMembers(c.classId)) {
+  for (const auto& m : c.project->GetReferenceMembers(c.classId)) {
     const std::string& R = m.memberType;
-    const std::string RK = RequireReferencedKey(c.projectId, c.className, m).memberName;
-    const std::string RD = RequireReferencedDisplay(c.projectId, c.className, m).memberName;
+    const std::string RK = RequireReferencedKey(*c.project, c.className, m).memberName;
+    const std::string RD = RequireReferencedDisplay(*c.project, c.className, m).memberName;
     join.columns += "," + R + "." + RD;
     join.tables += "," + R;
     join.conditions += " and  " + c.className + "." + m.memberName + "=" + R + "." + RK;
@@ -32,14 +31,14 @@ std::string ShowColumn(const TDalClass& c, const TMember& m) {
   const std::string alias = " as " + m.memberComment;
   switch (KindOf(m)) {
     case TMemberKind::DateTime: return "convert(char(11)," + m.memberName + ",20)" + alias;
-    case TMemberKind::Reference: return RequireReferencedDisplay(c.projectId, c.className, m).memberName + alias;
+    case TMemberKind::Reference: return RequireReferencedDisplay(*c.project, c.className, m).memberName + alias;
     default: return m.memberName + alias;
   }
 }
 
 std::string ShowList(const TDalClass& c) {
   std::string show = c.key.memberName + " as " + c.key.memberComment + ",";
-  const TMemberList members = TMemberDAO().GetQueryDisplayMembers(c.classId);
+  const TMemberList members = c.project->GetQueryDisplayMembers(c.classId);
   for (std::size_t k = 0; k < members.size(); ++k)
     show += ShowColumn(c, members[k]) + (k + 1 < members.size() ? "," : "");
   return show;

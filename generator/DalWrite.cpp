@@ -2,7 +2,6 @@
 #include "generator/CodeWriter.h"
 #include "generator/DalClass.h"
 #include "generator/MemberKind.h"
-#include "metadata/MemberDAO.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ const char* const kExecuteChange = "Return If((DBHelp.ExecuteNonQuery(sql, parm)
 
 std::string BuildAdd(const TDalClass& c) {
   const TMemberList members =
-      IsIntegerKey(c.key) ? TMemberDAO().GetNonKeyMembers(c.classId) : TMemberDAO().GetMembers(c.classId);
+      IsIntegerKey(c.key) ? c.project->GetNonKeyMembers(c.classId) : c.project->GetMembers(c.classId);
   const std::string& C = c.className;
   const std::string& O = c.objName;
   TCodeWriter w;
@@ -64,7 +63,7 @@ void ReadLine(TCodeWriter& w, const TDalClass& c, const TMember& m) {
     case TMemberKind::Float: w.Line(12, target + "Single.Parse(" + field + ".ToString())"); return;
     case TMemberKind::DateTime: w.Line(12, target + "Convert.ToDateTime(" + field + ".ToString())"); return;
     case TMemberKind::Reference:
-      if (IsIntegerKey(RequireReferencedKey(c.projectId, c.className, m)))
+      if (IsIntegerKey(RequireReferencedKey(*c.project, c.className, m)))
         w.Line(12, target + "Convert.ToInt32(" + field + ")");
       else
         w.Line(12, target + field + ".ToString()");
@@ -93,7 +92,7 @@ std::string BuildGetSome(const TDalClass& c) {
   w.Line(8, "Dim " + c.objName + " As New Model." + C + "()");
   w.Line(8, "'如果查询存在记录，就包装到对象中返回");
   w.Line(8, "If DataRead.Read() Then");
-  for (const auto& m : TMemberDAO().GetMembers(c.classId)) ReadLine(w, c, m);
+  for (const auto& m : c.project->GetMembers(c.classId)) ReadLine(w, c, m);
   w.Line(8, "End If");
   w.Line(8, "DataRead.Close()");
   w.Line(8, "Return " + c.returnName);
@@ -102,7 +101,7 @@ std::string BuildGetSome(const TDalClass& c) {
 }
 
 std::string BuildEdit(const TDalClass& c) {
-  const TMemberList members = TMemberDAO().GetNonKeyMembers(c.classId);
+  const TMemberList members = c.project->GetNonKeyMembers(c.classId);
   const std::string& C = c.className;
   const std::string& O = c.objName;
   const std::string& K = c.key.memberName;

@@ -5,8 +5,7 @@
 #include "generator/CodeWriter.h"
 #include "generator/MemberKind.h"
 #include "generator/TableScriptPreamble.h"
-#include "metadata/ClassDAO.h"
-#include "metadata/MemberDAO.h"
+#include "metadata/ProjectSnapshot.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ struct TBodyLine {
 };
 
 struct TClassBlock {
-  int projectId = 0;
+  const TProjectSnapshot& project;
   std::string className;
   std::vector<TBodyLine> body;
   std::string& foreignKeys;
@@ -30,7 +29,7 @@ struct TClassBlock {
 std::string Varchar(int length) { return "[varchar] (" + std::to_string(length) + ") COLLATE Chinese_PRC_CI_AS"; }
 
 void KeyColumn(TClassBlock& block, int classId) {
-  const auto key = TMemberDAO().GetKeyMember(classId);
+  const auto key = block.project.GetKeyMember(classId);
   if (!key)
     block.Comment("类" + block.className + "没有设置主键，无法生成主键列");
   else if (key->memberIsInteger == 1)
@@ -41,9 +40,9 @@ void KeyColumn(TClassBlock& block, int classId) {
 
 void ReferenceColumn(TClassBlock& block, const TMember& m) {
   const std::string& refClass = m.memberType;
-  const auto refKey = ReferencedKey(block.projectId, m);
+  const auto refKey = ReferencedKey(block.project, m);
   if (!refKey) {
-    const bool known = TClassDAO().GetClassId(block.projectId, refClass) >= 0;
+    const bool known = block.project.GetClassId(refClass) >= 0;
     const std::string why = "类" + block.className + "的成员" + m.memberName + "引用的类" + refClass +
                             (known ? "没有设置主键，" : "不在本项目中，");
     block.Comment(why + "无法生成此列");
@@ -83,11 +82,11 @@ void TrimLastColumn(std::vector<TBodyLine>& body) {
   }
 }
 
-void ClassTable(TCodeWriter& w, int projectId, const TListEntry& entry, std::string& foreignKeys) {
+void ClassTable(TCodeWriter& w, const TProjectSnapshot& project, const TListEntry& entry, std::string& foreignKeys) {
   const std::string& className = entry.text;
-  TClassBlock block{projectId, className, {}, foreignKeys};
+  TClassBlock block{project, className, {}, foreignKeys};
   KeyColumn(block, entry.tag);
-  for (const auto& m : TMemberDAO().GetNonKeyMembers(entry.tag)) MemberColumn(block, m);
+  for (const auto& m : block.project.GetNonKeyMembers(entry.tag)) MemberColumn(block, m);
   TrimLastColumn(block.body);
 
   w.Line(0, "if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[" + className +
@@ -106,7 +105,8 @@ std::string BuildTableScript(int projectId) {
   TCodeWriter w;
   w.Raw(TableScriptPreamble());
   std::string foreignKeys;
-  for (const auto& entry : TClassDAO().GetClassList(projectId)) ClassTable(w, projectId, entry, foreignKeys);
+  const TProjectSnapshot project = TProjectSnapshot::Load(projectId);
+  for (const auto& entry : project.GetClassList()) ClassTable(w, project, entry, foreignKeys);
   w.Raw(foreignKeys);
   return w.Take();
 }

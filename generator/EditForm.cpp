@@ -10,10 +10,10 @@ TEditFormModel TUIOperate::LoadEditFormModel() {
                        .objName = curObjName,
                        .friendName = curFriendName,
                        .key = SelectKeyMember(),
-                       .nonKeyMembers = memberDao.GetNonKeyMembers(curClassId),
-                       .pictureMembers = memberDao.GetPictureMembers(curClassId),
-                       .referenceMembers = memberDao.GetReferenceMembers(curClassId),
-                       .members = memberDao.GetMembers(curClassId),
+                       .nonKeyMembers = project_->GetNonKeyMembers(curClassId),
+                       .pictureMembers = project_->GetPictureMembers(curClassId),
+                       .referenceMembers = project_->GetReferenceMembers(curClassId),
+                       .members = project_->GetMembers(curClassId),
                        .referenced = {}};
   for (const TMember& m : model.referenceMembers)
     if (!model.referenced.contains(m.memberType)) model.referenced.emplace(m.memberType, ReferencedClass(m.memberType));

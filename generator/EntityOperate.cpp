@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "generator/CodeWriter.h"
-#include "metadata/MemberDAO.h"
 
 namespace {
 
@@ -14,14 +13,14 @@ std::string CompileList(const TClassList& classes) {
 }
 
 // A reference takes the type of the referred class's key.
-std::string VbType(const TGenContext& context, const TMember& member) {
+std::string VbType(const TProjectSnapshot& project, const TMember& member) {
   const std::string& type = member.memberType;
   if (type == member_type::kString) return "String";
   if (type == member_type::kPicture) return "Byte()";
   if (type == member_type::kDateTime) return "DateTime";
   if (type == member_type::kInteger) return "Integer";
   if (type == member_type::kFloat) return "Single";
-  const auto key = TMemberDAO().GetKeyMemberOf(context.projectId, type);
+  const auto key = project.GetKeyMemberOf(type);
   if (!key)
     throw std::runtime_error("成员" + member.memberName + "引用的类" + type + "不存在或没有主键，无法确定其类型");
   return key->memberIsInteger == 1 ? "Integer" : "String";
@@ -53,10 +52,10 @@ void WriteProperty(TCodeWriter& w, const TMember& member, const std::string& typ
   w.Blank();
 }
 
-std::string EntityClass(const TGenContext& context, const TListEntry& entry) {
+std::string EntityClass(const TProjectSnapshot& project, const TListEntry& entry) {
   TCodeWriter w;
   WriteHeader(w, entry.text);
-  for (const auto& member : TMemberDAO().GetMembers(entry.tag)) WriteProperty(w, member, VbType(context, member));
+  for (const auto& member : project.GetMembers(entry.tag)) WriteProperty(w, member, VbType(project, member));
   w.Line(0, "End Class");
   return w.Take();
 }
@@ -72,9 +71,10 @@ void TEntityOperate::GenerateModel(const TGenContext& context, const TClassList&
   context.SaveUtf8(folder, model + "Model.vbproj", project);
   context.Progress(model + "Model.vbproj生成完成!");
 
+  const auto snapshot = context.Snapshot();
   for (const auto& entry : classes) {
     const std::string file = model + entry.text + ".vb";
-    context.SaveSource(folder, file, EntityClass(context, entry));
+    context.SaveSource(folder, file, EntityClass(*snapshot, entry));
     context.Progress(file + "生成完毕!");
   }
 }

@@ -2,6 +2,11 @@
 
 #include "generator/FileOperate.h"
 
+std::shared_ptr<const TProjectSnapshot> TGenContext::Snapshot() const {
+  if (snapshot) return snapshot;
+  return std::make_shared<const TProjectSnapshot>(TProjectSnapshot::Load(projectId));
+}
+
 std::string TGenContext::ReadTemplate(const std::string& relative) const {
   return TFileOperate::ReadTemplate(Abs(relative));
 }

@@ -3,7 +3,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "metadata/ProjectSnapshot.h"
 
 enum class TSourceEncoding { Gbk, Utf8Bom };
 
@@ -16,6 +19,8 @@ struct TGenContext {
   std::string nameSpace = "brindlemoor";
   TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
   TProgressSink progress;
+  // The project as the run found it when it started; none outside a run.
+  std::shared_ptr<const TProjectSnapshot> snapshot;
 
   // home / "projects" / P
   std::filesystem::path SolutionFolder() const { return home / "projects" / projectName; }
@@ -24,6 +29,9 @@ struct TGenContext {
   void Progress(const std::string& line) const {
     if (progress) progress(line);
   }
+
+  // The run's snapshot, or the project read afresh when there is none.
+  std::shared_ptr<const TProjectSnapshot> Snapshot() const;
 
   // Reads "template/..." below home.
   std::string ReadTemplate(const std::string& relative) const;

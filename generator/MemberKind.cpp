@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "metadata/MemberDAO.h"
 
 TMemberKind KindOf(const TMember& member) {
   using namespace member_type;
@@ -15,8 +14,8 @@ TMemberKind KindOf(const TMember& member) {
   return TMemberKind::Reference;
 }
 
-std::optional<TMember> ReferencedKey(int projectId, const TMember& reference) {
-  return TMemberDAO().GetKeyMemberOf(projectId, reference.memberType);
+std::optional<TMember> ReferencedKey(const TProjectSnapshot& project, const TMember& reference) {
+  return project.GetKeyMemberOf(reference.memberType);
 }
 
 namespace {
@@ -27,20 +26,21 @@ std::runtime_error ReferenceError(const std::string& className, const TMember& r
 
 }  // namespace
 
-TMember RequireReferencedKey(int projectId, const std::string& className, const TMember& reference) {
-  auto key = ReferencedKey(projectId, reference);
+TMember RequireReferencedKey(const TProjectSnapshot& project, const std::string& className, const TMember& reference) {
+  auto key = ReferencedKey(project, reference);
   if (!key) throw ReferenceError(className, reference, "不存在或没有主键!");
   return *key;
 }
 
-TMember RequireReferencedDisplay(int projectId, const std::string& className, const TMember& reference) {
-  auto display = TMemberDAO().GetDisplayMember(projectId, reference.memberType);
+TMember RequireReferencedDisplay(const TProjectSnapshot& project, const std::string& className,
+                                 const TMember& reference) {
+  auto display = project.GetDisplayMember(reference.memberType);
   if (!display) throw ReferenceError(className, reference, "不存在或没有下拉框显示成员!");
   return *display;
 }
 
-TMember RequireKey(int classId, const std::string& className) {
-  auto key = TMemberDAO().GetKeyMember(classId);
+TMember RequireKey(const TProjectSnapshot& project, int classId, const std::string& className) {
+  auto key = project.GetKeyMember(classId);
   if (!key) throw std::runtime_error(className + "表没有设置主键!");
   return *key;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "metadata/Member.h"
+#include "metadata/ProjectSnapshot.h"
 
 enum class TMemberKind { String, Integer, Float, DateTime, Picture, Reference };
 
@@ -16,11 +17,11 @@ inline bool IsIntegerKey(const TMember& key) { return key.memberIsInteger != 0; 
 
 // The key member of the class a reference member names; none when that class
 // is not in the project or has no key.
-std::optional<TMember> ReferencedKey(int projectId, const TMember& reference);
+std::optional<TMember> ReferencedKey(const TProjectSnapshot& project, const TMember& reference);
 
 // As ReferencedKey, but a missing key is an error naming class and member:
 // the run's checks keep such projects from reaching the generators.
-TMember RequireReferencedKey(int projectId, const std::string& className, const TMember& reference);
-TMember RequireReferencedDisplay(int projectId, const std::string& className, const TMember& reference);
+TMember RequireReferencedKey(const TProjectSnapshot& project, const std::string& className, const TMember& reference);
+TMember RequireReferencedDisplay(const TProjectSnapshot& project, const std::string& className, const TMember& reference);
 // The class's own key member, or an error naming the class.
-TMember RequireKey(int classId, const std::string& className);
+TMember RequireKey(const TProjectSnapshot& project, int classId, const std::string& className);

@@ -8,7 +8,7 @@
 
 namespace fs = std::filesystem;
 
-TUIOperate::TUIOperate(const TGenContext& context) : context_(context) {}
+TUIOperate::TUIOperate(const TGenContext& context) : context_(context), project_(context.Snapshot()) {}
 
 void TUIOperate::GenerateUI(const TClassList& classes) {
   TUiProjectItems items;
@@ -35,24 +35,23 @@ void TUIOperate::SelectClass(const TClassList& classes, std::size_t i) {
   curClassId = classes.at(i).tag;
   curClassName = classes.at(i).text;
   curObjName = name_rules::ObjectName(curClassName);
-  curFriendName = classDao.GetFriendName(curClassId);
+  curFriendName = project_->GetFriendName(curClassId);
 }
 
 const TMember& TUIOperate::SelectKeyMember() {
-  curKeyMember = memberDao.GetKeyMember(curClassId);
+  curKeyMember = project_->GetKeyMember(curClassId);
   if (!curKeyMember) throw std::runtime_error("类" + curClassName + "没有主键成员");
   return *curKeyMember;
 }
 
 TReferencedClass TUIOperate::ReferencedClass(const std::string& className) const {
-  const int projectId = context_.projectId;
-  const std::optional<TMember> display = memberDao.GetDisplayMember(projectId, className);
-  const std::optional<TMember> key = memberDao.GetKeyMemberOf(projectId, className);
+  const std::optional<TMember> display = project_->GetDisplayMember(className);
+  const std::optional<TMember> key = project_->GetKeyMemberOf(className);
   if (!display || !key)
     throw std::runtime_error("类" + curClassName + "引用的类" + className + "不存在或缺少主键、显示成员");
   return TReferencedClass{className,
                           name_rules::ObjectName(className),
-                          classDao.GetFriendName(classDao.GetClassId(projectId, className)),
+                          project_->GetFriendName(project_->GetClassId(className)),
                           display->memberName,
                           key->memberName,
                           key->memberIsInteger};

@@ -3,15 +3,15 @@
 // of every class and the main form. The writers share the state of the class
 // being written, set by SelectClass.
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "generator/GenContext.h"
 #include "generator/ReferencedClass.h"
-#include "metadata/ClassDAO.h"
 #include "metadata/ListEntry.h"
 #include "metadata/Member.h"
-#include "metadata/MemberDAO.h"
+#include "metadata/ProjectSnapshot.h"
 
 struct TAddFormModel;
 struct TEditFormModel;
@@ -57,8 +57,7 @@ class TUIOperate {
   TEditFormModel LoadEditFormModel();
 
   const TGenContext& context_;
-  TClassDAO classDao;
-  TMemberDAO memberDao;
+  const std::shared_ptr<const TProjectSnapshot> project_;
 
   std::string curFriendName;
   std::string curClassName;

@@ -104,6 +104,12 @@ TMemberList TMemberDAO::GetNonKeyMembers(int classId) const {
   return Select("select * from t_member where memberIsPri=0 and classId=? order by memberId", {Num(classId)});
 }
 
+TMemberList TMemberDAO::GetProjectMembers(int projectId) const {
+  return Select(
+      "select * from t_member where classId in (select classId from t_class where projectId=?) order by memberId",
+      {Num(projectId)});
+}
+
 std::optional<TMember> TMemberDAO::GetMember(int memberId) const {
   return SelectOne("select * from t_member where memberId=?", {Num(memberId)});
 }

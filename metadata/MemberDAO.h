@@ -22,6 +22,8 @@ class TMemberDAO {
   TMemberList GetReferenceMembers(int classId) const;
   TMemberList GetQueryDisplayMembers(int classId) const;
   TMemberList GetNonKeyMembers(int classId) const;
+  // The members of every class of the project.
+  TMemberList GetProjectMembers(int projectId) const;
 
   // Single reads: no member when nothing matches, the first row when several do.
   std::optional<TMember> GetMember(int memberId) const;

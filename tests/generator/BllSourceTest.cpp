@@ -10,7 +10,7 @@
 namespace {
 
 std::string Source(int projectId, const std::string& className) {
-  return TBLLOperate::SourceText({className, TClassDAO().GetClassId(projectId, className)});
+  return TBLLOperate::SourceText(TProjectSnapshot::Load(projectId), {className, TClassDAO().GetClassId(projectId, className)});
 }
 
 TEST(BllSource, IntegerKeyClassMatchesGolden) {

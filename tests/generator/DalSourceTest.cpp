@@ -17,7 +17,7 @@ class DalSource : public ::testing::Test {
     return {className, TClassDAO().GetClassId(projectId, className)};
   }
   std::string Source(int projectId, const std::string& className) const {
-    return TDALOperate::SourceText(projectId, Entry(projectId, className));
+    return TDALOperate::SourceText(TProjectSnapshot::Load(projectId), Entry(projectId, className));
   }
 
   TTempHome home_{false};
