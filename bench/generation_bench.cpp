@@ -1,7 +1,14 @@
 // Measures a whole generation run on synthetic projects of N classes with M
 // members, against the cost of the output's bytes alone: copying the produced
-// tree file by file. Prints one line per N.
+// tree file by file into a new folder. Prints one line per N.
+//
+// Every timed step writes into a folder that does not exist yet, and no tree is
+// deleted before the benchmark ends: ext4 skips recently deleted inodes when it
+// allocates new ones, so deleting a tree between runs would slow down whichever
+// step came next, not the step being measured.
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -131,21 +139,52 @@ TTreeSize Measure(const fs::path& tree) {
   return size;
 }
 
-// The reference cost: read every file of the tree and write it anew elsewhere.
-double TimeCopy(const fs::path& tree, const fs::path& target) {
-  fs::remove_all(target);
+void WriteFile(const fs::path& to, const std::string& bytes) {
+  const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) || ::close(fd) != 0)
+    throw std::runtime_error("cannot write " + to.string());
+}
+
+// As a safe writer must: a temporary file beside the target, renamed over it.
+void WriteFileThroughTemp(const fs::path& to, const std::string& bytes) {
+  fs::path temp = to;
+  temp += ".tmp";
+  WriteFile(temp, bytes);
+  if (::rename(temp.c_str(), to.c_str()) != 0) throw std::runtime_error("cannot rename to " + to.string());
+}
+
+// The reference cost: read every file of the tree and write it anew into a
+// folder that does not exist yet.
+double TimeCopy(const fs::path& tree, const fs::path& target, void (*write)(const fs::path&, const std::string&)) {
   const auto start = Clock::now();
+  fs::create_directories(target);
   for (const auto& entry : fs::recursive_directory_iterator(tree)) {
     const fs::path to = target / fs::relative(entry.path(), tree);
-    if (entry.is_directory()) {
-      fs::create_directories(to);
-    } else {
-      fs::create_directories(to.parent_path());
-      const std::string bytes = ReadAll(entry.path());
-      std::ofstream(to, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    if (entry.is_directory())
+      fs::create_directory(to);
+    else
+      write(to, ReadAll(entry.path()));
   }
   return Ms(Clock::now() - start);
+}
+
+using TModificationTimes = std::map<fs::path, fs::file_time_type>;
+
+TModificationTimes ModificationTimes(const fs::path& tree) {
+  TModificationTimes times;
+  for (const auto& entry : fs::recursive_directory_iterator(tree))
+    if (entry.is_regular_file()) times.emplace(entry.path(), entry.last_write_time());
+  return times;
+}
+
+// Files of the tree that are new or have another modification time.
+std::size_t Touched(const TModificationTimes& before, const fs::path& tree) {
+  std::size_t touched = 0;
+  for (const auto& [file, time] : ModificationTimes(tree)) {
+    const auto found = before.find(file);
+    touched += found == before.end() || found->second != time;
+  }
+  return touched;
 }
 
 long PeakRssMb() {
@@ -163,29 +202,38 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) sizes.push_back(std::stoi(argv[i]));
   }
   const fs::path home = MakeHome();
-  std::cout << "runs per figure: " << kRuns << " (median), members per class: " << kMembers << "\n";
+  const fs::path kept = home / "kept";
+  std::cout << "runs per figure: " << kRuns << " (median), members per class: " << kMembers << "\n"
+            << "copy: the generated tree read and written file by file into a new folder; copy_via_temp: the same,\n"
+            << "each file through a temporary file renamed over it; rerun: the run again over its unchanged output,\n"
+            << "rerun_rewrote: files whose modification time the rerun changed\n";
   for (const int n : sizes) {
     const std::string name = "Bench" + std::to_string(n);
     TRunSettings settings{home, name, MakeProject(name, n), "brindlemoor", TSourceEncoding::Gbk};
     const fs::path tree = home / "projects" / name;
 
-    std::vector<double> generation, copy, rerun;
+    std::vector<double> generation, copy, safeCopy, rerun;
     std::uint64_t statements = 0;
+    std::size_t rewritten = 0;
     for (int run = 0; run < kRuns; ++run) {
-      fs::remove_all(tree);
+      const std::string tag = name + "-" + std::to_string(run);
+      if (fs::exists(tree)) fs::rename(tree, kept / ("generated-" + tag));
       const auto before = TDbHelper::StatementCount();
       generation.push_back(TimeRun(settings));
       statements = TDbHelper::StatementCount() - before;
+      const TModificationTimes written = ModificationTimes(tree);
       rerun.push_back(TimeRun(settings));
-      copy.push_back(TimeCopy(tree, home / "copy"));
+      rewritten = std::max(rewritten, Touched(written, tree));
+      copy.push_back(TimeCopy(tree, kept / ("copy-" + tag), WriteFile));
+      safeCopy.push_back(TimeCopy(tree, kept / ("safe-copy-" + tag), WriteFileThroughTemp));
     }
     const TTreeSize size = Measure(tree);
     const double gen = Median(generation), cp = Median(copy);
     std::printf(
-        "N=%d M=%d generate=%.1fms (%.2fms/class) rerun=%.1fms files=%zu bytes=%ju sql=%ju peak_rss=%ldMB "
-        "copy=%.1fms generate/copy=%.2f\n",
-        n, kMembers, gen, gen / n, Median(rerun), size.files, size.bytes, static_cast<std::uintmax_t>(statements),
-        PeakRssMb(), cp, gen / cp);
+        "N=%d M=%d generate=%.1fms (%.2fms/class) files=%zu bytes=%ju sql=%ju peak_rss=%ldMB copy=%.1fms "
+        "copy_via_temp=%.1fms rerun=%.1fms rerun_rewrote=%zu generate/copy=%.2f\n",
+        n, kMembers, gen, gen / n, size.files, size.bytes, static_cast<std::uintmax_t>(statements), PeakRssMb(), cp,
+        Median(safeCopy), Median(rerun), rewritten, gen / cp);
     std::fflush(stdout);
   }
   fs::remove_all(home);

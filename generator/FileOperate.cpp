@@ -50,17 +50,28 @@ std::string ReadAll(const fs::path& path) {
   }
 }
 
-// Compares without raising: a file that cannot be read is simply not equal.
-bool HoldsExactly(const fs::path& path, std::string_view bytes) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  if (static_cast<std::uintmax_t>(info.st_size) != bytes.size()) return false;
-  try {
-    return ReadAll(path) == bytes;
-  } catch (const fs::filesystem_error&) {
-    return false;
+enum class TOnDisk { Missing, Different, Same };
+
+// Compares without raising: a file that cannot be read is simply different.
+// One open and one read decide for a regular file: a read that returns less
+// than asked has met the end. O_NONBLOCK keeps a FIFO from blocking the open.
+TOnDisk Compare(const fs::path& path, std::string_view bytes) {
+  TFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.get() < 0) return errno == ENOENT ? TOnDisk::Missing : TOnDisk::Different;
+  std::string held(bytes.size() + 1, '\0');
+  std::size_t used = 0;
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), held.data() + used, held.size() - used);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return TOnDisk::Different;
+    if (n == 0) break;
+    used += static_cast<std::size_t>(n);
+    if (used == held.size()) return TOnDisk::Different;
   }
+  return std::string_view(held.data(), used) == bytes ? TOnDisk::Same : TOnDisk::Different;
 }
+
+bool HoldsExactly(const fs::path& path, std::string_view bytes) { return Compare(path, bytes) == TOnDisk::Same; }
 
 void WriteWhole(int fd, std::string_view bytes, const fs::path& path) {
   while (!bytes.empty()) {
@@ -87,8 +98,11 @@ void ReplaceFile(const fs::path& path, std::string_view bytes, const TFileStamp*
   fs::path temp;
   int raw = -1;
   do {
-    temp = folder / ("." + path.filename().string() + "." + std::to_string(::getpid()) + "." +
-                     std::to_string(counter++) + ".tmp");
+    std::string name = ".";
+    name += path.filename().string();
+    for (const std::string& part : {std::to_string(::getpid()), std::to_string(counter++)}) name.append(".").append(part);
+    name += ".tmp";
+    temp = folder / name;
     raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   } while (raw < 0 && errno == EEXIST);
   if (raw < 0) RaiseErrno("cannot create file", path);
@@ -104,16 +118,22 @@ void ReplaceFile(const fs::path& path, std::string_view bytes, const TFileStamp*
   }
 }
 
-void SaveBytes(const fs::path& path, std::string_view bytes) {
-  if (HoldsExactly(path, bytes)) return;
-  ReplaceFile(path, bytes, nullptr);
+// A new file written unnamed and linked in whole: one directory entry made
+// instead of a temporary one and a rename. false, with nothing left behind,
+// where the file system cannot do it or the name was taken meanwhile.
+bool CreateWhole(const fs::path& path, std::string_view bytes) {
+  TFd fd(::open(path.parent_path().c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+  if (fd.get() < 0) return false;
+  WriteWhole(fd.get(), bytes, path);
+  const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
+  return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
-// Folder creation reports nothing: a folder that cannot be made shows up as
-// the error of the file written into it.
-void MakeFolder(const fs::path& folder) {
-  std::error_code ignored;
-  fs::create_directories(folder, ignored);
+void SaveBytes(const fs::path& path, std::string_view bytes) {
+  const TOnDisk onDisk = Compare(path, bytes);
+  if (onDisk == TOnDisk::Same) return;
+  if (onDisk == TOnDisk::Missing && CreateWhole(path, bytes)) return;
+  ReplaceFile(path, bytes, nullptr);
 }
 
 // How many bytes at the front of text one "?" stands for: a whole well-formed
@@ -197,6 +217,15 @@ void TFileOperate::WriteUtf8(const std::string& text, const fs::path& path) {
   SaveBytes(path, bytes);
 }
 
+void TFileOperate::WriteGbk(const std::string& text, const fs::path& path) { SaveBytes(path, ToGbk(text)); }
+
+void TFileOperate::MakeFolder(const fs::path& folder) {
+  std::error_code ignored;
+  fs::create_directories(folder, ignored);
+}
+
+void TFileOperate::CopyBytes(const fs::path& source, const fs::path& target) { SaveBytes(target, ReadAll(source)); }
+
 void TFileOperate::SaveUtf8File(const fs::path& folder, const fs::path& path, const std::string& text) {
   MakeFolder(folder);
   WriteUtf8(text, path);
@@ -204,7 +233,7 @@ void TFileOperate::SaveUtf8File(const fs::path& folder, const fs::path& path, co
 
 void TFileOperate::SaveTextFile(const fs::path& folder, const fs::path& path, const std::string& text) {
   MakeFolder(folder);
-  SaveBytes(path, ToGbk(text));
+  WriteGbk(text, path);
 }
 
 namespace {

@@ -15,13 +15,21 @@ class TFileOperate {
   static std::string ReadTemplate(const std::filesystem::path& path);
   // EF BB BF, then the text's UTF-8 bytes.
   static void WriteUtf8(const std::string& text, const std::filesystem::path& path);
+  // The text in code page 936 without a mark ("?" for a character the code
+  // page cannot hold).
+  static void WriteGbk(const std::string& text, const std::filesystem::path& path);
+  // Creates folder with its parents when missing. Silent: a folder that cannot
+  // be made shows up as the error of the file written into it.
+  static void MakeFolder(const std::filesystem::path& folder);
   // Creates folder (with its parents) when missing, then WriteUtf8.
   static void SaveUtf8File(const std::filesystem::path& folder, const std::filesystem::path& path,
                            const std::string& text);
-  // Creates folder when missing, then writes the text in code page 936 without
-  // a mark ("?" for a character the code page cannot hold).
+  // Creates folder when missing, then WriteGbk.
   static void SaveTextFile(const std::filesystem::path& folder, const std::filesystem::path& path,
                            const std::string& text);
+  // Writes source's bytes to target (whose folder must exist), replacing it;
+  // a target that already holds exactly those bytes is left untouched.
+  static void CopyBytes(const std::filesystem::path& source, const std::filesystem::path& target);
   // Recursive copy; failIfExists governs only the entries directly inside
   // source. Hidden, read-only and symbolic-link entries are skipped. false
   // when the source cannot be listed; an error when it does not exist.

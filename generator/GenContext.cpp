@@ -11,17 +11,23 @@ std::string TGenContext::ReadTemplate(const std::string& relative) const {
   return TFileOperate::ReadTemplate(Abs(relative));
 }
 
+void TGenContext::MakeFolder(const std::filesystem::path& folder) const {
+  if (madeFolders.insert(folder.string()).second) TFileOperate::MakeFolder(folder);
+}
+
 void TGenContext::SaveUtf8(const std::filesystem::path& folder, const std::string& relative,
                            const std::string& text) const {
-  TFileOperate::SaveUtf8File(folder, Abs(relative), text);
+  MakeFolder(folder);
+  TFileOperate::WriteUtf8(text, Abs(relative));
 }
 
 void TGenContext::SaveSource(const std::filesystem::path& folder, const std::string& relative,
                              const std::string& text) const {
+  MakeFolder(folder);
   if (sourceEncoding == TSourceEncoding::Utf8Bom)
-    TFileOperate::SaveUtf8File(folder, Abs(relative), text);
+    TFileOperate::WriteUtf8(text, Abs(relative));
   else
-    TFileOperate::SaveTextFile(folder, Abs(relative), text);
+    TFileOperate::WriteGbk(text, Abs(relative));
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {

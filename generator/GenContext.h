@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "metadata/ProjectSnapshot.h"
 
@@ -21,6 +22,8 @@ struct TGenContext {
   TProgressSink progress;
   // The project as the run found it when it started; none outside a run.
   std::shared_ptr<const TProjectSnapshot> snapshot;
+  // Folders this context has made (or found) already: each is made once.
+  mutable std::unordered_set<std::string> madeFolders;
 
   // home / "projects" / P
   std::filesystem::path SolutionFolder() const { return home / "projects" / projectName; }
@@ -32,6 +35,9 @@ struct TGenContext {
 
   // The run's snapshot, or the project read afresh when there is none.
   std::shared_ptr<const TProjectSnapshot> Snapshot() const;
+
+  // Creates folder with its parents unless this context has done so already.
+  void MakeFolder(const std::filesystem::path& folder) const;
 
   // Reads "template/..." below home.
   std::string ReadTemplate(const std::string& relative) const;

@@ -1,8 +1,8 @@
 #include "generator/UIOperate.h"
 
 #include <stdexcept>
-#include <system_error>
 
+#include "generator/FileOperate.h"
 #include "generator/UiProjectFile.h"
 #include "metadata/NameRules.h"
 
@@ -69,13 +69,9 @@ void TUIOperate::SaveFormSource(const std::string& fileName, const std::string& 
 }
 
 void TUIOperate::CopyFormResource(const std::string& formKind) const {
-  const fs::path source = context_.Abs("template/project_name/project_name/" + formKind + ".resx");
-  const fs::path target = context_.Abs(UiPath(formKind + curClassName + ".resx"));
-  // Copied beside the target and renamed over it, so a reader never sees half a file.
-  fs::path partial = target;
-  partial += ".partial";
-  std::error_code ignored;
-  if (fs::copy_file(source, partial, fs::copy_options::overwrite_existing, ignored))
-    fs::rename(partial, target, ignored);
-  if (ignored) fs::remove(partial, ignored);
+  try {
+    TFileOperate::CopyBytes(context_.Abs("template/project_name/project_name/" + formKind + ".resx"),
+                            context_.Abs(UiPath(formKind + curClassName + ".resx")));
+  } catch (const fs::filesystem_error&) {
+  }
 }
