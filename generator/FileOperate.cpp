@@ -53,7 +53,7 @@ std::string ReadAll(const fs::path& path) {
 enum class TOnDisk { Missing, Different, Same };
 
 // Compares without raising: a file that cannot be read is simply different.
-// One open and one read decide for a regular file: a read that returns less
+// An open and one read decide for a regular file: a read that returns less
 // than asked has met the end. O_NONBLOCK keeps a FIFO from blocking the open.
 TOnDisk Compare(const fs::path& path, std::string_view bytes) {
   TFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -68,7 +68,9 @@ TOnDisk Compare(const fs::path& path, std::string_view bytes) {
     used += static_cast<std::size_t>(n);
     if (used == held.size()) return TOnDisk::Different;
   }
-  return std::string_view(held.data(), used) == bytes ? TOnDisk::Same : TOnDisk::Different;
+  if (std::string_view(held.data(), used) != bytes) return TOnDisk::Different;
+  struct stat info {};
+  return ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode) ? TOnDisk::Same : TOnDisk::Different;
 }
 
 bool HoldsExactly(const fs::path& path, std::string_view bytes) { return Compare(path, bytes) == TOnDisk::Same; }

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <utility>
+
+#include "generator/GenerationFixture.h"
+
+namespace {
+
+using namespace generation;
+
+// Identity of a file on disk: a rewrite through a new file changes the inode,
+// one in place the modification time.
+std::pair<ino_t, std::int64_t> Identity(const fs::path& file) {
+  struct stat info {};
+  EXPECT_EQ(::stat(file.c_str(), &info), 0) << file;
+  return {info.st_ino, std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+std::map<fs::path, std::pair<ino_t, std::int64_t>> Identities(const fs::path& tree) {
+  std::map<fs::path, std::pair<ino_t, std::int64_t>> files;
+  for (const auto& entry : fs::recursive_directory_iterator(tree))
+    if (entry.is_regular_file()) files.emplace(entry.path(), Identity(entry.path()));
+  return files;
+}
+
+// A second run over an unchanged project rewrites nothing anywhere in the tree:
+// generated sources, project files, form resources and copied resources alike.
+TEST(Rerun, UnchangedProjectRewritesNoFile) {
+  THome home;
+  const int p = data_side::AddLibrary();
+  ASSERT_EQ(RunProject(home, p).back(), "<finished>");
+  const auto first = Identities(home.Output("Library"));
+  ASSERT_GT(first.size(), 20u);
+
+  ASSERT_EQ(RunProject(home, p).back(), "<finished>");
+  EXPECT_EQ(Identities(home.Output("Library")), first);
+}
+
+// A file whose bytes differ is replaced whole; its neighbours stay untouched.
+TEST(Rerun, ChangedMetadataRewritesOnlyTheFilesItShows) {
+  THome home;
+  const int p = data_side::AddLibrary();
+  ASSERT_EQ(RunProject(home, p).back(), "<finished>");
+  const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+  const fs::path category = home.Output("Library/Model/Category.vb");
+  const fs::path untouched = home.Output("Library/BLL/bllCategory.vb");
+  const std::string before = ReadBytes(category);
+  fs::last_write_time(category, longAgo);
+  fs::last_write_time(untouched, longAgo);
+
+  const int classId = TClassDAO().GetClassId(p, "Category");
+  TMember extra;
+  extra.projectId = p;
+  extra.classId = classId;
+  extra.memberName = "remark";
+  extra.memberType = member_type::kString;
+  extra.memberLength = 20;
+  TMemberDAO().AddMember(extra);
+  ASSERT_EQ(RunProject(home, p).back(), "<finished>");
+
+  EXPECT_NE(fs::last_write_time(category), longAgo);
+  EXPECT_NE(ReadBytes(category), before);
+  EXPECT_NE(ReadBytes(category).find("remark"), std::string::npos);
+  EXPECT_EQ(fs::last_write_time(untouched), longAgo);
+}
+
+}  // namespace
