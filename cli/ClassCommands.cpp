@@ -60,7 +60,7 @@ void AddUpdate(CLI::App* group) {
     const std::string className = args->newName.value_or(found.text);
     const std::string friendName = args->newFriendName.value_or(dao.GetFriendName(found.tag));
     const int flag = args->frontShow ? (*args->frontShow ? 1 : 0) : dao.GetFrontShowFlag(found.tag);
-    input_rules::CheckUpdateClass(className, friendName);
+    input_rules::CheckUpdateClass(projectId, className, friendName);
     dao.UpdateClass(projectId, found.tag, className, friendName, flag);
     std::cout << "类名称更新成功\n";
   });

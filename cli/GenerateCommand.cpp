@@ -5,7 +5,7 @@
 #include "cli/Commands.h"
 #include "generator/AutoCode.h"
 #include "metadata/InputRules.h"
-#include "metadata/ProjectDAO.h"
+#include "cli/Lookup.h"
 
 namespace {
 
@@ -29,16 +29,9 @@ class TConsoleListener : public IRunListener {
   std::optional<std::string> problem_;
 };
 
-// The name as stored: the store's comparison ignores letter case, the output folder does not.
-TListEntry FindProject(const std::string& name) {
-  const int projectId = TProjectDAO().GetProjectId(name);
-  for (const auto& project : TProjectDAO().GetAll())
-    if (project.tag == projectId) return project;
-  throw TCliExit(2, "项目不存在: " + name);
-}
-
 void Generate(const TGenerateOptions& options, const TCliContext& cli) {
   input_rules::CheckNameSpace(options.nameSpace);
+  // The stored name names the output folder, whatever case the user typed.
   const TListEntry project = FindProject(options.project);
   TRunSettings settings;
   settings.home = cli.home;

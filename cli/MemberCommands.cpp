@@ -53,7 +53,7 @@ void AddUpdate(CLI::App* group) {
     const TMember stored = args->target.Member();
     TMemberInput input = input_rules::InputOf(stored);
     ApplyMemberOptions(args->options, input);
-    input_rules::CheckMember(input, TMemberDialog::Update, stored.projectId, stored.classId);
+    input_rules::CheckMember(input, TMemberDialog::Update, stored.projectId, stored.classId, stored.memberId);
     TMemberDAO().UpdateMember(input_rules::BuildMember(input, stored.projectId, stored.classId, stored.memberId));
     std::cout << "类成员属性更新成功!\n";
   });

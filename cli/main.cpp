@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   std::string home;
   app.add_option("--home", home, "主目录: 存放 projects.db、template/、bak/ 和生成的 projects/ (默认: vbgen 所在目录)");
   app.parse_complete_callback([&] {
-    context.home = home.empty() ? ExecutableFolder() : fs::absolute(home);
+    context.home = home.empty() ? ExecutableFolder() : fs::weakly_canonical(fs::absolute(home));
     TDbHelper::SetDatabaseFile(context.home / "projects.db");
   });
 

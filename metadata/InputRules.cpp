@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "metadata/ClassDAO.h"
+#include "metadata/MemberDAO.h"
 #include "metadata/NameRules.h"
 #include "metadata/ProjectDAO.h"
 
@@ -16,6 +17,23 @@ void CheckFolderName(const std::string& name) {
   if (!name_rules::IsPlainFolderName(name))
     Refuse(TInputField::ProjectName,
            "工程名称必须是一个普通的文件夹名称：不能以空格或点开头或结尾，不能含有 < > : \" / \\ | ? * & % ; @ $ ' 等字符!");
+  // The user-interface project is written beside the three library projects.
+  if (name_rules::IsTierProjectName(name))
+    Refuse(TInputField::ProjectName, "工程名称不能是 Model、BLL 或 DAL：生成的解决方案中已有同名的项目!");
+}
+
+std::string ProjectNameOf(int projectId) {
+  for (const auto& project : TProjectDAO().GetAll())
+    if (project.tag == projectId) return project.text;
+  return {};
+}
+
+// A class named like a namespace of the generated code hides that namespace.
+void CheckNamespaceClash(int projectId, const std::string& className) {
+  if (name_rules::IsGeneratedNamespace(className))
+    Refuse(TInputField::ClassName, "类名不能是 Model、BLL、DAL、System 或 Microsoft：它们是生成代码中的命名空间!");
+  if (name_rules::EqualsIgnoringCase(className, name_rules::RootNamespaceOf(ProjectNameOf(projectId))))
+    Refuse(TInputField::ClassName, "类名不能与工程名称相同：它是生成的界面项目的根命名空间!");
 }
 
 // The generated code names classes and members after these names.
@@ -26,10 +44,23 @@ void CheckIdentifier(TInputField field, const std::string& name, const std::stri
 }
 
 // Friendly names and comments land inside generated comment lines and string
-// literals; a line break there would end the comment and turn the rest into code.
-void CheckSingleLine(TInputField field, const std::string& text, const std::string& what) {
+// literals; a line break there would end the comment and turn the rest into
+// code, a double quote (VB also takes the curly ones) would end the literal.
+void CheckLiteralText(TInputField field, const std::string& text, const std::string& what) {
   for (char c : text)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) Refuse(field, what + "不能含有换行符、制表符等控制字符!");
+  for (const char* quote : {"\"", "\u201C", "\u201D"})
+    if (text.find(quote) != std::string::npos) Refuse(field, what + "不能含有双引号!");
+}
+
+// VB names are case-insensitive: a second member of the same name, or one named
+// like the class's object, would be declared twice in the generated code.
+void CheckMemberNameFree(const TMemberInput& in, int classId, int memberId) {
+  if (name_rules::EqualsIgnoringCase(in.name, name_rules::ObjectName(TClassDAO().GetClassName(classId))))
+    Refuse(TInputField::MemberName, "成员名称不能与类名相同!");
+  for (const auto& other : TMemberDAO().GetMembers(classId))
+    if (other.memberId != memberId && name_rules::EqualsIgnoringCase(other.memberName, in.name))
+      Refuse(TInputField::MemberName, "该成员名称已经存在!");
 }
 
 bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
@@ -58,18 +89,20 @@ void CheckAddClass(int projectId, const std::string& className, const std::strin
   if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
   if (TClassDAO().CountByName(projectId, className) > 0) Refuse(TInputField::ClassName, "该类名称已经存在!");
   CheckIdentifier(TInputField::ClassName, className, "类名");
-  CheckSingleLine(TInputField::FriendName, friendName, "友好名称");
+  CheckNamespaceClash(projectId, className);
+  CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
 }
 
-void CheckUpdateClass(const std::string& className, const std::string& friendName) {
+void CheckUpdateClass(int projectId, const std::string& className, const std::string& friendName) {
   if (className.empty()) Refuse(TInputField::ClassName, "类名称不能为空");
   if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
   if (friendName.empty()) Refuse(TInputField::FriendName, "友好名称不能为空");
   CheckIdentifier(TInputField::ClassName, className, "类名");
-  CheckSingleLine(TInputField::FriendName, friendName, "友好名称");
+  CheckNamespaceClash(projectId, className);
+  CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
 }
 
-void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, int classId) {
+void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, int classId, int memberId) {
   using namespace member_type;
   if (in.name.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
   if (!IsLowerAscii(in.name[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
@@ -88,7 +121,8 @@ void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, in
   if (in.queryFlag && (in.type == kInteger || in.type == kFloat || in.type == kPicture))
     Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);
   CheckIdentifier(TInputField::MemberName, in.name, "成员名称");
-  CheckSingleLine(TInputField::MemberComment, in.comment, "成员注释");
+  CheckMemberNameFree(in, classId, memberId);
+  CheckLiteralText(TInputField::MemberComment, in.comment, "成员注释");
 }
 
 TMember BuildMember(const TMemberInput& in, int projectId, int classId, int memberId) {

@@ -53,11 +53,12 @@ void CheckProjectRename(const std::string& name);
 void CheckNameSpace(const std::string& nameSpace);
 
 void CheckAddClass(int projectId, const std::string& className, const std::string& friendName);
-void CheckUpdateClass(const std::string& className, const std::string& friendName);
+void CheckUpdateClass(int projectId, const std::string& className, const std::string& friendName);
 
 // The dialogs' checks in their order, with the type (one of the five words or
 // the name of another class of the project) checked right after the name.
-void CheckMember(const TMemberInput& input, TMemberDialog dialog, int projectId, int classId);
+// memberId: the member being updated (0 when adding), which may keep its own name.
+void CheckMember(const TMemberInput& input, TMemberDialog dialog, int projectId, int classId, int memberId = 0);
 // The member the dialogs store; memberId 0 for a new member. Raises for a
 // string member whose length text is not a positive whole number.
 TMember BuildMember(const TMemberInput& input, int projectId, int classId, int memberId);

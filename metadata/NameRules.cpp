@@ -49,6 +49,33 @@ bool IsReservedWord(const std::string& name) {
   return std::find(kReserved.begin(), kReserved.end(), lower) != kReserved.end();
 }
 
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+bool IsTierProjectName(const std::string& name) {
+  return EqualsIgnoringCase(name, "Model") || EqualsIgnoringCase(name, "BLL") || EqualsIgnoringCase(name, "DAL");
+}
+
+bool IsGeneratedNamespace(const std::string& name) {
+  return IsTierProjectName(name) || EqualsIgnoringCase(name, "System") || EqualsIgnoringCase(name, "Microsoft");
+}
+
+std::string RootNamespaceOf(const std::string& projectName) {
+  // Bytes of non-ASCII characters stay: those characters are letters or
+  // digits of other scripts, which an identifier may hold.
+  std::string name = projectName;
+  for (char& c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x80 && !std::isalnum(u) && c != '_') c = '_';
+  }
+  if (!name.empty() && static_cast<unsigned char>(name[0]) < 0x80 && !std::isalpha(static_cast<unsigned char>(name[0])))
+    name.insert(0, "_");
+  return name;
+}
+
 bool IsPlainFolderName(const std::string& name) {
   if (name.empty() || name.size() > 200) return false;
   if (name.front() == ' ' || name.back() == ' ' || name.back() == '.' || name.front() == '.') return false;

@@ -19,4 +19,17 @@ bool IsReservedWord(const std::string& name);
 // XML and MSBuild files.
 bool IsPlainFolderName(const std::string& name);
 
+bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+
+// Model, BLL or DAL: the library projects of every generated solution.
+bool IsTierProjectName(const std::string& name);
+
+// Namespaces the generated code refers to by name.
+bool IsGeneratedNamespace(const std::string& name);
+
+// The user-interface project's root namespace: the project name with every
+// character that cannot stand in an identifier replaced by "_", and "_" in
+// front when it does not begin with a letter.
+std::string RootNamespaceOf(const std::string& projectName);
+
 }  // namespace name_rules

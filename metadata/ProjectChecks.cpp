@@ -60,17 +60,17 @@ TMemberInput NameOnly(const std::string& memberName) {
   return input;
 }
 
-void AddNameProblems(TProblems& problems, const std::vector<TClassMembers>& classes) {
+void AddNameProblems(TProblems& problems, int projectId, const std::vector<TClassMembers>& classes) {
   const TClassDAO classDao;
   for (const auto& c : classes) {
     try {
-      input_rules::CheckUpdateClass(c.entry.text, classDao.GetFriendName(c.entry.tag));
+      input_rules::CheckUpdateClass(projectId, c.entry.text, classDao.GetFriendName(c.entry.tag));
     } catch (const TInputError& e) {
       problems.push_back(ClassProblem(TProblemKind::ClassName, c.entry, c.entry.text + "类: " + e.what()));
     }
     for (const auto& m : c.members) {
       try {
-        input_rules::CheckMember(NameOnly(m.memberName), TMemberDialog::Update, 0, 0);
+        input_rules::CheckMember(NameOnly(m.memberName), TMemberDialog::Update, projectId, c.entry.tag, m.memberId);
       } catch (const TInputError& e) {
         problems.push_back(MemberProblem(TProblemKind::MemberName, c.entry, m, std::string(": ") + e.what()));
       }
@@ -92,7 +92,7 @@ std::vector<TProjectProblem> CheckProject(int projectId) {
   AddCountProblems(problems, classes, &TMember::memberIsDisplay, TProblemKind::Display,
                    "表显示成员设置错误，每个类有且只能设置一个显示成员!");
   AddReferenceProblems(problems, projectId, classes);
-  AddNameProblems(problems, classes);
+  AddNameProblems(problems, projectId, classes);
   return problems;
 }
 

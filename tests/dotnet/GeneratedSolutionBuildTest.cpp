@@ -123,8 +123,8 @@ TProjectScript EveryMemberKind() {
 
 // Keys the add dialog refuses but the update dialog accepts (date-time and
 // picture), references to them, class names of one letter, with digits and with
-// underscores, and keys named like the generated code's own names (the object
-// "a" of class A, the reader "DataRead"); in a project name that begins with a digit.
+// underscores, and a key named like the generated code's own reader
+// "DataRead"; in a project name that begins with a digit.
 TProjectScript KeysByUpdate() {
   TProjectScript s("2号工程");
   s.Class("Meeting", "会议").Class("Photo", "照片").Class("A", "甲").Class("Z_9", "乙").Class("X1y", "丙");
@@ -134,7 +134,7 @@ TProjectScript KeysByUpdate() {
   s.Member("Photo", Field("image", "图片型", "图片"))
       .Member("Photo", Display(Field("caption", "字符串", "标题")))
       .Update("Photo", "image", {"--key"});
-  s.Member("A", Display(Key("a", "整型", "")))
+  s.Member("A", Display(Key("aNo", "整型", "")))
       .Member("A", Field("eventAt", "Meeting", "活动"))
       .Member("A", Field("photoOf", "Photo", "照片"));
   s.Member("Z_9", Key("z_1", "字符串", "编号"))

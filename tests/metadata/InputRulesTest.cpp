@@ -70,8 +70,8 @@ TEST_F(InputRulesTest, AddClassChecksInTheDialogsOrder) {
 }
 
 TEST_F(InputRulesTest, UpdateClassChecksTheFirstLetterBeforeTheFriendlyName) {
-  const auto check = [](const std::string& name, const std::string& friendName) {
-    return Refusal([&] { input_rules::CheckUpdateClass(name, friendName); });
+  const auto check = [&](const std::string& name, const std::string& friendName) {
+    return Refusal([&] { input_rules::CheckUpdateClass(shop, name, friendName); });
   };
   EXPECT_EQ(check("", ""), "类名称不能为空");
   EXPECT_EQ(check("book", ""), "类名首个字母必须大写");
@@ -142,6 +142,47 @@ INSTANTIATE_TEST_SUITE_P(
         TMemberCase{"end", kString, false, false, false, Add, "成员名称不能是VB.NET的保留字: end"},
         TMemberCase{"my-title", kString, false, false, false, Add, "成员名称只能由英文字母、数字和下划线组成!"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// Names and texts the generated solution could not compile with.
+TEST_F(InputRulesTest, NamesThatWouldClashInTheGeneratedSolutionAreRefused) {
+  const std::string tier = "工程名称不能是 Model、BLL 或 DAL：生成的解决方案中已有同名的项目!";
+  EXPECT_EQ(Refusal([] { input_rules::CheckNewProjectName("model"); }), tier);
+  EXPECT_EQ(Refusal([] { input_rules::CheckProjectRename("DAL"); }), tier);
+  EXPECT_EQ(Refusal([] { input_rules::CheckNewProjectName("Models"); }), "");
+
+  const std::string ns = "类名不能是 Model、BLL、DAL、System 或 Microsoft：它们是生成代码中的命名空间!";
+  const std::string root = "类名不能与工程名称相同：它是生成的界面项目的根命名空间!";
+  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "System", "系统"); }), ns);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(shop, "Bll", "业务"); }), ns);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "SHOP", "商店"); }), root);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(library, "Library", "图书馆"); }), root);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(library, "Shop", "商店"); }), "");
+
+  const int spaced = SeedProject("my shop");
+  const int digit = SeedProject("2shop");
+  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(spaced, "My_shop", "商店"); }), root);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(digit, "Shop", "商店"); }), "");
+
+  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "Novel", "\"小说\""); }), "友好名称不能含有双引号!");
+  EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(shop, "Book", "“书”"); }), "友好名称不能含有双引号!");
+}
+
+TEST_F(InputRulesTest, MemberNamesMustBeFreeInTheirClass) {
+  const int title = SeedMember(NewMember(shop, book, "title", kString));
+  TMemberInput in;
+  in.type = kString;
+  for (const char* taken : {"title", "tITLE"}) {
+    in.name = taken;
+    EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, book); }), "该成员名称已经存在!") << taken;
+  }
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Update, shop, book, title); }), "");  // keeps its own name
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, author); }), "");        // another class
+  in.name = "book";
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, book); }), "成员名称不能与类名相同!");
+  in.name = "summary";
+  in.comment = "内容\"简介\"";
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, book); }), "成员注释不能含有双引号!");
+}
 
 TEST_F(InputRulesTest, CommentMustStayOnOneLine) {
   TMemberInput in;
