@@ -4,6 +4,7 @@
 
 #include "generator/AddFormText.h"
 #include "generator/CodeWriter.h"
+#include "generator/FormBlocks.h"
 #include "generator/MemberKind.h"
 
 namespace {
@@ -13,17 +14,8 @@ namespace {
 bool IsKey(const TMember& member) { return member.memberIsPri == 1; }
 
 void Head(TCodeWriter& out, const std::string& c, const std::string& o) {
-  out.Line(0, "Imports System.Collections.Generic")
-      .Line(0, "Imports System.ComponentModel")
-      .Line(0, "Imports System.Data")
-      .Line(0, "Imports System.Drawing")
-      .Line(0, "Imports System.Linq")
-      .Line(0, "Imports System.Text")
-      .Line(0, "Imports System.Windows.Forms")
-      .Line(0, "Imports System.IO")
-      .Line(0, "Imports Model")
-      .Blank()
-      .Line(0, "Partial Public Class FrmAdd" + c)
+  WriteFormImports(out);
+  out.Line(0, "Partial Public Class FrmAdd" + c)
       .Line(0, "Inherits Form")
       .Line(4, "Public Sub New()")
       .Line(8, "InitializeComponent()")

@@ -1,5 +1,6 @@
 #include "generator/AddFormText.h"
 #include "generator/CodeWriter.h"
+#include "generator/FormBlocks.h"
 #include "generator/MemberKind.h"
 
 namespace {
@@ -155,27 +156,8 @@ void PictureRow(TCodeWriter& out, const TMember& member, const TLayout& at) {
       .Line(8, "' " + label)
       .Line(8, "Me." + label + ".AutoSize = true");
   LabelProperties(out, label, at, member.memberComment);
-  out.Line(8, "' " + box)
-      .Line(8, "Me." + box + ".BackgroundImageLayout = System.Windows.Forms.ImageLayout.Stretch")
-      .Line(8, "Me." + box + ".Location = new System.Drawing.Point(194, " + N(at.y - 3) + ")")
-      .Line(8, "Me." + box + ".Name = " + Q + box + Q)
-      .Line(8, "Me." + box + ".Size = new System.Drawing.Size(156, 140)")
-      .Line(8, "Me." + box + ".SizeMode = System.Windows.Forms.PictureBoxSizeMode.StretchImage")
-      .Line(8, "Me." + box + ".TabIndex = " + N(at.tab + 1))
-      .Line(8, "Me." + box + ".TabStop = false")
-      .Line(8, "'" + txt)
-      .Line(8, "Me." + txt + ".Location = new System.Drawing.Point(194, " + N(at.y + 146) + ")")
-      .Line(8, "Me." + txt + ".Name = " + Q + txt + Q)
-      .Line(8, "Me." + txt + ".ReadOnly = true")
-      .Line(8, "Me." + txt + ".Size = new System.Drawing.Size(300, 21)")
-      .Line(8, "Me." + txt + ".TabIndex = " + N(at.tab + 2))
-      .Line(8, "'" + btn)
-      .Line(8, "Me." + btn + ".Location = new System.Drawing.Point(365, " + N(at.y + 114) + ")")
-      .Line(8, "Me." + btn + ".Name = " + Q + btn + Q)
-      .Line(8, "Me." + btn + ".Size = new System.Drawing.Size(60, 26)")
-      .Line(8, "Me." + btn + ".TabIndex = " + N(at.tab + 3))
-      .Line(8, "Me." + btn + ".Text = " + Q + "上 传" + Q)
-      .Line(8, "Me." + btn + ".UseVisualStyleBackColor = true");
+  out.Line(8, "' " + box);
+  WritePictureRowControls(out, box, txt, btn, at.y, at.tab);
 }
 
 void ReferenceRow(TCodeWriter& out, const TMember& member, const TLayout& at) {

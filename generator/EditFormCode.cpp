@@ -2,6 +2,7 @@
 
 #include "generator/CodeWriter.h"
 #include "generator/EditForm.h"
+#include "generator/FormBlocks.h"
 
 namespace {
 
@@ -15,17 +16,8 @@ void WriteHead(TCodeWriter& w, const TEditFormModel& form) {
   const std::string& c = form.className;
   const std::string& k = form.key.memberName;
   const std::string x = KeyType(form.key);
-  w.Line(0, "Imports System.Collections.Generic")
-      .Line(0, "Imports System.ComponentModel")
-      .Line(0, "Imports System.Data")
-      .Line(0, "Imports System.Drawing")
-      .Line(0, "Imports System.Linq")
-      .Line(0, "Imports System.Text")
-      .Line(0, "Imports System.Windows.Forms")
-      .Line(0, "Imports System.IO")
-      .Line(0, "Imports Model")
-      .Blank()
-      .Line(0, "Partial Public Class FrmEdit" + c)
+  WriteFormImports(w);
+  w.Line(0, "Partial Public Class FrmEdit" + c)
       .Line(4, "Inherits Form")
       .Line(4, "Public Sub New(ByVal " + k + x + ", ByVal frmQuery" + c + " As FrmQuery" + c + ")")
       .Line(8, "InitializeComponent()")

@@ -3,6 +3,7 @@
 
 #include "generator/CodeWriter.h"
 #include "generator/EditForm.h"
+#include "generator/FormBlocks.h"
 
 namespace {
 
@@ -142,27 +143,8 @@ void WritePictureRow(TCodeWriter& w, const TLayout& at, const TMember& m) {
       .Line(8, "Me.Controls.Add(Me." + path + ")")
       .Line(8, "Me.Controls.Add(Me." + upload + ")");
   WriteLabelProperties(w, at, m);
-  w.Line(8, "'" + picture)
-      .Line(8, "Me." + picture + ".BackgroundImageLayout = System.Windows.Forms.ImageLayout.Stretch")
-      .Line(8, "Me." + picture + ".Location = new System.Drawing.Point(194, " + N(at.y - 3) + ")")
-      .Line(8, "Me." + picture + ".Name = " + Q + picture + Q)
-      .Line(8, "Me." + picture + ".Size = new System.Drawing.Size(156, 140)")
-      .Line(8, "Me." + picture + ".SizeMode = System.Windows.Forms.PictureBoxSizeMode.StretchImage")
-      .Line(8, "Me." + picture + ".TabIndex = " + N(at.tab + 1))
-      .Line(8, "Me." + picture + ".TabStop = false")
-      .Line(8, "'" + path)
-      .Line(8, "Me." + path + ".Location = new System.Drawing.Point(194, " + N(at.y + 146) + ")")
-      .Line(8, "Me." + path + ".Name = " + Q + path + Q)
-      .Line(8, "Me." + path + ".ReadOnly = true")
-      .Line(8, "Me." + path + ".Size = new System.Drawing.Size(300, 21)")
-      .Line(8, "Me." + path + ".TabIndex = " + N(at.tab + 2))
-      .Line(8, "'" + upload)
-      .Line(8, "Me." + upload + ".Location = new System.Drawing.Point(365, " + N(at.y + 114) + ")")
-      .Line(8, "Me." + upload + ".Name = " + Q + upload + Q)
-      .Line(8, "Me." + upload + ".Size = new System.Drawing.Size(60, 26)")
-      .Line(8, "Me." + upload + ".TabIndex = " + N(at.tab + 3))
-      .Line(8, "Me." + upload + ".Text = " + Q + "上 传" + Q)
-      .Line(8, "Me." + upload + ".UseVisualStyleBackColor = true");
+  w.Line(8, "'" + picture);
+  WritePictureRowControls(w, picture, path, upload, at.y, at.tab);
 }
 
 void WriteReferenceRow(TCodeWriter& w, const TLayout& at, const TMember& m) {
