@@ -211,6 +211,10 @@ int main(int argc, char** argv) {
             << "copy: the generated tree read and written file by file into a new folder; copy_via_temp: the same,\n"
             << "each file through a temporary file renamed over it; rerun: the run again over its unchanged output,\n"
             << "rerun_rewrote: files whose modification time the rerun changed\n";
+  struct {
+    int n = 0;
+    double generate = 0, copy = 0;
+  } previous;
   for (const int n : sizes) {
     const std::string name = "Bench" + std::to_string(n);
     TRunSettings settings{home, name, MakeProject(name, n), "brindlemoor", TSourceEncoding::Gbk};
@@ -238,6 +242,10 @@ int main(int argc, char** argv) {
         "copy_via_temp=%.1fms rerun=%.1fms rerun_rewrote=%zu generate/copy=%.2f\n",
         n, kMembers, gen, gen / n, size.files, size.bytes, static_cast<std::uintmax_t>(statements), PeakRssMb(), cp,
         Median(safeCopy), Median(rerun), rewritten, gen / cp);
+    if (previous.n > 0)
+      std::printf("  growth from N=%d: generate x%.1f, copy x%.1f\n", previous.n, gen / previous.generate,
+                  cp / previous.copy);
+    previous = {n, gen, cp};
     std::fflush(stdout);
   }
   fs::remove_all(home);
