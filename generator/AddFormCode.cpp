@@ -92,7 +92,7 @@ void ReferenceAssignment(TCodeWriter& out, const std::string& o, const TMember& 
     out.Line(8, o + "." + m + " = Me.cb_" + m + ".SelectedValue.ToString()");
 }
 
-void MemberAssignment(TCodeWriter& out, const TAddFormModel& form, const TMember& member) {
+void MemberAssignment(TCodeWriter& out, const TFormModel& form, const TMember& member) {
   const std::string& o = form.objName;
   switch (KindOf(member)) {
     case TMemberKind::String: StringAssignment(out, o, member); break;
@@ -117,7 +117,7 @@ void StoreCall(TCodeWriter& out, const std::string& c, const std::string& o, con
       .Blank();
 }
 
-void AddHandler(TCodeWriter& out, const TAddFormModel& form) {
+void AddHandler(TCodeWriter& out, const TFormModel& form) {
   out.Line(4, "Private Sub Btn_Add_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Add.Click");
   if (!IsIntegerKey(form.key)) KeyAssignment(out, form.objName, form.key);
   for (const TMember& member : form.nonKeyMembers) MemberAssignment(out, form, member);
@@ -146,7 +146,7 @@ void DefaultPicture(TCodeWriter& out, const std::string& o, const std::string& m
       .Line(8, o + "." + m + " = bw_" + m + ".ReadBytes(CInt(fs_" + m + ".Length))");
 }
 
-void LoadHandler(TCodeWriter& out, const TAddFormModel& form) {
+void LoadHandler(TCodeWriter& out, const TFormModel& form) {
   out.Line(4, "Private Sub FrmAdd" + form.className + "_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load");
   std::set<std::string> declaredSets;  // VB names ignore case
   for (const TMember& reference : form.referenceMembers) {
@@ -165,7 +165,7 @@ void LoadHandler(TCodeWriter& out, const TAddFormModel& form) {
 
 }  // namespace
 
-std::string AddFormCode(const TAddFormModel& form) {
+std::string AddFormCode(const TFormModel& form) {
   TCodeWriter out;
   Head(out, form.className, form.objName);
   for (const TMember& picture : form.pictureMembers)

@@ -187,7 +187,7 @@ void MemberRow(TCodeWriter& out, const TMember& member, TLayout& at) {
   at.y += picture ? 178 : 35;
 }
 
-void AddButtonAndForm(TCodeWriter& out, const TAddFormModel& form, const TLayout& at) {
+void AddButtonAndForm(TCodeWriter& out, const TFormModel& form, const TLayout& at) {
   const std::string& c = form.className;
   out.Line(8, "'Btn_Add")
       .Line(8, "Me.Btn_Add.Location = new System.Drawing.Point(208, " + N(at.y) + ")")
@@ -239,7 +239,7 @@ void MemberFields(TCodeWriter& out, const TMember& member, int label) {
   }
 }
 
-void FieldDeclarations(TCodeWriter& out, const TAddFormModel& form) {
+void FieldDeclarations(TCodeWriter& out, const TFormModel& form) {
   int label = 1;
   if (!IsIntegerKey(form.key)) {
     Field(out, "label1", "Label");
@@ -253,7 +253,7 @@ void FieldDeclarations(TCodeWriter& out, const TAddFormModel& form) {
 
 }  // namespace
 
-std::string AddFormDesigner(const TAddFormModel& form) {
+std::string AddFormDesigner(const TFormModel& form) {
   TCodeWriter out;
   Head(out, form.className);
   TLayout at;

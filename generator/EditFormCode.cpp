@@ -8,11 +8,11 @@ namespace {
 
 using namespace member_type;
 
-bool IsKey(const TEditFormModel& form, const TMember& member) { return member.memberId == form.key.memberId; }
+bool IsKey(const TFormModel& form, const TMember& member) { return member.memberId == form.key.memberId; }
 
 std::string KeyType(const TMember& key) { return key.memberIsInteger != 0 ? " As Integer" : " As [String]"; }
 
-void WriteHead(TCodeWriter& w, const TEditFormModel& form) {
+void WriteHead(TCodeWriter& w, const TFormModel& form) {
   const std::string& c = form.className;
   const std::string& k = form.key.memberName;
   const std::string x = KeyType(form.key);
@@ -56,7 +56,7 @@ void WriteNumericAssignment(TCodeWriter& w, const TMember& m, int assignmentInde
       .Line(8, "End Try");
 }
 
-void WriteReferenceAssignment(TCodeWriter& w, const TEditFormModel& form, const TMember& m) {
+void WriteReferenceAssignment(TCodeWriter& w, const TFormModel& form, const TMember& m) {
   const std::string& name = m.memberName;
   if (form.referenced.at(m.memberType).keyIsInteger == 1)
     w.Line(8, form.objName + "." + name + " = Int32.Parse(Me.cb_" + name + ".SelectedValue.ToString())  '" +
@@ -66,7 +66,7 @@ void WriteReferenceAssignment(TCodeWriter& w, const TEditFormModel& form, const 
 }
 
 // Reads one non-key member's control back into the object.
-void WriteAssignment(TCodeWriter& w, const TEditFormModel& form, const TMember& m) {
+void WriteAssignment(TCodeWriter& w, const TFormModel& form, const TMember& m) {
   const std::string& o = form.objName;
   const std::string& name = m.memberName;
   const std::string& type = m.memberType;
@@ -82,7 +82,7 @@ void WriteAssignment(TCodeWriter& w, const TEditFormModel& form, const TMember& 
     WriteReferenceAssignment(w, form, m);
 }
 
-void WriteStoreCall(TCodeWriter& w, const TEditFormModel& form) {
+void WriteStoreCall(TCodeWriter& w, const TFormModel& form) {
   const std::string& c = form.className;
   const std::string& f = form.friendName;
   w.Line(8, "If BLL.bll" + c + ".Edit" + c + "(" + form.objName + ") Then")
@@ -118,7 +118,7 @@ void WriteUploadHandler(TCodeWriter& w, const std::string& o, const TMember& m) 
       .Blank();
 }
 
-void WriteDropDownSetup(TCodeWriter& w, const TEditFormModel& form, const TMember& m) {
+void WriteDropDownSetup(TCodeWriter& w, const TFormModel& form, const TMember& m) {
   const std::string& name = m.memberName;
   const std::string& r = m.memberType;
   const TReferencedClass& target = form.referenced.at(r);
@@ -142,7 +142,7 @@ void WritePictureFill(TCodeWriter& w, const std::string& o, const TMember& m, bo
 
 // Shows one member's stored value in its control. The key always has a text
 // box, so a date-time key is shown there and a picture key not at all.
-void WriteFill(TCodeWriter& w, const TEditFormModel& form, const TMember& m, bool& streamDeclared) {
+void WriteFill(TCodeWriter& w, const TFormModel& form, const TMember& m, bool& streamDeclared) {
   const std::string& o = form.objName;
   const std::string& name = m.memberName;
   const std::string& type = m.memberType;
@@ -157,7 +157,7 @@ void WriteFill(TCodeWriter& w, const TEditFormModel& form, const TMember& m, boo
     w.Line(8, "Me.dtp_" + name + ".Value = " + o + "." + name);
 }
 
-void WriteLoadHandler(TCodeWriter& w, const TEditFormModel& form) {
+void WriteLoadHandler(TCodeWriter& w, const TFormModel& form) {
   const std::string& c = form.className;
   const std::string& k = form.key.memberName;
   w.Line(4, "Private Sub FrmEdit" + c + "_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load")
@@ -173,7 +173,7 @@ void WriteLoadHandler(TCodeWriter& w, const TEditFormModel& form) {
 
 }  // namespace
 
-std::string EditFormCode(const TEditFormModel& form) {
+std::string EditFormCode(const TFormModel& form) {
   TCodeWriter w;
   WriteHead(w, form);
   for (const TMember& m : form.nonKeyMembers) WriteAssignment(w, form, m);

@@ -174,7 +174,7 @@ void WriteMemberRow(TCodeWriter& w, TLayout& at, const TMember& m) {
   at.y += picture ? 178 : 35;
 }
 
-void WriteButtonAndForm(TCodeWriter& w, const TLayout& at, const TEditFormModel& form) {
+void WriteButtonAndForm(TCodeWriter& w, const TLayout& at, const TFormModel& form) {
   const std::string& c = form.className;
   const std::string& f = form.friendName;
   w.Line(8, "'Btn_Update")
@@ -225,7 +225,7 @@ void WriteDeclarations(TCodeWriter& w, int label, const TMember& m) {
 
 }  // namespace
 
-std::string EditFormDesigner(const TEditFormModel& form) {
+std::string EditFormDesigner(const TFormModel& form) {
   TCodeWriter w;
   WriteHead(w, form.className);
   WriteKeyRow(w, form.key);

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "generator/FileOperate.h"
+#include "generator/FormModel.h"
 #include "generator/UiProjectFile.h"
 #include "metadata/NameRules.h"
 
@@ -74,4 +75,19 @@ void TUIOperate::CopyFormResource(const std::string& formKind) const {
                             context_.Abs(UiPath(formKind + curClassName + ".resx")));
   } catch (const fs::filesystem_error&) {
   }
+}
+
+TFormModel TUIOperate::LoadFormModel() {
+  TFormModel model{.className = curClassName,
+                   .objName = curObjName,
+                   .friendName = curFriendName,
+                   .key = SelectKeyMember(),
+                   .nonKeyMembers = project_->GetNonKeyMembers(curClassId),
+                   .pictureMembers = project_->GetPictureMembers(curClassId),
+                   .referenceMembers = project_->GetReferenceMembers(curClassId),
+                   .members = project_->GetMembers(curClassId),
+                   .referenced = {}};
+  for (const TMember& m : model.referenceMembers)
+    if (!model.referenced.contains(m.memberType)) model.referenced.emplace(m.memberType, ReferencedClass(m.memberType));
+  return model;
 }

@@ -13,8 +13,7 @@
 #include "metadata/Member.h"
 #include "metadata/ProjectSnapshot.h"
 
-struct TAddFormModel;
-struct TEditFormModel;
+struct TFormModel;
 
 class TUIOperate {
  public:
@@ -53,8 +52,8 @@ class TUIOperate {
   // skipped without a progress line.
   void CopyFormResource(const std::string& formKind) const;
 
-  TAddFormModel LoadAddFormModel();
-  TEditFormModel LoadEditFormModel();
+  // The class being written, as the add and edit form writers need it.
+  TFormModel LoadFormModel();
 
   const TGenContext& context_;
   const std::shared_ptr<const TProjectSnapshot> project_;

@@ -32,9 +32,9 @@ TMember Key(TMember member) {
 }
 
 // Fills the selections the way the store would answer them.
-TAddFormModel Form(const std::string& className, const std::string& friendName, const TMember& key,
+TFormModel Form(const std::string& className, const std::string& friendName, const TMember& key,
                    const TMemberList& nonKey) {
-  TAddFormModel form{className, {}, friendName, key, nonKey, {}, {}, {}};
+  TFormModel form{className, {}, friendName, key, nonKey, {}, {}, {}, {}};
   form.objName = className;
   form.objName[0] = static_cast<char>(form.objName[0] + 32);
   for (const TMember& member : nonKey) {
@@ -44,8 +44,8 @@ TAddFormModel Form(const std::string& className, const std::string& friendName, 
   return form;
 }
 
-TAddFormModel BookForm() {
-  TAddFormModel form = Form("Book", "图书", Key(Member("bookId", member_type::kInteger, "图书编号")),
+TFormModel BookForm() {
+  TFormModel form = Form("Book", "图书", Key(Member("bookId", member_type::kInteger, "图书编号")),
                             {Member("bookName", member_type::kString, "书名", 50, 1),
                              Member("author", member_type::kString, "作者", 20, 0),
                              Member("price", member_type::kFloat, "价格", 0, 1),
@@ -59,13 +59,13 @@ TAddFormModel BookForm() {
   return form;
 }
 
-TAddFormModel ReaderForm() {
+TFormModel ReaderForm() {
   return Form("Reader", "读者", Key(Member("readerNo", member_type::kString, "读者编号", 20, 0)),
               {Member("readerName", member_type::kString, "姓名", 20, 1),
                Member("phone", member_type::kString, "电话", 15, 0)});
 }
 
-TAddFormModel TagForm() { return Form("Tag", "", Key(Member("tagId", member_type::kInteger, "标签编号")), {}); }
+TFormModel TagForm() { return Form("Tag", "", Key(Member("tagId", member_type::kInteger, "标签编号")), {}); }
 
 }  // namespace
 
@@ -82,14 +82,14 @@ TEST(AddFormCode, ClassWithoutNonKeyMembersAndWithoutFriendlyName) {
 }
 
 TEST(AddFormCode, TwoReferencesToOneClassDeclareItsDataSetOnce) {
-  TAddFormModel form = Form("Loan", "借阅", Key(Member("loanId", member_type::kInteger, "借阅编号")),
+  TFormModel form = Form("Loan", "借阅", Key(Member("loanId", member_type::kInteger, "借阅编号")),
                             {Member("borrower", "Person", "借书人", 0, 1), Member("handler", "Person", "经办人", 0, 1)});
   form.referenced["Person"] = {"Person", "person", "人员", "personName", "personId", 1};
   EXPECT_EQ(AddFormCode(form), Golden("FrmAddLoan.vb"));
 }
 
 TEST(AddFormCode, DataSetNamesThatDifferOnlyInCaseCountAsOne) {
-  TAddFormModel form = Form("Loan", "借阅", Key(Member("loanId", member_type::kInteger, "借阅编号")),
+  TFormModel form = Form("Loan", "借阅", Key(Member("loanId", member_type::kInteger, "借阅编号")),
                             {Member("borrower", "Person", "借书人"), Member("handler", "PERSON", "经办人")});
   form.referenced["Person"] = {"Person", "person", "人员", "personName", "personId", 1};
   form.referenced["PERSON"] = {"PERSON", "pERSON", "人员", "personName", "personId", 1};
@@ -111,14 +111,14 @@ TEST(AddFormDesigner, ClassWithoutNonKeyMembersHasOnlyTheButton) {
 }
 
 TEST(AddFormCode, PictureKeyHasNoUploadButtonAndTakesTheTextsBytes) {
-  TAddFormModel form = Form("Pic", "图", Key(Member("picKey", member_type::kPicture, "图片编号")),
+  TFormModel form = Form("Pic", "图", Key(Member("picKey", member_type::kPicture, "图片编号")),
                             {Member("picName", member_type::kString, "名称", 20), Member("photo", member_type::kPicture, "照片")});
   form.pictureMembers.insert(form.pictureMembers.begin(), form.key);
   EXPECT_EQ(AddFormCode(form), Golden("FrmAddPic.vb"));
 }
 
 TEST(AddFormCode, ReferenceKeyHasATextBoxAndNoDropDownList) {
-  TAddFormModel form = Form("Seat", "座位", Key(Member("room", "Room", "房间")),
+  TFormModel form = Form("Seat", "座位", Key(Member("room", "Room", "房间")),
                             {Member("seatName", member_type::kString, "座位名", 20), Member("owner", "Person", "主人", 0, 1)});
   form.referenceMembers.insert(form.referenceMembers.begin(), form.key);
   form.referenced["Room"] = {"Room", "room", "房间", "roomName", "roomId", 1};
