@@ -7,32 +7,20 @@
 #include "generator/EntityOperate.h"
 #include "generator/FileOperate.h"
 #include "generator/UIOperate.h"
+#include "metadata/ProjectChecks.h"
 
 namespace {
 
-// The two checks of every class, then every reference must name a class of the
-// project that has a key member; the first fault found is returned.
+// The first problem that stops a run: the two checks of every class, then
+// every reference must name a class of the project that has a key member.
 std::optional<TCheckFailure> CheckClasses(const TProjectSnapshot& project) {
-  const TClassList& list = project.GetClassList();
-  for (const auto& entry : list)
-    if (project.CountKeyMembers(entry.tag) != 1)
-      return TCheckFailure{TCheckKind::PrimaryKey, entry.tag, entry.text + "表主键设置错误，每个类只能设置一个主键!"};
-  for (const auto& entry : list)
-    if (project.CountDisplayMembers(entry.tag) != 1)
-      return TCheckFailure{TCheckKind::Display, entry.tag,
-                           entry.text + "表显示成员设置错误，每个类有且只能设置一个显示成员!"};
-
-  for (const auto& entry : list) {
-    for (const auto& member : project.GetReferenceMembers(entry.tag)) {
-      if (project.GetKeyMemberOf(member.memberType)) continue;
-      const std::string where = entry.text + "类的成员" + member.memberName + "引用的类" + member.memberType;
-      const bool classExists = project.GetClassId(member.memberType) > 0;
-      return TCheckFailure{TCheckKind::Reference, entry.tag,
-                           where + (classExists ? "没有主键，请为该类设置一个主键!"
-                                                : "不存在，请修改该成员的类型!")};
-    }
-  }
-  return std::nullopt;
+  const auto problems = project_checks::GenerationProblems(project);
+  if (problems.empty()) return std::nullopt;
+  const TProjectProblem& first = problems.front();
+  const TCheckKind kind = first.kind == TProblemKind::PrimaryKey ? TCheckKind::PrimaryKey
+                          : first.kind == TProblemKind::Display  ? TCheckKind::Display
+                                                                  : TCheckKind::Reference;
+  return TCheckFailure{kind, first.classId, first.message};
 }
 
 void WriteFromTemplate(const TGenContext& context, const std::string& templatePath,

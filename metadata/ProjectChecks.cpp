@@ -5,6 +5,7 @@
 #include "metadata/ClassDAO.h"
 #include "metadata/InputRules.h"
 #include "metadata/MemberDAO.h"
+#include "metadata/ProjectSnapshot.h"
 
 namespace project_checks {
 
@@ -35,13 +36,12 @@ void AddCountProblems(TProblems& problems, const std::vector<TClassMembers>& cla
   }
 }
 
-void AddReferenceProblems(TProblems& problems, int projectId, const std::vector<TClassMembers>& classes) {
-  const TClassDAO classDao;
-  const TMemberDAO memberDao;
+void AddReferenceProblems(TProblems& problems, const TProjectSnapshot& project,
+                          const std::vector<TClassMembers>& classes) {
   for (const auto& c : classes) {
     for (const auto& m : c.members) {
-      if (!member_type::IsReference(m.memberType) || memberDao.GetKeyMemberOf(projectId, m.memberType)) continue;
-      const bool classExists = classDao.GetClassId(projectId, m.memberType) > 0;
+      if (!member_type::IsReference(m.memberType) || project.GetKeyMemberOf(m.memberType)) continue;
+      const bool classExists = project.GetClassId(m.memberType) > 0;
       problems.push_back(
           MemberProblem(TProblemKind::Reference, c.entry, m,
                         "引用的类" + m.memberType +
@@ -78,21 +78,30 @@ void AddNameProblems(TProblems& problems, int projectId, const std::vector<TClas
   }
 }
 
+std::vector<TClassMembers> ClassesOf(const TProjectSnapshot& project) {
+  std::vector<TClassMembers> classes;
+  for (const auto& entry : project.GetClassList()) classes.push_back({entry, project.GetMembers(entry.tag)});
+  return classes;
+}
+
 }  // namespace
 
-std::vector<TProjectProblem> CheckProject(int projectId) {
-  const auto lock = TDbHelper::Lock();
-  std::vector<TClassMembers> classes;
-  for (const auto& entry : TClassDAO().GetClassList(projectId))
-    classes.push_back({entry, TMemberDAO().GetMembers(entry.tag)});
-
+std::vector<TProjectProblem> GenerationProblems(const TProjectSnapshot& project) {
+  const std::vector<TClassMembers> classes = ClassesOf(project);
   TProblems problems;
   AddCountProblems(problems, classes, &TMember::memberIsPri, TProblemKind::PrimaryKey,
                    "表主键设置错误，每个类只能设置一个主键!");
   AddCountProblems(problems, classes, &TMember::memberIsDisplay, TProblemKind::Display,
                    "表显示成员设置错误，每个类有且只能设置一个显示成员!");
-  AddReferenceProblems(problems, projectId, classes);
-  AddNameProblems(problems, projectId, classes);
+  AddReferenceProblems(problems, project, classes);
+  return problems;
+}
+
+std::vector<TProjectProblem> CheckProject(int projectId) {
+  const auto lock = TDbHelper::Lock();
+  const TProjectSnapshot project = TProjectSnapshot::Load(projectId);
+  TProblems problems = GenerationProblems(project);
+  AddNameProblems(problems, projectId, ClassesOf(project));
   return problems;
 }
 

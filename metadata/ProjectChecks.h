@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class TProjectSnapshot;
+
 enum class TProblemKind {
   PrimaryKey,  // not exactly one key member
   Display,     // not exactly one display member
@@ -28,6 +30,10 @@ struct TProjectProblem {
 
 namespace project_checks {
 
+// Key, display and reference problems: what stops a generation run.
+std::vector<TProjectProblem> GenerationProblems(const TProjectSnapshot& project);
+
+// Those, then the name rules' problems.
 std::vector<TProjectProblem> CheckProject(int projectId);
 
 }  // namespace project_checks

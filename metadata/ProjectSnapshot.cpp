@@ -68,14 +68,6 @@ int TProjectSnapshot::GetClassId(const std::string& className) const {
   return found == idByFoldedName_.end() ? -1 : found->second;
 }
 
-int TProjectSnapshot::CountKeyMembers(int classId) const {
-  return static_cast<int>(Filter(classId, [](const TMember& m) { return m.memberIsPri == 1; }).size());
-}
-
-int TProjectSnapshot::CountDisplayMembers(int classId) const {
-  return static_cast<int>(Filter(classId, [](const TMember& m) { return m.memberIsDisplay == 1; }).size());
-}
-
 TMemberList TProjectSnapshot::GetMembers(int classId) const {
   return Filter(classId, [](const TMember&) { return true; });
 }

@@ -26,9 +26,6 @@ class TProjectSnapshot {
   std::string GetClassName(int classId) const;
   std::string GetFriendName(int classId) const;
   int GetClassId(const std::string& className) const;
-  // How many key (display) members the class has.
-  int CountKeyMembers(int classId) const;
-  int CountDisplayMembers(int classId) const;
 
   // As TMemberDAO, in ascending memberId order.
   TMemberList GetMembers(int classId) const;
