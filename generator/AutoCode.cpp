@@ -56,6 +56,7 @@ void TAutoCode::Execute() {
     const TClassList& list = context.snapshot->GetClassList();
     failure = CheckClasses(*context.snapshot);
     if (!failure) {
+      PrepareOutputTree(context);
       TEntityOperate::GenerateModel(context, list);
       TBLLOperate::GenerateBll(context, list);
       TDALOperate::GenerateDal(context, list);
@@ -76,6 +77,13 @@ void TAutoCode::Execute() {
     listener_.Finished();
 }
 
+// The solution folder must not lead elsewhere; what a killed earlier run left
+// behind in it goes before anything is written.
+void TAutoCode::PrepareOutputTree(const TGenContext& context) {
+  TFileOperate::RefuseLinksBelow(context.OutputRoot(), context.SolutionFolder());
+  TFileOperate::RemoveStaleTemporaries(context.SolutionFolder());
+}
+
 void TAutoCode::CopyResources(const TGenContext& context) {
   const std::string& p = context.projectName;
   const std::filesystem::path bak = context.home / "bak";
@@ -83,15 +91,23 @@ void TAutoCode::CopyResources(const TGenContext& context) {
   const std::string root = "projects/" + p + "/";
 
   context.Progress("正在移动资源文件。。。");
-  TFileOperate::CopyFolder(bak / "BLL", solution / "BLL", true);
-  TFileOperate::CopyFolder(bak / "DAL", solution / "DAL", true);
-  TFileOperate::CopyFolder(bak / "Model", solution / "Model", true);
-  TFileOperate::CopyFolder(bak / "project_name", solution / p, true);
+  for (const auto& [from, to] : {std::pair{bak / "BLL", solution / "BLL"}, std::pair{bak / "DAL", solution / "DAL"},
+                                 std::pair{bak / "Model", solution / "Model"},
+                                 std::pair{bak / "project_name", solution / p}}) {
+    context.MakeFolder(to);
+    const TCopyOutcome outcome = TFileOperate::CopyFolder(from, to, true);
+    context.failedFiles.insert(context.failedFiles.end(), outcome.failed.begin(), outcome.failed.end());
+  }
   WriteFromTemplate(context, "template/project_name.sln", solution, root + p + ".sln");
   const std::filesystem::path myProject = solution / p / "My Project";
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Application.Designer.vb", myProject,
                     root + p + "/My Project/Application.Designer.vb");
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Settings.Designer.vb", myProject,
                     root + p + "/My Project/Settings.Designer.vb");
+  if (!context.failedFiles.empty()) {
+    std::string report = std::to_string(context.failedFiles.size()) + " 个文件没有写成，生成的解决方案不完整:";
+    for (const std::string& failed : context.failedFiles) report += "\n" + failed;
+    throw std::runtime_error(report);
+  }
   context.Progress("移动资源文件完毕!");
 }

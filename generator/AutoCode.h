@@ -53,6 +53,7 @@ class TAutoCode {
   static std::thread Start(TRunSettings settings, IRunListener& listener);
 
  private:
+  static void PrepareOutputTree(const TGenContext& context);
   void CopyResources(const TGenContext& context);
 
   TRunSettings settings_;

@@ -12,7 +12,18 @@ std::string TGenContext::ReadTemplate(const std::string& relative) const {
 }
 
 void TGenContext::MakeFolder(const std::filesystem::path& folder) const {
-  if (madeFolders.insert(folder.string()).second) TFileOperate::MakeFolder(folder);
+  if (madeFolders.contains(folder.string())) return;
+  TFileOperate::RefuseLinksBelow(OutputRoot(), folder);
+  TFileOperate::MakeFolder(folder);
+  madeFolders.insert(folder.string());
+}
+
+void TGenContext::CopyFile(const std::filesystem::path& source, const std::filesystem::path& target) const {
+  try {
+    TFileOperate::CopyBytes(source, target);
+  } catch (const std::exception& e) {
+    failedFiles.push_back("无法复制 " + source.string() + " 到 " + target.string() + ": " + e.what());
+  }
 }
 
 void TGenContext::SaveUtf8(const std::filesystem::path& folder, const std::string& relative,

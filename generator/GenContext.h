@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "metadata/ProjectSnapshot.h"
 
@@ -24,9 +25,14 @@ struct TGenContext {
   std::shared_ptr<const TProjectSnapshot> snapshot;
   // Folders this context has made (or found) already: each is made once.
   mutable std::unordered_set<std::string> madeFolders;
+  // Every file that could not be copied, with its reason: a run that has any
+  // has not succeeded, though it goes on writing the rest.
+  mutable std::vector<std::string> failedFiles;
 
+  // home / "projects": nothing below it is a link the run writes through.
+  std::filesystem::path OutputRoot() const { return home / "projects"; }
   // home / "projects" / P
-  std::filesystem::path SolutionFolder() const { return home / "projects" / projectName; }
+  std::filesystem::path SolutionFolder() const { return OutputRoot() / projectName; }
   // A relative path such as "projects/P/Model/Model.vbproj" or "template/..." resolved against home.
   std::filesystem::path Abs(const std::string& relative) const { return home / relative; }
   void Progress(const std::string& line) const {
@@ -36,8 +42,11 @@ struct TGenContext {
   // The run's snapshot, or the project read afresh when there is none.
   std::shared_ptr<const TProjectSnapshot> Snapshot() const;
 
-  // Creates folder with its parents unless this context has done so already.
+  // Creates folder with its parents unless this context has done so already;
+  // refuses (TFileRefused) a symbolic link on its way below the output root.
   void MakeFolder(const std::filesystem::path& folder) const;
+  // Copies a file, or names it in failedFiles when it cannot.
+  void CopyFile(const std::filesystem::path& source, const std::filesystem::path& target) const;
 
   // Reads "template/..." below home.
   std::string ReadTemplate(const std::string& relative) const;

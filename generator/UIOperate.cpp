@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "generator/FileOperate.h"
 #include "generator/FormModel.h"
 #include "generator/UiProjectFile.h"
 #include "metadata/NameRules.h"
@@ -70,11 +69,8 @@ void TUIOperate::SaveFormSource(const std::string& fileName, const std::string& 
 }
 
 void TUIOperate::CopyFormResource(const std::string& formKind) const {
-  try {
-    TFileOperate::CopyBytes(context_.Abs("template/project_name/project_name/" + formKind + ".resx"),
-                            context_.Abs(UiPath(formKind + curClassName + ".resx")));
-  } catch (const fs::filesystem_error&) {
-  }
+  context_.CopyFile(context_.Abs("template/project_name/project_name/" + formKind + ".resx"),
+                    context_.Abs(UiPath(formKind + curClassName + ".resx")));
 }
 
 TFormModel TUIOperate::LoadFormModel() {
