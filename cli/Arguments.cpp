@@ -20,6 +20,10 @@ void AddSwitch(CLI::App* command, const std::string& name, std::optional<bool>& 
   on->excludes(off);
 }
 
+void AddJsonFlag(CLI::App* command, bool& json) { command->add_flag("--json", json, "输出 JSON (UTF-8, 键名与工程文件相同)"); }
+
+void PrintJson(const nlohmann::ordered_json& value) { std::cout << value.dump(2) << "\n"; }
+
 void PrintRow(const std::vector<std::string>& cells) {
   for (std::size_t i = 0; i < cells.size(); ++i) std::cout << (i == 0 ? "" : "\t") << cells[i];
   std::cout << "\n";

@@ -21,9 +21,20 @@ void AddList(CLI::App* group) {
   auto args = std::make_shared<TClassArgs>();
   auto* list = group->add_subcommand("list", "列出工程的所有类");
   AddProjectArgument(list, args->project);
-  list->callback([args] {
+  auto json = std::make_shared<bool>(false);
+  AddJsonFlag(list, *json);
+  list->callback([args, json] {
     const TClassDAO dao;
     const TClassList classes = dao.GetClassList(FindProject(args->project).tag);
+    if (*json) {
+      auto rows = nlohmann::ordered_json::array();
+      for (const auto& c : classes)
+        rows.push_back({{"classId", c.tag},
+                        {"className", c.text},
+                        {"friendName", dao.GetFriendName(c.tag)},
+                        {"frontShowFlag", dao.GetFrontShowFlag(c.tag)}});
+      return PrintJson(rows);
+    }
     PrintRow({"编号", "类英文名称", "中文友好名称", "是否前台显示"});
     for (const auto& c : classes)
       PrintRow({std::to_string(c.tag), c.text, dao.GetFriendName(c.tag), YesNo(dao.GetFrontShowFlag(c.tag))});

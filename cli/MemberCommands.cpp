@@ -6,6 +6,7 @@
 #include "cli/MemberOptions.h"
 #include "cli/MemberTarget.h"
 #include "metadata/MemberDAO.h"
+#include "metadata/ProjectJsonLayout.h"
 
 namespace {
 
@@ -16,8 +17,20 @@ struct TMemberArgs {
 
 void AddList(CLI::App* group) {
   auto target = std::make_shared<TMemberTarget>();
-  AddMemberCommand(group, "list", "列出类的所有成员，顺序即生成代码中的顺序", *target)->callback([target] {
+  auto json = std::make_shared<bool>(false);
+  auto* list = AddMemberCommand(group, "list", "列出类的所有成员，顺序即生成代码中的顺序", *target);
+  AddJsonFlag(list, *json);
+  list->callback([target, json] {
     const TMemberList members = TMemberDAO().GetMembers(target->ClassId());
+    if (*json) {
+      auto rows = nlohmann::ordered_json::array();
+      for (const auto& m : members) {
+        nlohmann::ordered_json row = {{"memberId", m.memberId}};
+        row.update(project_json::MemberToJson(m));
+        rows.push_back(std::move(row));
+      }
+      return PrintJson(rows);
+    }
     PrintRow({"编号", "成员名称", "成员类型", "长度", "主键", "必填", "查询", "下拉框显示", "界面显示", "注释"});
     for (const auto& m : members)
       PrintRow({std::to_string(m.memberId), m.memberName, m.memberType, std::to_string(m.memberLength),

@@ -10,9 +10,18 @@
 namespace {
 
 void AddList(CLI::App* project) {
-  project->add_subcommand("list", "列出所有工程")->callback([] {
+  auto json = std::make_shared<bool>(false);
+  auto* list = project->add_subcommand("list", "列出所有工程");
+  AddJsonFlag(list, *json);
+  list->callback([json] {
+    const auto projects = TProjectDAO().GetAll();
+    if (*json) {
+      auto rows = nlohmann::ordered_json::array();
+      for (const auto& p : projects) rows.push_back({{"projectId", p.tag}, {"projectName", p.text}});
+      return PrintJson(rows);
+    }
     PrintRow({"编号", "工程名称"});
-    for (const auto& p : TProjectDAO().GetAll()) PrintRow({std::to_string(p.tag), p.text});
+    for (const auto& p : projects) PrintRow({std::to_string(p.tag), p.text});
   });
 }
 

@@ -13,6 +13,7 @@
 #include "metadata/ProjectChecks.h"
 #include "metadata/ProjectDAO.h"
 #include "metadata/ProjectJson.h"
+#include "platform/Platform.h"
 
 namespace fs = std::filesystem;
 
@@ -23,7 +24,7 @@ constexpr const char* kSampleFile = "samples/library.json";
 
 std::string ReadFile(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
-  if (!fs::is_regular_file(file) || !in) throw TCliExit(2, "无法读取文件: " + file.string());
+  if (!fs::is_regular_file(file) || !in) throw TCliExit(2, "无法读取文件: " + platform::Utf8FromPath(file));
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
@@ -37,7 +38,7 @@ void WriteFile(const fs::path& file, const std::string& text) {
   } catch (const TFileRefused& e) {
     throw TCliExit(2, e.what());
   } catch (const std::exception&) {
-    throw std::runtime_error("无法写入文件: " + file.string());
+    throw std::runtime_error("无法写入文件: " + platform::Utf8FromPath(file));
   }
 }
 
@@ -72,7 +73,7 @@ void AddExport(CLI::App& app) {
     if (args->file.empty())
       std::cout << text;
     else
-      WriteFile(args->file, text);
+      WriteFile(platform::PathFromUtf8(args->file), text);
   });
 }
 
@@ -84,7 +85,7 @@ void AddImport(CLI::App& app) {
   auto* command = app.add_subcommand("import", "从 JSON 文件新建工程 (全部成功或什么都不保存)");
   command->add_option("FILE", args->file, "export 写出的工程文件")->required();
   command->add_option("--as", args->asName, "用这个工程名称代替文件中的名称");
-  command->callback([args] { Import(ReadFile(args->file), args->asName); });
+  command->callback([args] { Import(ReadFile(platform::PathFromUtf8(args->file)), args->asName); });
 }
 
 void AddSample(CLI::App& app, const TCliContext& context) {
@@ -104,17 +105,49 @@ void AddSample(CLI::App& app, const TCliContext& context) {
   });
 }
 
+// Stable English names of the problem kinds, for scripts.
+const char* KindName(TProblemKind kind) {
+  switch (kind) {
+    case TProblemKind::PrimaryKey:
+      return "primaryKey";
+    case TProblemKind::Display:
+      return "display";
+    case TProblemKind::Reference:
+      return "reference";
+    case TProblemKind::ClassName:
+      return "className";
+    case TProblemKind::MemberName:
+      return "memberName";
+  }
+  return "";
+}
+
+void PrintProblemsJson(const TListEntry& project, const std::vector<TProjectProblem>& problems) {
+  auto rows = nlohmann::ordered_json::array();
+  for (const auto& p : problems)
+    rows.push_back({{"kind", KindName(p.kind)},
+                    {"className", p.className},
+                    {"memberName", p.memberName},
+                    {"message", p.message}});
+  PrintJson({{"projectName", project.text}, {"problems", std::move(rows)}});
+}
+
 void AddCheck(CLI::App& app) {
   auto name = std::make_shared<std::string>();
+  auto json = std::make_shared<bool>(false);
   auto* command = app.add_subcommand("check", "检查工程能否生成, 列出所有问题 (不写任何文件)");
   AddProjectArgument(command, *name);
-  command->callback([name] {
+  AddJsonFlag(command, *json);
+  command->callback([name, json] {
     const TListEntry project = FindProject(*name);
     const auto problems = project_checks::CheckProject(project.tag);
-    for (const auto& problem : problems) std::cout << problem.message << "\n";
+    if (*json)
+      PrintProblemsJson(project, problems);
+    else
+      for (const auto& problem : problems) std::cout << problem.message << "\n";
     if (!problems.empty())
       throw TCliExit(1, "工程 " + project.text + " 有 " + std::to_string(problems.size()) + " 个问题");
-    std::cout << "OK: 工程 " << project.text << " 的 " << ClassCount(project.tag) << " 个类都可以生成\n";
+    if (!*json) std::cout << "OK: 工程 " << project.text << " 的 " << ClassCount(project.tag) << " 个类都可以生成\n";
   });
 }
 

@@ -1,23 +1,14 @@
 // vbgen: the command line of the code generator.
-#include <unistd.h>
-
+#include <algorithm>
 #include <iostream>
 
 #include "cli/Commands.h"
 #include "metadata/DbHelper.h"
+#include "metadata/HomeFolder.h"
 #include "metadata/InputRules.h"
+#include "platform/Platform.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-fs::path ExecutableFolder() {
-  std::error_code error;
-  const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  return error ? fs::current_path() : self.parent_path();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"vbgen - 从元数据生成 VB.NET 三层 Windows 窗体解决方案和 SQL Server 建表脚本"};
@@ -25,9 +16,14 @@ int main(int argc, char** argv) {
   app.fallthrough();
   TCliContext context;
   std::string home;
-  app.add_option("--home", home, "主目录: 存放 projects.db、template/、bak/ 和生成的 projects/ (默认: vbgen 所在目录)");
+  app.add_option("--home", home,
+                 "主目录: 存放 projects.db、template/、bak/ 和生成的 projects/ (默认: vbgen 所在目录; "
+                 "安装后为用户数据目录下的 vbgen)");
+  app.set_version_flag("--version", "vbgen " VBGEN_VERSION);
   app.parse_complete_callback([&] {
-    context.home = home.empty() ? ExecutableFolder() : fs::weakly_canonical(fs::absolute(home));
+    context.home =
+        home.empty() ? home_folder::DefaultHome(platform::ExecutableFolder())
+                     : fs::weakly_canonical(fs::absolute(platform::PathFromUtf8(home)));
     TDbHelper::SetDatabaseFile(context.home / "projects.db");
   });
 
@@ -39,7 +35,10 @@ int main(int argc, char** argv) {
   AddTransferCommands(app, context);
 
   try {
-    app.parse(argc, argv);
+    std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
+    if (!arguments.empty()) arguments.erase(arguments.begin());
+    std::reverse(arguments.begin(), arguments.end());
+    app.parse(arguments);
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
   } catch (const TInputError& e) {

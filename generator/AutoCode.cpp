@@ -88,18 +88,19 @@ void TAutoCode::CopyResources(const TGenContext& context) {
   const std::string& p = context.projectName;
   const std::filesystem::path bak = context.home / "bak";
   const std::filesystem::path solution = context.SolutionFolder();
+  const std::filesystem::path ui = solution / platform::PathFromUtf8(p);
   const std::string root = "projects/" + p + "/";
 
   context.Progress("正在移动资源文件。。。");
   for (const auto& [from, to] : {std::pair{bak / "BLL", solution / "BLL"}, std::pair{bak / "DAL", solution / "DAL"},
                                  std::pair{bak / "Model", solution / "Model"},
-                                 std::pair{bak / "project_name", solution / p}}) {
+                                 std::pair{bak / "project_name", ui}}) {
     context.MakeFolder(to);
     const TCopyOutcome outcome = TFileOperate::CopyFolder(from, to, true);
     context.failedFiles.insert(context.failedFiles.end(), outcome.failed.begin(), outcome.failed.end());
   }
   WriteFromTemplate(context, "template/project_name.sln", solution, root + p + ".sln");
-  const std::filesystem::path myProject = solution / p / "My Project";
+  const std::filesystem::path myProject = ui / "My Project";
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Application.Designer.vb", myProject,
                     root + p + "/My Project/Application.Designer.vb");
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Settings.Designer.vb", myProject,

@@ -12,17 +12,18 @@ std::string TGenContext::ReadTemplate(const std::string& relative) const {
 }
 
 void TGenContext::MakeFolder(const std::filesystem::path& folder) const {
-  if (madeFolders.contains(folder.string())) return;
+  if (madeFolders.contains(folder.native())) return;
   TFileOperate::RefuseLinksBelow(OutputRoot(), folder);
   TFileOperate::MakeFolder(folder);
-  madeFolders.insert(folder.string());
+  madeFolders.insert(folder.native());
 }
 
 void TGenContext::CopyFile(const std::filesystem::path& source, const std::filesystem::path& target) const {
   try {
     TFileOperate::CopyBytes(source, target);
   } catch (const std::exception& e) {
-    failedFiles.push_back("无法复制 " + source.string() + " 到 " + target.string() + ": " + e.what());
+    failedFiles.push_back("无法复制 " + platform::Utf8FromPath(source) + " 到 " + platform::Utf8FromPath(target) + ": " +
+                          e.what());
   }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "metadata/ProjectSnapshot.h"
+#include "platform/Platform.h"
 
 enum class TSourceEncoding { Gbk, Utf8Bom };
 
@@ -24,7 +25,7 @@ struct TGenContext {
   // The project as the run found it when it started; none outside a run.
   std::shared_ptr<const TProjectSnapshot> snapshot;
   // Folders this context has made (or found) already: each is made once.
-  mutable std::unordered_set<std::string> madeFolders;
+  mutable std::unordered_set<std::filesystem::path::string_type> madeFolders;
   // Every file that could not be copied, with its reason: a run that has any
   // has not succeeded, though it goes on writing the rest.
   mutable std::vector<std::string> failedFiles;
@@ -32,9 +33,9 @@ struct TGenContext {
   // home / "projects": nothing below it is a link the run writes through.
   std::filesystem::path OutputRoot() const { return home / "projects"; }
   // home / "projects" / P
-  std::filesystem::path SolutionFolder() const { return OutputRoot() / projectName; }
+  std::filesystem::path SolutionFolder() const { return OutputRoot() / platform::PathFromUtf8(projectName); }
   // A relative path such as "projects/P/Model/Model.vbproj" or "template/..." resolved against home.
-  std::filesystem::path Abs(const std::string& relative) const { return home / relative; }
+  std::filesystem::path Abs(const std::string& relative) const { return home / platform::PathFromUtf8(relative); }
   void Progress(const std::string& line) const {
     if (progress) progress(line);
   }

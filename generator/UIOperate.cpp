@@ -61,7 +61,7 @@ std::string TUIOperate::UiPath(const std::string& fileName) const {
   return "projects/" + context_.projectName + "/" + context_.projectName + "/" + fileName;
 }
 
-fs::path TUIOperate::UiFolder() const { return context_.SolutionFolder() / context_.projectName; }
+fs::path TUIOperate::UiFolder() const { return context_.SolutionFolder() / platform::PathFromUtf8(context_.projectName); }
 
 void TUIOperate::SaveFormSource(const std::string& fileName, const std::string& text) const {
   context_.SaveSource(UiFolder(), UiPath(fileName), text);

@@ -6,6 +6,8 @@
 #include <memory>
 #include <unordered_map>
 
+#include "platform/Platform.h"
+
 namespace {
 
 // The process-wide connection. SQLite's own serialized mode would make single
@@ -39,7 +41,7 @@ sqlite3* Open() {
   auto& c = Conn();
   if (c.db) return c.db;
   sqlite3* db = nullptr;
-  const std::string name = c.file.string();
+  const std::string name = platform::Utf8FromPath(c.file);
   if (sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) != SQLITE_OK) {
     const std::string reason = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
@@ -168,10 +170,11 @@ std::filesystem::path TDbHelper::DatabaseFile() {
 
 void TDbHelper::CreateDatabase(const std::filesystem::path& file, const std::string& schemaSql) {
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(file.string().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+  const std::string name = platform::Utf8FromPath(file);
+  if (sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
     const std::string reason = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
-    throw TDbError("无法创建元数据库 " + file.string() + ": " + reason);
+    throw TDbError("无法创建元数据库 " + name + ": " + reason);
   }
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> guard(db, sqlite3_close);
   ExecPlain(db, schemaSql.c_str());

@@ -72,7 +72,7 @@ std::string RootNamespaceOf(const std::string& projectName) {
     if (u < 0x80 && !std::isalnum(u) && c != '_') c = '_';
   }
   if (!name.empty() && static_cast<unsigned char>(name[0]) < 0x80 && !std::isalpha(static_cast<unsigned char>(name[0])))
-    name.insert(0, "_");
+    name = "_" + name;
   return name;
 }
 

@@ -69,6 +69,17 @@ void StoreMembers(int projectId, const TClassFile& file, const std::string& wher
 
 }  // namespace
 
+TJson MemberToJson(const TMember& member) {
+  TJson json;
+  for (const auto& field : kMemberFields) {
+    if (field.text)
+      json[field.key] = member.*field.text;
+    else
+      json[field.key] = member.*field.number;
+  }
+  return json;
+}
+
 std::string ExportProject(const TListEntry& project) {
   const auto lock = TDbHelper::Lock();
   const TClassDAO classDao;
@@ -79,16 +90,7 @@ std::string ExportProject(const TListEntry& project) {
   file["classes"] = TJson::array();
   for (const auto& entry : classDao.GetClassList(project.tag)) {
     TJson members = TJson::array();
-    for (const auto& member : TMemberDAO().GetMembers(entry.tag)) {
-      TJson json;
-      for (const auto& field : kMemberFields) {
-        if (field.text)
-          json[field.key] = member.*field.text;
-        else
-          json[field.key] = member.*field.number;
-      }
-      members.push_back(std::move(json));
-    }
+    for (const auto& member : TMemberDAO().GetMembers(entry.tag)) members.push_back(MemberToJson(member));
     file["classes"].push_back({{"className", entry.text},
                                {"friendName", classDao.GetFriendName(entry.tag)},
                                {"frontShowFlag", classDao.GetFrontShowFlag(entry.tag)},

@@ -35,6 +35,9 @@ inline constexpr TMemberField kMemberFields[] = {
 };
 inline constexpr const char* kLength = "memberLength";
 
+// One member's fields under their file keys, in file order.
+TJson MemberToJson(const TMember& member);
+
 struct TClassFile {
   std::string className;
   std::string friendName;

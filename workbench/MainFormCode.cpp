@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "metadata/InputRules.h"
+#include "platform/Platform.h"
 #include "workbench/DataBaseSqlForm.h"
 #include "workbench/GenerationRun.h"
 #include "workbench/Guard.h"
@@ -51,7 +52,7 @@ void TFormMain::RunCheckFailed(const QString& message) { prompt_.Message(this, m
 
 void TFormMain::RunFinished() {
   prompt_.Information(this, QStringLiteral("所有代码生成完毕!"), QStringLiteral("任务提示"));
-  shell_.Open(QUrl::fromLocalFile(QString::fromStdString(runOutputFolder_.string())));
+  shell_.Open(QUrl::fromLocalFile(QString::fromStdString(platform::Utf8FromPath(runOutputFolder_))));
 }
 
 void TFormMain::RunFailed(const QString& error) {
@@ -68,5 +69,5 @@ void TFormMain::Timer1Timer() {
 }
 
 void TFormMain::OpenAboutPage() {
-  shell_.Open(QUrl::fromLocalFile(QString::fromStdString((home_ / "about.html").string())));
+  shell_.Open(QUrl::fromLocalFile(QString::fromStdString(platform::Utf8FromPath(home_ / "about.html"))));
 }

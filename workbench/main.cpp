@@ -4,6 +4,8 @@
 #include <QDir>
 
 #include "metadata/DbHelper.h"
+#include "metadata/HomeFolder.h"
+#include "platform/Platform.h"
 #include "workbench/MainForm.h"
 #include "workbench/QtPrompt.h"
 
@@ -11,9 +13,11 @@ namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setApplicationVersion(QStringLiteral(VBGEN_VERSION));
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("vbgen-workbench - 代码生成器的桌面窗口"));
   parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption homeOption(
       QStringLiteral("home"),
       QStringLiteral("主目录: 存放 projects.db、template/、bak/ 和生成的 projects/ (默认: 程序所在目录)"),
@@ -21,9 +25,10 @@ int main(int argc, char** argv) {
   parser.addOption(homeOption);
   parser.process(app);
 
-  const QString homeText =
-      parser.isSet(homeOption) ? QDir(parser.value(homeOption)).absolutePath() : QApplication::applicationDirPath();
-  const fs::path home = fs::path(homeText.toStdString());
+  const fs::path home =
+      parser.isSet(homeOption)
+          ? platform::PathFromUtf8(QDir(parser.value(homeOption)).absolutePath().toStdString())
+          : home_folder::DefaultHome(platform::PathFromUtf8(QApplication::applicationDirPath().toStdString()));
   TDbHelper::SetDatabaseFile(home / "projects.db");
 
   TQtPrompt prompt;

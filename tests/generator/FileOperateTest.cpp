@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "generator/FileOperate.h"
 #include "support/TempHome.h"
+#include "support/TestPlatform.h"
 
 namespace {
 
@@ -160,14 +159,9 @@ TEST_F(CopyFolder, SkipsHiddenReadOnlyAndLinkedEntries) {
 
 TEST_F(CopyFolder, SecondCopyLeavesIdenticalFilesUntouched) {
   TFileOperate::CopyFolder(At("src"), At("dst"), false);
-  const auto inode = [](const fs::path& file) {
-    struct stat info {};
-    ::stat(file.c_str(), &info);
-    return info.st_ino;
-  };
-  const auto before = inode(At("dst/sub/inner.txt"));
+  const auto before = test_platform::FileId(At("dst/sub/inner.txt"));
   TFileOperate::CopyFolder(At("src"), At("dst"), false);
-  EXPECT_EQ(inode(At("dst/sub/inner.txt")), before);
+  EXPECT_EQ(test_platform::FileId(At("dst/sub/inner.txt")), before);
 }
 
 TEST_F(CopyFolder, MissingSourceRaisesAndCreatesNothing) {
@@ -176,7 +170,7 @@ TEST_F(CopyFolder, MissingSourceRaisesAndCreatesNothing) {
 }
 
 TEST_F(CopyFolder, UnlistableSourceGivesFalseAndCreatesNothing) {
-  if (::geteuid() == 0) GTEST_SKIP() << "the superuser lists every folder";
+  if (test_platform::IgnoresPermissions()) GTEST_SKIP() << "the superuser lists every folder";
   fs::permissions(At("src"), fs::perms::owner_read, fs::perm_options::remove);
   EXPECT_FALSE(TFileOperate::CopyFolder(At("src"), At("dst"), true));
   fs::permissions(At("src"), fs::perms::owner_read, fs::perm_options::add);

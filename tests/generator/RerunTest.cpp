@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdint>
@@ -7,6 +6,7 @@
 #include <utility>
 
 #include "generator/GenerationFixture.h"
+#include "support/TestPlatform.h"
 
 namespace {
 
@@ -14,14 +14,12 @@ using namespace generation;
 
 // Identity of a file on disk: a rewrite through a new file changes the inode,
 // one in place the modification time.
-std::pair<ino_t, std::int64_t> Identity(const fs::path& file) {
-  struct stat info {};
-  EXPECT_EQ(::stat(file.c_str(), &info), 0) << file;
-  return {info.st_ino, std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec};
+std::pair<std::uint64_t, fs::file_time_type> Identity(const fs::path& file) {
+  return {test_platform::FileId(file), fs::last_write_time(file)};
 }
 
-std::map<fs::path, std::pair<ino_t, std::int64_t>> Identities(const fs::path& tree) {
-  std::map<fs::path, std::pair<ino_t, std::int64_t>> files;
+std::map<fs::path, std::pair<std::uint64_t, fs::file_time_type>> Identities(const fs::path& tree) {
+  std::map<fs::path, std::pair<std::uint64_t, fs::file_time_type>> files;
   for (const auto& entry : fs::recursive_directory_iterator(tree))
     if (entry.is_regular_file()) files.emplace(entry.path(), Identity(entry.path()));
   return files;

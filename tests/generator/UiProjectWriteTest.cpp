@@ -2,7 +2,6 @@
 // encodings, the resource copies and the progress lines in order.
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <filesystem>
 #include <stdexcept>
@@ -13,6 +12,7 @@
 #include "metadata/ClassDAO.h"
 #include "metadata/MemberDAO.h"
 #include "metadata/ProjectDAO.h"
+#include "platform/Platform.h"
 #include "support/TempHome.h"
 
 namespace {
@@ -23,21 +23,6 @@ const std::string kBom = "\xEF\xBB\xBF";
 const std::string kUi = "projects/Lib/Lib/";
 
 std::string Golden(const std::string& name) { return ReadBytes(fs::path(VBGEN_GOLDEN_DIR) / "ui" / name); }
-
-// Decodes independently of the generator's own conversion.
-std::string GbkToUtf8(std::string gbk) {
-  iconv_t cd = iconv_open("UTF-8", "GBK");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open");
-  std::string out(gbk.size() * 2, '\0');
-  char* in = gbk.data();
-  char* to = out.data();
-  std::size_t inLeft = gbk.size(), outLeft = out.size();
-  const std::size_t done = iconv(cd, &in, &inLeft, &to, &outLeft);
-  iconv_close(cd);
-  if (done == static_cast<std::size_t>(-1)) throw std::runtime_error("not GBK");
-  out.resize(out.size() - outLeft);
-  return out;
-}
 
 class UiProjectWrite : public ::testing::Test {
  protected:
@@ -123,10 +108,10 @@ TEST_F(UiProjectWrite, FormSourcesAreGbkWithoutMark) {
   Generate();
   const std::string code = Output("FrmAddBook.vb");
   EXPECT_NE(code.find("\xCD\xBC\xCA\xE9\xCC\xED\xBC\xD3\xB3\xC9\xB9\xA6!"), std::string::npos);  // 图书添加成功!
-  EXPECT_EQ(GbkToUtf8(code), Golden("FrmAddBook.vb"));
-  EXPECT_EQ(GbkToUtf8(Output("FrmAddBook.Designer.vb")), Golden("FrmAddBook.Designer.vb"));
-  EXPECT_EQ(GbkToUtf8(Output("FrmQueryBook.vb")), Golden("FrmQueryBook.vb"));
-  EXPECT_EQ(GbkToUtf8(Output("FrmQueryBook.Designer.vb")), Golden("FrmQueryBook.Designer.vb"));
+  EXPECT_EQ(platform::GbkToUtf8(code), Golden("FrmAddBook.vb"));
+  EXPECT_EQ(platform::GbkToUtf8(Output("FrmAddBook.Designer.vb")), Golden("FrmAddBook.Designer.vb"));
+  EXPECT_EQ(platform::GbkToUtf8(Output("FrmQueryBook.vb")), Golden("FrmQueryBook.vb"));
+  EXPECT_EQ(platform::GbkToUtf8(Output("FrmQueryBook.Designer.vb")), Golden("FrmQueryBook.Designer.vb"));
 }
 
 TEST_F(UiProjectWrite, ProjectAndMainFormAreUtf8WithMark) {

@@ -1,45 +1,20 @@
 #include "support/RunVbgen.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <stdexcept>
-
+#include "platform/Platform.h"
 #include "support/TempHome.h"
+#include "support/TestPlatform.h"
 
 namespace fs = std::filesystem;
 
 TVbgenResult RunVbgen(const fs::path& home, const std::vector<std::string>& args) {
-  char outName[] = "/tmp/vbgen-out-XXXXXX";
-  char errName[] = "/tmp/vbgen-err-XXXXXX";
-  const int outFd = mkstemp(outName);
-  const int errFd = mkstemp(errName);
-  if (outFd < 0 || errFd < 0) throw std::runtime_error("mkstemp failed");
-
-  std::vector<std::string> argv = {VBGEN_EXE, "--home", home.string()};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> raw;
-  for (auto& a : argv) raw.push_back(a.data());
-  raw.push_back(nullptr);
-
-  const pid_t pid = fork();
-  if (pid == 0) {
-    dup2(outFd, 1);
-    dup2(errFd, 2);
-    execv(raw[0], raw.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  close(outFd);
-  close(errFd);
+  const fs::path outputs = test_platform::MakeTempFolder();
+  std::vector<std::string> all = {"--home", platform::Utf8FromPath(home)};
+  all.insert(all.end(), args.begin(), args.end());
 
   TVbgenResult result;
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.out = ReadBytes(outName);
-  result.err = ReadBytes(errName);
-  fs::remove(outName);
-  fs::remove(errName);
+  result.exitCode = test_platform::Run(platform::PathFromUtf8(VBGEN_EXE), all, outputs / "out", outputs / "err");
+  result.out = ReadBytes(outputs / "out");
+  result.err = ReadBytes(outputs / "err");
+  fs::remove_all(outputs);
   return result;
 }

@@ -1,19 +1,18 @@
 #include "support/TempHome.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 #include "metadata/DbHelper.h"
+#include "platform/Platform.h"
+#include "support/TestPlatform.h"
 
 namespace fs = std::filesystem;
 
 TTempHome::TTempHome(bool withResources) {
-  std::string pattern = (fs::temp_directory_path() / "vbgen-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  dir_ = pattern;
-  const fs::path runtime = VBGEN_RUNTIME_DIR;
+  dir_ = test_platform::MakeTempFolder();
+  const fs::path runtime = platform::PathFromUtf8(VBGEN_RUNTIME_DIR);
   TDbHelper::CreateDatabase(database(), ReadBytes(runtime / "schema.sql"));
   if (withResources) {
     for (const char* folder : {"template", "bak"})
@@ -29,7 +28,7 @@ TTempHome::~TTempHome() {
 
 std::string ReadBytes(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + file.string());
+  if (!in) throw std::runtime_error("cannot read " + platform::Utf8FromPath(file));
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
@@ -39,5 +38,5 @@ void WriteBytes(const fs::path& file, const std::string& bytes) {
   fs::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary);
   out << bytes;
-  if (!out) throw std::runtime_error("cannot write " + file.string());
+  if (!out) throw std::runtime_error("cannot write " + platform::Utf8FromPath(file));
 }

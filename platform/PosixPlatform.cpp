@@ -1,0 +1,176 @@
+#include <fcntl.h>
+#include <iconv.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <system_error>
+#include <utility>
+
+#include "platform/Platform.h"
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+namespace {
+
+[[noreturn]] void RaiseErrno(const std::string& what, const fs::path& path) {
+  throw fs::filesystem_error(what, path, std::error_code(errno, std::generic_category()));
+}
+
+class TFd {
+ public:
+  explicit TFd(int fd) : fd_(fd) {}
+  ~TFd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  TFd(const TFd&) = delete;
+  TFd& operator=(const TFd&) = delete;
+  int get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+void WriteWhole(int fd, std::string_view bytes, const fs::path& path) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      RaiseErrno("cannot write file", path);
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+}
+
+// How many bytes at the front of text one "?" stands for: a whole well-formed
+// UTF-8 sequence, or the longest start of one that the text holds (at least one byte).
+std::size_t Utf8ReplacedLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  std::size_t length = 1;
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  for (std::size_t i = 1; i < length; ++i) {
+    if (i >= text.size()) return i;
+    const auto next = static_cast<unsigned char>(text[i]);
+    const bool outOfRange = i == 1 && ((lead == 0xE0 && next < 0xA0) || (lead == 0xED && next > 0x9F) ||
+                                       (lead == 0xF0 && next < 0x90) || (lead == 0xF4 && next > 0x8F));
+    if ((next & 0xC0) != 0x80 || outOfRange) return i;
+  }
+  return length;
+}
+
+// A double-byte character of code page 936 is replaced whole, a stray byte alone.
+std::size_t GbkReplacedLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  return lead >= 0x81 && lead <= 0xFE && text.size() > 1 ? 2 : 1;
+}
+
+class TConverter {
+ public:
+  TConverter(const char* to, const char* from, const char* fallbackTo, const char* fallbackFrom) {
+    cd_ = ::iconv_open(to, from);
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) cd_ = ::iconv_open(fallbackTo, fallbackFrom);
+    if (cd_ == reinterpret_cast<iconv_t>(-1))
+      throw std::system_error(errno, std::generic_category(), std::string("iconv cannot convert ") + from + " to " + to);
+  }
+  ~TConverter() { ::iconv_close(cd_); }
+  TConverter(const TConverter&) = delete;
+  TConverter& operator=(const TConverter&) = delete;
+
+  std::string Convert(std::string_view text, std::size_t (*replacedLength)(std::string_view)) {
+    ::iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string out(text.size() * 2 + 16, '\0');
+    std::size_t used = 0;
+    while (!text.empty()) {
+      char* in = const_cast<char*>(text.data());
+      std::size_t inLeft = text.size();
+      char* target = out.data() + used;
+      std::size_t outLeft = out.size() - used;
+      const std::size_t result = ::iconv(cd_, &in, &inLeft, &target, &outLeft);
+      const int error = errno;
+      used = out.size() - outLeft;
+      text.remove_prefix(text.size() - inLeft);
+      if (result != static_cast<std::size_t>(-1)) break;
+      if (error == E2BIG) {
+        out.resize(out.size() * 2);
+        continue;
+      }
+      // A character the target cannot hold, or bytes that are no text of the source.
+      if (used == out.size()) out.resize(out.size() * 2);
+      out[used++] = '?';
+      text.remove_prefix(replacedLength(text));
+    }
+    out.resize(used);
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+}  // namespace
+
+std::string Utf8ToGbk(std::string_view utf8) {
+  thread_local TConverter converter("CP936", "UTF-8", "GBK", "UTF-8");
+  return converter.Convert(utf8, Utf8ReplacedLength);
+}
+
+std::string GbkToUtf8(std::string_view gbk) {
+  thread_local TConverter converter("UTF-8", "CP936", "UTF-8", "GBK");
+  return converter.Convert(gbk, GbkReplacedLength);
+}
+
+fs::path ExecutableFolder() {
+  std::error_code error;
+  const fs::path self = fs::read_symlink("/proc/self/exe", error);
+  return error ? fs::current_path() : self.parent_path();
+}
+
+fs::path UserDataFolder() {
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data && fs::path(data).is_absolute()) return PathFromUtf8(data);
+  const char* home = std::getenv("HOME");
+  return home && *home ? PathFromUtf8(home) / ".local" / "share" : fs::path();
+}
+
+bool WriteNewFile(const fs::path& path, std::string_view bytes) {
+  TFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+  if (fd.get() < 0) {
+    if (errno == EEXIST) return false;
+    RaiseErrno("cannot create file", path);
+  }
+  try {
+    WriteWhole(fd.get(), bytes, path);
+    // A write the file system refuses only at close (a full disk, a quota) is not lost silently.
+    if (::close(fd.Release()) != 0) RaiseErrno("cannot write file", path);
+  } catch (...) {
+    ::unlink(path.c_str());
+    throw;
+  }
+  return true;
+}
+
+bool CreateWholeFile(const fs::path& path, std::string_view bytes) {
+  TFd fd(::open(path.parent_path().c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+  if (fd.get() < 0) return false;
+  WriteWhole(fd.get(), bytes, path);
+  const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
+  return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+void ReplaceFile(const fs::path& source, const fs::path& target) {
+  if (::rename(source.c_str(), target.c_str()) != 0) RaiseErrno("cannot replace file", target);
+}
+
+unsigned long ProcessId() { return static_cast<unsigned long>(::getpid()); }
+
+bool ProcessIsGone(unsigned long pid) { return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
+
+std::vector<std::string> Utf8Arguments(int argc, char** argv) { return std::vector<std::string>(argv, argv + argc); }
+
+}  // namespace platform

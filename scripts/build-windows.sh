@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Cross-builds vbgen.exe and the tests of the core and the command line with
+# MinGW-w64 into BUILD_DIR (default build-windows/). SQLite's amalgamation is
+# made once from Debian's source package and kept in BUILD_DIR/sqlite.
+# Exits 77 where MinGW-w64 is missing, so that callers can report a skip.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath -m "${1:-build-windows}")
+build_type=${2:-Release}  # ./test builds Debug: quicker to compile, the same behaviour
+
+if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
+  echo "MinGW-w64 (g++-mingw-w64-x86-64-posix) is missing: no Windows build" >&2
+  exit 77
+fi
+
+sqlite=$build/sqlite
+if [ ! -f "$sqlite/sqlite3.c" ]; then
+  echo "Making the SQLite amalgamation from Debian's source package"
+  rm -rf "$build/sqlite-source"
+  mkdir -p "$build/sqlite-source" "$sqlite"
+  (cd "$build/sqlite-source" && apt-get source -qq sqlite3 >/dev/null 2>&1) || {
+    echo "apt-get source sqlite3 failed: is there a deb-src entry? (scripts/setup.sh adds one)" >&2
+    exit 1
+  }
+  source_dir=$(find "$build/sqlite-source" -mindepth 1 -maxdepth 1 -type d -name 'sqlite3-*' | head -n1)
+  mkdir -p "$source_dir/amalgamation"
+  (cd "$source_dir/amalgamation" && ../configure --disable-tcl >/dev/null && make sqlite3.c >/dev/null)
+  cp "$source_dir/amalgamation/sqlite3.c" "$source_dir/amalgamation/sqlite3.h" "$sqlite/"
+  rm -rf "$build/sqlite-source"
+fi
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE="$build_type" -DVBGEN_WORKBENCH=OFF -DVBGEN_SQLITE_DIR="$sqlite" "${launcher[@]}" >/dev/null
+cmake --build "$build"

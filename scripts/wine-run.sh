@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# wine-run.sh WINDOWS_BUILD PROGRAM.exe ARGS...: runs a program of the Windows
+# build under Wine, in a Wine prefix of that build's own, quietly. Exits 77
+# (skipped) where Wine or the program is missing.
+set -euo pipefail
+build=$1
+shift
+wine=/usr/lib/wine/wine64
+if [ ! -x "$wine" ]; then
+  echo "SKIPPED: Wine ($wine, Debian package wine64) is missing" >&2
+  exit 77
+fi
+if [ ! -f "$1" ]; then
+  echo "SKIPPED: $1 is missing: no Windows build (MinGW-w64 missing, or scripts/build-windows.sh not run)" >&2
+  exit 77
+fi
+# Wine reads the arguments (Chinese project names) in the locale's character set.
+export LC_ALL=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=d" WINEPREFIX="$build/wineprefix"
+exec "$wine" "$@"

@@ -1,0 +1,109 @@
+#include <windows.h>
+
+#include <atomic>
+#include <stdexcept>
+#include <string>
+
+#include "platform/Platform.h"
+#include "support/TestPlatform.h"
+
+namespace fs = std::filesystem;
+
+namespace test_platform {
+
+namespace {
+
+// One argument as the C runtime's command-line parser reads it back.
+std::wstring Quoted(const std::wstring& arg) {
+  if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) return arg;
+  std::wstring quoted = L"\"";
+  std::size_t backslashes = 0;
+  for (const wchar_t c : arg) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, L'\\');
+  return quoted + L"\"";
+}
+
+HANDLE Inheritable(const fs::path& file) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  const HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create output file");
+  return handle;
+}
+
+}  // namespace
+
+fs::path MakeTempFolder() {
+  static std::atomic<unsigned> counter{0};
+  for (;;) {
+    const fs::path folder = fs::temp_directory_path() / ("vbgen-test-" + std::to_string(::GetCurrentProcessId()) +
+                                                         "-" + std::to_string(counter++));
+    if (::CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    if (::GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create a temporary folder");
+  }
+}
+
+int Run(const fs::path& program, const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
+  std::wstring commandLine = Quoted(program.wstring());
+  for (const std::string& arg : args) commandLine += L" " + Quoted(platform::PathFromUtf8(arg).wstring());
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = Inheritable(out);
+  startup.hStdError = Inheritable(err);
+  PROCESS_INFORMATION process{};
+  const BOOL started = ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+  ::CloseHandle(startup.hStdOutput);
+  ::CloseHandle(startup.hStdError);
+  if (!started) return -1;
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 0;
+  ::GetExitCodeProcess(process.hProcess, &code);
+  ::CloseHandle(process.hProcess);
+  ::CloseHandle(process.hThread);
+  return static_cast<int>(code);
+}
+
+std::uint64_t FileId(const fs::path& file) {
+  const HANDLE handle = ::CreateFileW(file.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + platform::Utf8FromPath(file));
+  BY_HANDLE_FILE_INFORMATION info{};
+  const BOOL known = ::GetFileInformationByHandle(handle, &info);
+  ::CloseHandle(handle);
+  if (!known) throw std::runtime_error("no file information for " + platform::Utf8FromPath(file));
+  return (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+}
+
+bool MakeFifo(const fs::path&) { return false; }
+
+bool IgnoresPermissions() { return false; }
+
+unsigned long GonePid() {
+  wchar_t shell[MAX_PATH];
+  if (!::GetEnvironmentVariableW(L"ComSpec", shell, MAX_PATH)) throw std::runtime_error("ComSpec is not set");
+  std::wstring commandLine = L"cmd /c exit";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(shell, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    throw std::runtime_error("cannot start the command shell");
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);  // the number is free once no handle holds the process
+  return process.dwProcessId;
+}
+
+bool WithFileSizeLimit(std::size_t, const std::function<void()>&) { return false; }
+
+}  // namespace test_platform
