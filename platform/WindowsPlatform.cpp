@@ -1,4 +1,6 @@
 #include <windows.h>
+// windows.h names ReplaceFileW ReplaceFile; ours is platform::ReplaceFile.
+#undef ReplaceFile
 
 #include <fcntl.h>
 #include <io.h>
