@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "metadata/GenerationSettings.h"
 #include "metadata/ProjectSnapshot.h"
 
 enum class TSourceEncoding { Gbk, Utf8Bom };
@@ -20,6 +21,7 @@ struct TGenContext {
   int projectId = 0;
   std::string nameSpace = "brindlemoor";
   TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
+  TGenerationSettings settings;  // the project's, read when the run starts
   TProgressSink progress;
   // The project as the run found it when it started; none outside a run.
   std::shared_ptr<const TProjectSnapshot> snapshot;
