@@ -4,8 +4,20 @@
 // process's current directory). Every file is written through a temporary
 // file and a rename, so an interrupted run never leaves half a file.
 
+#include <cstddef>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
+
+// Bytes that are not text in the expected encoding; offset: the first of them.
+class TDecodeError : public std::runtime_error {
+ public:
+  explicit TDecodeError(std::size_t offset) : std::runtime_error("undecodable text"), offset_(offset) {}
+  std::size_t offset() const { return offset_; }
+
+ private:
+  std::size_t offset_;
+};
 
 class TFileOperate {
  public:
@@ -38,4 +50,6 @@ class TFileOperate {
 
   // UTF-8 to code page 936, "?" for what it cannot hold.
   static std::string ToGbk(const std::string& utf8);
+  // Code page 936 to UTF-8; raises TDecodeError at the first byte that is not code page 936.
+  static std::string FromGbk(const std::string& gbk);
 };
