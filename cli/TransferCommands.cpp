@@ -3,10 +3,10 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/InputFile.h"
 #include "cli/Lookup.h"
 #include "generator/FileOperate.h"
 #include "metadata/ClassDAO.h"
@@ -20,14 +20,6 @@ namespace {
 
 // Relative to the home folder.
 constexpr const char* kSampleFile = "samples/library.json";
-
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!fs::is_regular_file(file) || !in) throw TCliExit(2, "无法读取文件: " + file.string());
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Through an exclusive temporary file and a rename, so that a failed export
 // never leaves half a file; only a regular file is ever replaced.
@@ -84,7 +76,7 @@ void AddImport(CLI::App& app) {
   auto* command = app.add_subcommand("import", "从 JSON 文件新建工程 (全部成功或什么都不保存)");
   command->add_option("FILE", args->file, "export 写出的工程文件")->required();
   command->add_option("--as", args->asName, "用这个工程名称代替文件中的名称");
-  command->callback([args] { Import(ReadFile(args->file), args->asName); });
+  command->callback([args] { Import(ReadInputFile(args->file), args->asName); });
 }
 
 void AddSample(CLI::App& app, const TCliContext& context) {
@@ -92,7 +84,7 @@ void AddSample(CLI::App& app, const TCliContext& context) {
   auto* command = app.add_subcommand("sample", "导入自带的示例工程 (图书借阅管理)");
   command->add_option("--as", *asName, "用这个工程名称代替示例的名称");
   command->callback([asName, &context] {
-    const std::string text = ReadFile(context.home / kSampleFile);
+    const std::string text = ReadInputFile(context.home / kSampleFile);
     const std::string name =
         asName->empty() ? FileFaultsAsInput([&] { return project_json::ProjectNameIn(text); }) : *asName;
     if (TProjectDAO().CountByName(name) > 0)

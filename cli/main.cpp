@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   AddSqlCommand(app, context);
   AddGenerateCommands(app, context);
   AddTransferCommands(app, context);
+  AddSqlImportCommand(app, context);
 
   try {
     app.parse(argc, argv);

@@ -183,17 +183,39 @@ std::size_t ReplacedLength(std::string_view text) {
   return length;
 }
 
+enum class TDirection { ToGbk, FromGbk };
+
+// One iconv handle between UTF-8 and code page 936 (named GBK by some iconvs).
 class TGbkConverter {
  public:
-  TGbkConverter() {
-    cd_ = ::iconv_open("CP936", "UTF-8");
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) cd_ = ::iconv_open("GBK", "UTF-8");
+  explicit TGbkConverter(TDirection direction) {
+    const bool toGbk = direction == TDirection::ToGbk;
+    for (const char* gbk : {"CP936", "GBK"}) {
+      if (cd_ != reinterpret_cast<iconv_t>(-1)) break;
+      cd_ = toGbk ? ::iconv_open(gbk, "UTF-8") : ::iconv_open("UTF-8", gbk);
+    }
     if (cd_ == reinterpret_cast<iconv_t>(-1))
-      throw std::system_error(errno, std::generic_category(), "iconv cannot convert UTF-8 to code page 936");
+      throw std::system_error(errno, std::generic_category(), "iconv cannot convert between UTF-8 and code page 936");
   }
   ~TGbkConverter() { ::iconv_close(cd_); }
   TGbkConverter(const TGbkConverter&) = delete;
   TGbkConverter& operator=(const TGbkConverter&) = delete;
+
+  // Every byte must convert; raises TDecodeError at the first that does not.
+  std::string ConvertStrictly(std::string_view text) {
+    ::iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string out(text.size() * 2 + 16, '\0');
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    char* target = out.data();
+    std::size_t outLeft = out.size();
+    // Three UTF-8 bytes at most for two of code page 936, so the output never runs short.
+    if (::iconv(cd_, &in, &inLeft, &target, &outLeft) == static_cast<std::size_t>(-1) ||
+        ::iconv(cd_, nullptr, nullptr, &target, &outLeft) == static_cast<std::size_t>(-1))
+      throw TDecodeError(text.size() - inLeft);
+    out.resize(out.size() - outLeft);
+    return out;
+  }
 
   std::string Convert(std::string_view utf8) {
     ::iconv(cd_, nullptr, nullptr, nullptr, nullptr);
@@ -223,14 +245,19 @@ class TGbkConverter {
   }
 
  private:
-  iconv_t cd_;
+  iconv_t cd_ = reinterpret_cast<iconv_t>(-1);
 };
 
 }  // namespace
 
 std::string TFileOperate::ToGbk(const std::string& utf8) {
-  thread_local TGbkConverter converter;
+  thread_local TGbkConverter converter(TDirection::ToGbk);
   return converter.Convert(utf8);
+}
+
+std::string TFileOperate::FromGbk(const std::string& gbk) {
+  thread_local TGbkConverter converter(TDirection::FromGbk);
+  return converter.ConvertStrictly(gbk);
 }
 
 std::string TFileOperate::ReadTemplate(const fs::path& path) {

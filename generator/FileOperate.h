@@ -5,6 +5,7 @@
 // file and a rename, so an interrupted run never leaves half a file. A
 // symbolic link where a file is written is refused, never followed.
 
+#include <cstddef>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,16 @@ struct TCopyOutcome {
   bool listed = false;
   std::vector<std::string> failed;
   explicit operator bool() const { return listed; }
+};
+
+// Bytes that are not text in the expected encoding; offset: the first of them.
+class TDecodeError : public std::runtime_error {
+ public:
+  explicit TDecodeError(std::size_t offset) : std::runtime_error("undecodable text"), offset_(offset) {}
+  std::size_t offset() const { return offset_; }
+
+ private:
+  std::size_t offset_;
 };
 
 class TFileOperate {
@@ -72,4 +83,6 @@ class TFileOperate {
 
   // UTF-8 to code page 936, "?" for what it cannot hold.
   static std::string ToGbk(const std::string& utf8);
+  // Code page 936 to UTF-8; raises TDecodeError at the first byte that is not code page 936.
+  static std::string FromGbk(const std::string& gbk);
 };

@@ -101,10 +101,21 @@ std::string ExportProject(const TListEntry& project) {
   return file.dump(2) + "\n";
 }
 
-TListEntry ImportProject(const std::string& text, const std::string& projectName) {
-  TProjectFile file = ReadProject(text);
-  const std::string nameWhere = projectName.empty() ? kFileWhere : "项目名称 " + projectName;
-  if (!projectName.empty()) file.projectName = projectName;
+namespace {
+
+// Marks a refusal with the class it belongs to.
+template <typename TBody>
+void ForClass(std::size_t index, TBody body) {
+  try {
+    body();
+  } catch (const TProjectFileError& e) {
+    throw TProjectFileError(e.what(), index);
+  }
+}
+
+}  // namespace
+
+TListEntry StoreProject(const TProjectFile& file, const std::string& nameWhere) {
   int projectId = 0;
   TDbHelper::InTransaction([&] {
     Checked(nameWhere, [&] { input_rules::CheckNewProjectName(file.projectName); });
@@ -114,12 +125,22 @@ TListEntry ImportProject(const std::string& text, const std::string& projectName
     // Every class first, so that a member may refer to a class further down the file.
     for (std::size_t i = 0; i < file.classes.size(); ++i) {
       const TClassFile& c = file.classes[i];
-      Checked(ClassWhere(c.className, i), [&] { input_rules::CheckAddClass(projectId, c.className, c.friendName); });
+      ForClass(i, [&] {
+        Checked(ClassWhere(c.className, i), [&] { input_rules::CheckAddClass(projectId, c.className, c.friendName); });
+      });
       TClassDAO().AddClass(projectId, c.className, c.friendName, c.frontShowFlag);
     }
-    for (const auto& c : file.classes) StoreMembers(projectId, c, ClassWhere(c.className, 0));
+    for (std::size_t i = 0; i < file.classes.size(); ++i)
+      ForClass(i, [&] { StoreMembers(projectId, file.classes[i], ClassWhere(file.classes[i].className, i)); });
   });
   return {file.projectName, projectId};
+}
+
+TListEntry ImportProject(const std::string& text, const std::string& projectName) {
+  TProjectFile file = ReadProject(text);
+  if (projectName.empty()) return StoreProject(file, kFileWhere);
+  file.projectName = projectName;
+  return StoreProject(file, "项目名称 " + projectName);
 }
 
 }  // namespace project_json

@@ -61,4 +61,10 @@ std::string MemberWhere(const std::string& classWhere, const std::string& member
 // A whole file, its shape and value types checked; raises TProjectFileError.
 TProjectFile ReadProject(const std::string& text);
 
+// Stores a project read or built elsewhere as ImportProject does: all or
+// nothing, through the dialogs' rules. A refused class or member raises
+// TProjectFileError carrying the class's index; nameWhere names the project
+// name in the message of a refused name.
+TListEntry StoreProject(const TProjectFile& file, const std::string& nameWhere);
+
 }  // namespace project_json

@@ -126,6 +126,7 @@ void TFormMain::BuildMenus() {
   AddMenuItem(F1, "F2", "新建项目(&F)", &TFormMain::F2Click);
   AddMenuItem(F1, "N1", "修改项目名称(&X)", &TFormMain::N1Click);
   AddMenuItem(F1, "D1", "删除当前项目(&D)", &TFormMain::D1Click);
+  AddMenuItem(F1, "I1", "从建表脚本导入…", &TFormMain::I1Click);
   AddMenuItem(F1, "A2", "添加类(&A)", &TFormMain::A2Click);
   AddMenuItem(F1, "N2", "修改类名(&B)", &TFormMain::N2Click);
   AddMenuItem(F1, "S1", "删除类(&S)", &TFormMain::S1Click);

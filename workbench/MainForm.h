@@ -45,6 +45,7 @@ class TFormMain : public QMainWindow {
   void F2Click();
   void N1Click();
   void D1Click();
+  void I1Click();
   // Class commands.
   void A2Click();
   void N2Click();

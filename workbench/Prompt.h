@@ -20,6 +20,8 @@ class IPrompt {
   virtual void Error(QWidget* parent, const QString& text) = 0;
   // A one-line input box; an empty text when the user cancels.
   virtual QString Input(QWidget* parent, const QString& caption, const QString& label, const QString& value) = 0;
+  // A file dialog for one existing file; an empty text when the user cancels.
+  virtual QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
 };
 
 class IShell {

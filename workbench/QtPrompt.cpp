@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -33,6 +34,10 @@ QString TQtPrompt::Input(QWidget* parent, const QString& caption, const QString&
   bool ok = false;
   const QString answer = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, value, &ok);
   return ok ? answer : QString();
+}
+
+QString TQtPrompt::OpenFile(QWidget* parent, const QString& caption, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
 void TDesktopShell::Open(const QUrl& url) { QDesktopServices::openUrl(url); }

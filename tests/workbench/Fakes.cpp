@@ -29,6 +29,13 @@ QString TFakePrompt::Input(QWidget*, const QString& caption, const QString& labe
   return answer;
 }
 
+QString TFakePrompt::OpenFile(QWidget*, const QString&, const QString&) {
+  if (files.empty()) return {};
+  const QString file = files.front();
+  files.pop_front();
+  return file;
+}
+
 QStringList TFakePrompt::Texts() const {
   QStringList texts;
   for (const TShown& s : shown) texts << s.text;

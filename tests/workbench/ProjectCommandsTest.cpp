@@ -153,6 +153,35 @@ class TestProjectCommands : public QObject {
     QVERIFY(TSettingsDAO().GetSettings(school).queryForms == TQueryForms::Full);
     QVERIFY(TSettingsDAO().GetSettings(TProjectDAO().GetProjectId("Shop")) == TGenerationSettings{});
   }
+
+  void importFromTableScriptStoresReportsAndSelectsTheProject() {
+    TWorkbench wb;
+    AddProject("Shop");
+    wb.Start();
+    const auto script = wb.home.dir() / "school.sql";
+    WriteBytes(script, "create table Pupil (id int identity primary key, name nvarchar(20) not null)\n"
+                       "create table Note (x int)");
+    wb.Trigger("I1");  // the file dialog cancelled: nothing asked
+    QVERIFY(wb.prompt.asked.empty());
+    wb.prompt.files = {QString::fromStdString(script.string())};
+    wb.prompt.answers = {"School"};
+    wb.Trigger("I1");
+    QCOMPARE(wb.prompt.asked.back().value, QStringLiteral("school"));
+    QCOMPARE(wb.ProjectNames(), (QStringList{"Shop", "School"}));
+    QCOMPARE(wb.Projects()->currentIndex(), 1);
+    QCOMPARE(wb.ClassNames(), QStringList{"Pupil"});
+    QCOMPARE(wb.prompt.shown.back().kind, QStringLiteral("information"));
+    QCOMPARE(wb.prompt.LastText(), QStringLiteral("跳过表 Note (第 2 行): 没有主键\n导入表 Pupil (第 1 行) 为类 Pupil (2 个成员)\n"
+                                                  "已导入工程 School"));
+
+    WriteBytes(script, "create table A (\n id int primary key,\n x varchar(9) nonsense\n)");
+    wb.prompt.files = {QString::fromStdString(script.string())};
+    wb.prompt.answers = {"Bad"};
+    wb.Trigger("I1");
+    QCOMPARE(wb.prompt.shown.back().kind, QStringLiteral("message"));
+    QVERIFY(wb.prompt.LastText().startsWith(QStringLiteral("第 3 行, 表 A, 列 x: 无法识别 'nonsense'")));
+    QCOMPARE(wb.ProjectNames(), (QStringList{"Shop", "School"}));
+  }
 };
 
 static TRegisterTest<TestProjectCommands> registered("ProjectCommands");

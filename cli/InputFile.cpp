@@ -1,0 +1,14 @@
+#include "cli/InputFile.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "cli/Commands.h"
+
+std::string ReadInputFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!std::filesystem::is_regular_file(file) || !in) throw TCliExit(2, "无法读取文件: " + file.string());
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
