@@ -174,7 +174,8 @@ void TTableMapping::Drop(std::size_t index, const std::string& reason) {
 }
 
 project_json::TProjectFile TTableMapping::Project(const std::string& projectName) const {
-  project_json::TProjectFile file{projectName, {}};
+  project_json::TProjectFile file;
+  file.projectName = projectName;
   for (const auto& table : tables_) file.classes.push_back(table.classFile);
   return file;
 }
