@@ -16,12 +16,9 @@ namespace {
 
 using namespace name_rules;
 
+// The refusal's message, or empty text when every rule passes.
 std::string Refusal(const std::function<void()>& check) {
-  try {
-    check();
-  } catch (const TInputError& e) {
-    return e.what();
-  }
+  try { check(); } catch (const TInputError& e) { return e.what(); }
   return {};
 }
 
