@@ -1,8 +1,9 @@
 #include "metadata/ProjectChecks.h"
 
 #include <algorithm>
-
+#include <cctype>
 #include <functional>
+#include <unordered_set>
 
 #include "metadata/DbHelper.h"
 #include "metadata/InputRules.h"
@@ -73,8 +74,8 @@ void AddNameProblems(TProblems& problems, const TProjectSnapshot& project, const
       [&](const std::string& reason) {
         return TProjectProblem{TProblemKind::ProjectName, 0, "", "", "工程" + projectName + ": " + reason};
       });
-  for (std::size_t i = 0; i < classes.size(); ++i) {
-    const TClassMembers& c = classes[i];
+  std::unordered_set<std::string> classNames;  // lowered: a project holds thousands of classes
+  for (const TClassMembers& c : classes) {
     const auto classProblem = [&](const std::string& reason) {
       return ClassProblem(TProblemKind::ClassName, c.entry, c.entry.text + "类: " + reason);
     };
@@ -82,10 +83,9 @@ void AddNameProblems(TProblems& problems, const TProjectSnapshot& project, const
         problems,
         [&] { input_rules::CheckStoredClass(projectName, c.entry.text, project.GetFriendName(c.entry.tag)); },
         classProblem);
-    if (std::any_of(classes.begin(), classes.begin() + static_cast<std::ptrdiff_t>(i), [&](const TClassMembers& other) {
-          return name_rules::EqualsIgnoringCase(other.entry.text, c.entry.text);
-        }))
-      problems.push_back(classProblem("该类名称已经存在!"));
+    std::string lowered = c.entry.text;
+    for (char& ch : lowered) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    if (!classNames.insert(lowered).second) problems.push_back(classProblem("该类名称已经存在!"));
     for (auto m = c.members.begin(); m != c.members.end(); ++m) {
       const auto memberProblem = [&](const std::string& reason) {
         return MemberProblem(TProblemKind::MemberName, c.entry, *m, ": " + reason);
