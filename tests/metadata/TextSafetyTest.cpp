@@ -9,6 +9,7 @@
 #include "metadata/NameRules.h"
 #include "metadata/ProjectChecks.h"
 #include "metadata/ProjectDAO.h"
+#include "metadata/ProjectJson.h"
 #include "support/StoreSeed.h"
 #include "support/TempHome.h"
 
@@ -76,6 +77,14 @@ TEST_F(TextSafetyRules, InputRulesRefuseEveryTextThatReachesGeneratedCode) {
             std::string::npos);
   SeedProject("Ärger");
   EXPECT_EQ(Refusal([&] { input_rules::CheckNewProjectName("ärger"); }), "该工程名称已经存在!");
+}
+
+TEST_F(TextSafetyRules, ImportRefusesTheSameTextsAndStoresNothing) {
+  const std::string file =
+      R"({"format": "vbgen-project", "version": 1, "projectName": "Lib", "classes": [)"
+      R"({"className": "Book", "friendName": "书\u2029", "frontShowFlag": 1, "members": []}]})";
+  EXPECT_THROW(project_json::ImportProject(file), TProjectFileError);
+  EXPECT_EQ(TProjectDAO().CountByName("Lib"), 0);
 }
 
 // What another tool wrote into the store is checked as typed input would be,
