@@ -13,14 +13,16 @@
 namespace {
 
 // The first problem that stops a run: the two checks of every class, then
-// every reference must name a class of the project that has a key member.
-std::optional<TCheckFailure> CheckClasses(const TProjectSnapshot& project) {
-  const auto problems = project_checks::GenerationProblems(project);
+// every reference must name a class of the project that has a key member,
+// then every name and text read from the store must pass the input rules.
+std::optional<TCheckFailure> CheckClasses(const TProjectSnapshot& project, const std::string& projectName) {
+  const auto problems = project_checks::RunProblems(project, projectName);
   if (problems.empty()) return std::nullopt;
   const TProjectProblem& first = problems.front();
-  const TCheckKind kind = first.kind == TProblemKind::PrimaryKey ? TCheckKind::PrimaryKey
-                          : first.kind == TProblemKind::Display  ? TCheckKind::Display
-                                                                  : TCheckKind::Reference;
+  const TCheckKind kind = first.kind == TProblemKind::PrimaryKey  ? TCheckKind::PrimaryKey
+                          : first.kind == TProblemKind::Display   ? TCheckKind::Display
+                          : first.kind == TProblemKind::Reference ? TCheckKind::Reference
+                                                                  : TCheckKind::Name;
   return TCheckFailure{kind, first.classId, first.message};
 }
 
@@ -56,7 +58,7 @@ void TAutoCode::Execute() {
     context.snapshot = std::make_shared<const TProjectSnapshot>(TProjectSnapshot::Load(context.projectId));
     context.settings = TSettingsDAO().GetSettings(context.projectId);
     const TClassList& list = context.snapshot->GetClassList();
-    failure = CheckClasses(*context.snapshot);
+    failure = CheckClasses(*context.snapshot, context.projectName);
     if (!failure) {
       PrepareOutputTree(context);
       TEntityOperate::GenerateModel(context, list);

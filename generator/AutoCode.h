@@ -13,6 +13,7 @@ enum class TCheckKind {
   PrimaryKey,  // a class has not exactly one key member
   Display,     // a class has not exactly one display member
   Reference,   // a reference names no class of the project, or a class without key
+  Name,        // a name or text read from the store breaks an input rule
 };
 
 struct TCheckFailure {

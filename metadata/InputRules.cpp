@@ -1,5 +1,6 @@
 #include "metadata/InputRules.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "metadata/ClassDAO.h"
@@ -13,6 +14,11 @@ namespace {
 
 [[noreturn]] void Refuse(TInputField field, const std::string& message) { throw TInputError(field, message); }
 
+// Refuses with what + reason when a name rule gives a reason.
+void RefuseFor(TInputField field, const std::string& what, const std::string& reason) {
+  if (!reason.empty()) Refuse(field, what + reason);
+}
+
 void CheckFolderName(const std::string& name) {
   if (!name_rules::IsPlainFolderName(name))
     Refuse(TInputField::ProjectName,
@@ -20,6 +26,22 @@ void CheckFolderName(const std::string& name) {
   // The user-interface project is written beside the three library projects.
   if (name_rules::IsTierProjectName(name))
     Refuse(TInputField::ProjectName, "工程名称不能是 Model、BLL 或 DAL：生成的解决方案中已有同名的项目!");
+  RefuseFor(TInputField::ProjectName, "工程名称", name_rules::UnsafeTextReason(name));
+  RefuseFor(TInputField::ProjectName, "工程名称",
+            name_rules::WindowsNameReason(name, name_rules::kMaxProjectNameLength));
+}
+
+// The class names the generated files (Model/{C}.vb and the forms).
+void CheckClassFileName(const std::string& className) {
+  RefuseFor(TInputField::ClassName, "类名", name_rules::WindowsNameReason(className, name_rules::kMaxClassNameLength));
+}
+
+// Windows folds the case of every letter, the store only ASCII's: "Ä" and "ä"
+// would write one folder.
+bool ProjectNameTakenFoldingCase(const std::string& name) {
+  const auto projects = TProjectDAO().GetAll();
+  return std::any_of(projects.begin(), projects.end(),
+                     [&](const TListEntry& p) { return name_rules::EqualsFoldingCase(p.text, name); });
 }
 
 std::string ProjectNameOf(int projectId) {
@@ -29,10 +51,10 @@ std::string ProjectNameOf(int projectId) {
 }
 
 // A class named like a namespace of the generated code hides that namespace.
-void CheckNamespaceClash(int projectId, const std::string& className) {
+void CheckNamespaceClash(const std::string& projectName, const std::string& className) {
   if (name_rules::IsGeneratedNamespace(className))
     Refuse(TInputField::ClassName, "类名不能是 Model、BLL、DAL、System 或 Microsoft：它们是生成代码中的命名空间!");
-  if (name_rules::EqualsIgnoringCase(className, name_rules::RootNamespaceOf(ProjectNameOf(projectId))))
+  if (name_rules::EqualsIgnoringCase(className, name_rules::RootNamespaceOf(projectName)))
     Refuse(TInputField::ClassName, "类名不能与工程名称相同：它是生成的界面项目的根命名空间!");
 }
 
@@ -45,12 +67,14 @@ void CheckIdentifier(TInputField field, const std::string& name, const std::stri
 
 // Friendly names and comments land inside generated comment lines and string
 // literals; a line break there would end the comment and turn the rest into
-// code, a double quote (VB also takes the curly ones) would end the literal.
+// code, a double quote (VB also takes the curly and the full-width ones)
+// would end the literal.
 void CheckLiteralText(TInputField field, const std::string& text, const std::string& what) {
   for (char c : text)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) Refuse(field, what + "不能含有换行符、制表符等控制字符!");
-  for (const char* quote : {"\"", "\u201C", "\u201D"})
+  for (const char* quote : {"\"", "\u201C", "\u201D", "\uFF02"})
     if (text.find(quote) != std::string::npos) Refuse(field, what + "不能含有双引号!");
+  RefuseFor(field, what, name_rules::UnsafeTextReason(text));
 }
 
 // VB names are case-insensitive: a second member of the same name, or one named
@@ -70,7 +94,8 @@ bool IsLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
 
 void CheckNewProjectName(const std::string& name) {
   if (name.empty()) Refuse(TInputField::ProjectName, "工程名称不能为空!");
-  if (TProjectDAO().CountByName(name) > 0) Refuse(TInputField::ProjectName, "该工程名称已经存在!");
+  if (TProjectDAO().CountByName(name) > 0 || ProjectNameTakenFoldingCase(name))
+    Refuse(TInputField::ProjectName, "该工程名称已经存在!");
   CheckFolderName(name);
 }
 
@@ -89,17 +114,13 @@ void CheckAddClass(int projectId, const std::string& className, const std::strin
   if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
   if (TClassDAO().CountByName(projectId, className) > 0) Refuse(TInputField::ClassName, "该类名称已经存在!");
   CheckIdentifier(TInputField::ClassName, className, "类名");
-  CheckNamespaceClash(projectId, className);
+  CheckClassFileName(className);
+  CheckNamespaceClash(ProjectNameOf(projectId), className);
   CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
 }
 
 void CheckUpdateClass(int projectId, const std::string& className, const std::string& friendName) {
-  if (className.empty()) Refuse(TInputField::ClassName, "类名称不能为空");
-  if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
-  if (friendName.empty()) Refuse(TInputField::FriendName, "友好名称不能为空");
-  CheckIdentifier(TInputField::ClassName, className, "类名");
-  CheckNamespaceClash(projectId, className);
-  CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
+  CheckStoredClass(ProjectNameOf(projectId), className, friendName);
 }
 
 void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, int classId, int memberId) {
@@ -123,6 +144,30 @@ void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, in
   CheckIdentifier(TInputField::MemberName, in.name, "成员名称");
   CheckMemberNameFree(in, classId, memberId);
   CheckLiteralText(TInputField::MemberComment, in.comment, "成员注释");
+}
+
+void CheckStoredProjectName(const std::string& name) {
+  if (name.empty()) Refuse(TInputField::ProjectName, "工程名称不能为空!");
+  CheckFolderName(name);
+}
+
+void CheckStoredClass(const std::string& projectName, const std::string& className, const std::string& friendName) {
+  if (className.empty()) Refuse(TInputField::ClassName, "类名称不能为空");
+  if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
+  if (friendName.empty()) Refuse(TInputField::FriendName, "友好名称不能为空");
+  CheckIdentifier(TInputField::ClassName, className, "类名");
+  CheckClassFileName(className);
+  CheckNamespaceClash(projectName, className);
+  CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
+}
+
+void CheckStoredMemberTexts(const std::string& className, const std::string& memberName, const std::string& comment) {
+  if (memberName.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
+  if (!IsLowerAscii(memberName[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
+  CheckIdentifier(TInputField::MemberName, memberName, "成员名称");
+  if (name_rules::EqualsIgnoringCase(memberName, name_rules::ObjectName(className)))
+    Refuse(TInputField::MemberName, "成员名称不能与类名相同!");
+  CheckLiteralText(TInputField::MemberComment, comment, "成员注释");
 }
 
 TMember BuildMember(const TMemberInput& in, int projectId, int classId, int memberId) {

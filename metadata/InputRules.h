@@ -63,6 +63,13 @@ void CheckMember(const TMemberInput& input, TMemberDialog dialog, int projectId,
 // string member whose length text is not a positive whole number.
 TMember BuildMember(const TMemberInput& input, int projectId, int classId, int memberId);
 
+// The rules on texts read from the store, asking nothing of it: what a
+// generation run applies again before it writes. Duplicate names are the
+// caller's to find.
+void CheckStoredProjectName(const std::string& name);
+void CheckStoredClass(const std::string& projectName, const std::string& className, const std::string& friendName);
+void CheckStoredMemberTexts(const std::string& className, const std::string& memberName, const std::string& comment);
+
 // TMemberInput of a stored member, as the update dialog fills its fields.
 TMemberInput InputOf(const TMember& member);
 
