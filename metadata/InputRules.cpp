@@ -6,6 +6,7 @@
 #include "metadata/MemberDAO.h"
 #include "metadata/NameRules.h"
 #include "metadata/ProjectDAO.h"
+#include "metadata/Utf8Text.h"
 
 namespace input_rules {
 
@@ -22,17 +23,11 @@ void CheckFolderName(const std::string& name) {
     Refuse(TInputField::ProjectName, "工程名称不能是 Model、BLL 或 DAL：生成的解决方案中已有同名的项目!");
 }
 
-std::string ProjectNameOf(int projectId) {
-  for (const auto& project : TProjectDAO().GetAll())
-    if (project.tag == projectId) return project.text;
-  return {};
-}
-
 // A class named like a namespace of the generated code hides that namespace.
 void CheckNamespaceClash(int projectId, const std::string& className) {
   if (name_rules::IsGeneratedNamespace(className))
     Refuse(TInputField::ClassName, "类名不能是 Model、BLL、DAL、System 或 Microsoft：它们是生成代码中的命名空间!");
-  if (name_rules::EqualsIgnoringCase(className, name_rules::RootNamespaceOf(ProjectNameOf(projectId))))
+  if (name_rules::EqualsIgnoringCase(className, name_rules::RootNamespaceOf(TProjectDAO().GetProjectName(projectId))))
     Refuse(TInputField::ClassName, "类名不能与工程名称相同：它是生成的界面项目的根命名空间!");
 }
 
@@ -74,13 +69,15 @@ void CheckNewProjectName(const std::string& name) {
   CheckFolderName(name);
 }
 
-void CheckProjectRename(const std::string& name) {
+void CheckProjectRename(int projectId, const std::string& name) {
   if (name.empty()) Refuse(TInputField::ProjectName, "工程项目名称不能为空!");
+  if (TProjectDAO().CountByName(name, projectId) > 0) Refuse(TInputField::ProjectName, "该工程名称已经存在!");
   CheckFolderName(name);
 }
 
 void CheckNameSpace(const std::string& nameSpace) {
   if (nameSpace.empty()) Refuse(TInputField::NameSpace, "命名空间名输入不能为空!");
+  utf8_text::Require(TInputField::NameSpace, nameSpace, "命名空间名");
 }
 
 void CheckAddClass(int projectId, const std::string& className, const std::string& friendName) {
@@ -93,30 +90,30 @@ void CheckAddClass(int projectId, const std::string& className, const std::strin
   CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
 }
 
-void CheckUpdateClass(int projectId, const std::string& className, const std::string& friendName) {
+void CheckUpdateClass(int projectId, int classId, const std::string& className, const std::string& friendName) {
   if (className.empty()) Refuse(TInputField::ClassName, "类名称不能为空");
   if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
   if (friendName.empty()) Refuse(TInputField::FriendName, "友好名称不能为空");
+  if (TClassDAO().CountByName(projectId, className, classId) > 0)
+    Refuse(TInputField::ClassName, "该类名称已经存在!");
   CheckIdentifier(TInputField::ClassName, className, "类名");
   CheckNamespaceClash(projectId, className);
   CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
 }
 
-void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, int classId, int memberId) {
+void CheckMember(const TMemberInput& in, int projectId, int classId, int memberId) {
   using namespace member_type;
   if (in.name.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
   if (!IsLowerAscii(in.name[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
   // The type rules below presume a type the dialogs could have offered.
   if (member_type::IsReference(in.type)) {
-    bool known = false;
-    for (const auto& other : TClassDAO().GetOtherClasses(projectId, classId)) known = known || other.text == in.type;
-    if (!known)
+    if (!TClassDAO().IsOtherClass(projectId, classId, in.type))
       Refuse(TInputField::MemberType, "成员类型 '" + in.type +
                                           "' 无效: 只能是字符串、整型、浮点型、日期型、图片型，或本项目中另一个类的名称!");
   }
   if (in.type != kString && in.type != kPicture && !in.isMust)
     Refuse(TInputField::MemberFlags, in.type + "必须勾选是否必填标志!");
-  if (dialog == TMemberDialog::Add && in.isPri && in.type != kString && in.type != kInteger)
+  if (in.isPri && in.type != kString && in.type != kInteger)
     Refuse(TInputField::MemberFlags, "主键字段必须是整型或字符串型!");
   if (in.queryFlag && (in.type == kInteger || in.type == kFloat || in.type == kPicture))
     Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);

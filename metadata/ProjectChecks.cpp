@@ -64,13 +64,13 @@ void AddNameProblems(TProblems& problems, int projectId, const std::vector<TClas
   const TClassDAO classDao;
   for (const auto& c : classes) {
     try {
-      input_rules::CheckUpdateClass(projectId, c.entry.text, classDao.GetFriendName(c.entry.tag));
+      input_rules::CheckUpdateClass(projectId, c.entry.tag, c.entry.text, classDao.GetFriendName(c.entry.tag));
     } catch (const TInputError& e) {
       problems.push_back(ClassProblem(TProblemKind::ClassName, c.entry, c.entry.text + "类: " + e.what()));
     }
     for (const auto& m : c.members) {
       try {
-        input_rules::CheckMember(NameOnly(m.memberName), TMemberDialog::Update, projectId, c.entry.tag, m.memberId);
+        input_rules::CheckMember(NameOnly(m.memberName), projectId, c.entry.tag, m.memberId);
       } catch (const TInputError& e) {
         problems.push_back(MemberProblem(TProblemKind::MemberName, c.entry, m, std::string(": ") + e.what()));
       }
@@ -98,10 +98,12 @@ std::vector<TProjectProblem> GenerationProblems(const TProjectSnapshot& project)
 }
 
 std::vector<TProjectProblem> CheckProject(int projectId) {
-  const auto lock = TDbHelper::Lock();
-  const TProjectSnapshot project = TProjectSnapshot::Load(projectId);
-  TProblems problems = GenerationProblems(project);
-  AddNameProblems(problems, projectId, ClassesOf(project));
+  TProblems problems;
+  TDbHelper::InReadTransaction([&] {
+    const TProjectSnapshot project = TProjectSnapshot::Load(projectId);
+    problems = GenerationProblems(project);
+    AddNameProblems(problems, projectId, ClassesOf(project));
+  });
   return problems;
 }
 
