@@ -27,7 +27,8 @@ inline std::filesystem::path MakeBenchHome(bool withResources) {
   const fs::path home = pattern, runtime = VBGEN_RUNTIME_DIR;
   TDbHelper::CreateDatabase(home / "projects.db", ReadAll(runtime / "schema.sql"));
   if (withResources)
-    for (const char* folder : {"template", "bak"}) fs::copy(runtime / folder, home / folder, fs::copy_options::recursive);
+    for (const char* folder : {"template", "bak"})
+      fs::copy(runtime / folder, home / folder, fs::copy_options::recursive);
   TDbHelper::SetDatabaseFile(home / "projects.db");
   return home;
 }

@@ -41,8 +41,9 @@ bool TClassDAO::IsOtherClass(int projectId, int classId, const std::string& clas
 
 int TClassDAO::AddClass(int projectId, const std::string& className, const std::string& friendName,
                         int frontShowFlag) const {
-  return static_cast<int>(db_.Insert("insert into t_class(projectId,className,friendName,frontShowFlag) values (?,?,?,?)",
-                                     {Id(projectId), className, friendName, Id(frontShowFlag)}));
+  return static_cast<int>(
+      db_.Insert("insert into t_class(projectId,className,friendName,frontShowFlag) values (?,?,?,?)",
+                 {Id(projectId), className, friendName, Id(frontShowFlag)}));
 }
 
 void TClassDAO::UpdateClass(int projectId, int classId, const std::string& className, const std::string& friendName,

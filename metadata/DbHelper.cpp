@@ -61,7 +61,8 @@ std::chrono::milliseconds lockWait{10000};
     case SQLITE_IOERR:
       throw TDbError("读写元数据库 " + file + " 时出错 (" + sqlite3_errstr(rc) + "): 请检查磁盘和该文件。");
     default:
-      throw TDbError("元数据库操作失败: " + std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + " [" + sql + "]");
+      throw TDbError("元数据库操作失败: " + std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + " [" + sql +
+                     "]");
   }
 }
 
@@ -104,9 +105,13 @@ sqlite3* Open() {
   if (sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) != SQLITE_OK) {
     const std::string reason = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
-    throw TDbError("无法打开元数据库 " + name + " (" + reason + "): 请检查该文件是否存在、是否可读写，或用 --home 指定主目录。");
+    throw TDbError("无法打开元数据库 " + name + " (" + reason +
+                   "): 请检查该文件是否存在、是否可读写，或用 --home 指定主目录。");
   }
   sqlite3_busy_timeout(db, static_cast<int>(lockWait.count()));
+  // A large import changes more pages than the default cache holds; spilling
+  // them to the file midway would sync the journal again and again.
+  sqlite3_exec(db, "PRAGMA cache_size=-65536", nullptr, nullptr, nullptr);
   try {
     CheckTables(db, name);
   } catch (...) {
@@ -288,6 +293,12 @@ void TDbHelper::InTransaction(const std::function<void()>& body) {
     }
     throw;
   }
+}
+
+void TDbHelper::InEditTransaction(const std::function<void()>& body) {
+  std::lock_guard lock(Conn().mutex);
+  if (sqlite3_get_autocommit(Open()) == 0) return body();
+  InTransaction(body);
 }
 
 void TDbHelper::InReadTransaction(const std::function<void()>& body) {

@@ -53,9 +53,7 @@ void CheckLiteralText(TInputField field, const std::string& text, const std::str
 void CheckMemberNameFree(const TMemberInput& in, int classId, int memberId) {
   if (name_rules::EqualsIgnoringCase(in.name, name_rules::ObjectName(TClassDAO().GetClassName(classId))))
     Refuse(TInputField::MemberName, "成员名称不能与类名相同!");
-  for (const auto& other : TMemberDAO().GetMembers(classId))
-    if (other.memberId != memberId && name_rules::EqualsIgnoringCase(other.memberName, in.name))
-      Refuse(TInputField::MemberName, "该成员名称已经存在!");
+  if (TMemberDAO().CountByName(classId, in.name, memberId) > 0) Refuse(TInputField::MemberName, "该成员名称已经存在!");
 }
 
 bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }

@@ -33,7 +33,7 @@ TMember Checked(const TMemberInput& input, int projectId, int classId, int membe
 
 TMember AddMember(int classId, const TMemberInput& input) {
   TMember member;
-  TDbHelper::InTransaction([&] {
+  TDbHelper::InEditTransaction([&] {
     member = Checked(input, ProjectOfClass(classId), classId, 0);
     member.memberId = TMemberDAO().AddMember(member);
   });
@@ -41,7 +41,7 @@ TMember AddMember(int classId, const TMemberInput& input) {
 }
 
 void UpdateMember(int memberId, const std::function<void(TMemberInput&)>& change) {
-  TDbHelper::InTransaction([&] {
+  TDbHelper::InEditTransaction([&] {
     const TMember stored = StoredMember(memberId);
     TMemberInput input = input_rules::InputOf(stored);
     change(input);
@@ -52,7 +52,7 @@ void UpdateMember(int memberId, const std::function<void(TMemberInput&)>& change
 void DeleteMember(int memberId) { TMemberDAO().DeleteMember(memberId); }
 
 void SwapMembers(int a, int b) {
-  TDbHelper::InTransaction([&] {
+  TDbHelper::InEditTransaction([&] {
     if (a == b) Refuse("请选中2条记录!");
     // Rows keep their class: exchanging across classes would move members between them.
     if (StoredMember(a).classId != StoredMember(b).classId) Refuse("只能交换同一个类的成员!");
@@ -61,9 +61,10 @@ void SwapMembers(int a, int b) {
 }
 
 void MoveMember(int memberId, int step) {
-  TDbHelper::InTransaction([&] {
+  TDbHelper::InEditTransaction([&] {
     const TMemberList members = TMemberDAO().GetMembers(StoredMember(memberId).classId);
-    const auto at = std::find_if(members.begin(), members.end(), [&](const TMember& m) { return m.memberId == memberId; });
+    const auto at =
+        std::find_if(members.begin(), members.end(), [&](const TMember& m) { return m.memberId == memberId; });
     const auto neighbour = (at - members.begin()) + step;
     if (neighbour < 0) Refuse("第一个成员无法上移了！");
     if (neighbour >= static_cast<std::ptrdiff_t>(members.size())) Refuse("最后一个成员无法下移了！");

@@ -9,7 +9,7 @@ namespace edits {
 
 int AddProject(const std::string& name) {
   int projectId = 0;
-  TDbHelper::InTransaction([&] {
+  TDbHelper::InEditTransaction([&] {
     utf8_text::Require(TInputField::ProjectName, name, "工程名称");
     input_rules::CheckNewProjectName(name);
     projectId = TProjectDAO().AddProject(name);
@@ -18,7 +18,7 @@ int AddProject(const std::string& name) {
 }
 
 void RenameProject(int projectId, const std::string& name) {
-  TDbHelper::InTransaction([&] {
+  TDbHelper::InEditTransaction([&] {
     RequireProject(projectId);
     utf8_text::Require(TInputField::ProjectName, name, "工程名称");
     input_rules::CheckProjectRename(projectId, name);
@@ -29,8 +29,7 @@ void RenameProject(int projectId, const std::string& name) {
 void DeleteProject(int projectId) { TProjectDAO().DeleteProject(projectId); }
 
 void RequireProject(int projectId) {
-  if (!TProjectDAO().Exists(projectId))
-    throw TInputError(TInputField::Selection, "该工程已不存在!");
+  if (!TProjectDAO().Exists(projectId)) throw TInputError(TInputField::Selection, "该工程已不存在!");
 }
 
 }  // namespace edits

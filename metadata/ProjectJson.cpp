@@ -99,8 +99,9 @@ std::string ExportProject(const TListEntry& project) {
         }
         members.push_back(std::move(json));
       }
+      const std::string friendName = classDao.GetFriendName(entry.tag);
       file["classes"].push_back({{"className", Exportable(entry.text, FieldWhere(where, "className"))},
-                                 {"friendName", Exportable(classDao.GetFriendName(entry.tag), FieldWhere(where, "friendName"))},
+                                 {"friendName", Exportable(friendName, FieldWhere(where, "friendName"))},
                                  {"frontShowFlag", classDao.GetFrontShowFlag(entry.tag)},
                                  {"members", std::move(members)}});
     }

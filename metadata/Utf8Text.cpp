@@ -47,8 +47,8 @@ std::size_t FirstInvalidByte(std::string_view text) {
 void Require(TInputField field, const std::string& text, const std::string& what) {
   const std::size_t at = FirstInvalidByte(text);
   if (at != std::string_view::npos)
-    throw TInputError(field, what + "不是有效的 UTF-8 文本 (第 " + std::to_string(at + 1) +
-                                 " 个字节): 请用 UTF-8 编码输入。");
+    throw TInputError(field,
+                      what + "不是有效的 UTF-8 文本 (第 " + std::to_string(at + 1) + " 个字节): 请用 UTF-8 编码输入。");
 }
 
 }  // namespace utf8_text

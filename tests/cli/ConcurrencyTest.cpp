@@ -26,7 +26,7 @@ class Concurrency : public EditingCliTest {
 };
 
 TEST_F(Concurrency, RacingAddsOfOneNameStoreItOnce) {
-  constexpr int kRounds = 12;  // each round races one pair of project, class and member adds
+  constexpr int kRounds = 8;  // each round races one pair of project, class and member adds
   const int shop = SeedProject("Shop");
   SeedClass(shop, "Book");
   int refused = 0;
@@ -45,7 +45,8 @@ TEST_F(Concurrency, RacingAddsOfOneNameStoreItOnce) {
       EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 2) << r.err;
       if (r.exitCode == 2) {
         ++refused;
-        EXPECT_TRUE(r.err == "该工程名称已经存在!\n" || r.err == "该类名称已经存在!\n" || r.err == "该成员名称已经存在!\n")
+        EXPECT_TRUE(r.err == "该工程名称已经存在!\n" || r.err == "该类名称已经存在!\n" ||
+                    r.err == "该成员名称已经存在!\n")
             << r.err;
       }
     }
@@ -58,7 +59,7 @@ TEST_F(Concurrency, RacingAddsOfOneNameStoreItOnce) {
 }
 
 TEST_F(Concurrency, SwapsAndImportsRacingOneStoreAllComplete) {
-  constexpr int kSwaps = 12, kImports = 8;
+  constexpr int kSwaps = 10, kImports = 6;
   const int shop = SeedProject("Shop");
   const int book = SeedClass(shop, "Book");
   for (const char* name : {"a", "b", "c", "d"}) SeedMember(shop, book, name, "字符串");
@@ -68,7 +69,8 @@ TEST_F(Concurrency, SwapsAndImportsRacingOneStoreAllComplete) {
   TProcesses racing;
   for (int i = 0; i < std::max(kSwaps, kImports); ++i) {
     if (i < kSwaps) Start(racing, {"member", "swap", "Shop", "Book", i % 2 ? "a" : "b", i % 3 ? "c" : "d"});
-    if (i < kImports) Start(racing, {"import", (home.dir() / "shop.json").string(), "--as", "Copy" + std::to_string(i)});
+    if (i < kImports)
+      Start(racing, {"import", (home.dir() / "shop.json").string(), "--as", "Copy" + std::to_string(i)});
   }
   for (auto& process : racing) {
     const TVbgenResult r = process->Wait();

@@ -22,7 +22,8 @@ TEST_F(FaultCli, AnOverlongLengthIsAnInputFault) {
 }
 
 TEST_F(FaultCli, ArgumentsThatAreNotUtf8AreRefusedAndNothingIsStored) {
-  ExpectRefused(Run({"project", "add", "Shop\xC3"}), "工程名称不是有效的 UTF-8 文本 (第 5 个字节): 请用 UTF-8 编码输入。");
+  ExpectRefused(Run({"project", "add", "Shop\xC3"}),
+                "工程名称不是有效的 UTF-8 文本 (第 5 个字节): 请用 UTF-8 编码输入。");
   ExpectRefused(Run({"class", "add", "Shop", "Novel", "\xB7\xA8"}),
                 "友好名称不是有效的 UTF-8 文本 (第 1 个字节): 请用 UTF-8 编码输入。");
   EXPECT_EQ(TDbHelper().GetInt("select count(*) from t_project"), 1);
@@ -48,7 +49,8 @@ TEST_F(FaultCli, AnOutputFolderThatCannotBeMadeIsNamedWithTheFix) {
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("无法建立输出文件夹 " + (home.dir() / "projects" / "Shop").string() + ": "), std::string::npos)
       << r.err;
-  EXPECT_NE(r.err.find("请给主目录 " + home.dir().string() + " 写权限，或用 --home 指定一个可写的主目录"), std::string::npos);
+  EXPECT_NE(r.err.find("请给主目录 " + home.dir().string() + " 写权限，或用 --home 指定一个可写的主目录"),
+            std::string::npos);
 }
 
 TEST_F(FaultCli, AnEditWaitsForAnotherProgramsWriteToEnd) {

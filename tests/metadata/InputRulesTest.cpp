@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(InputRulesTest, NamesThatWouldClashInTheGeneratedSolutionAreRefused) {
   const std::string tier = "工程名称不能是 Model、BLL 或 DAL：生成的解决方案中已有同名的项目!";
   EXPECT_EQ(Refusal([] { input_rules::CheckNewProjectName("model"); }), tier);
-  EXPECT_EQ(Refusal([] { input_rules::CheckProjectRename(shop, "DAL"); }), tier);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckProjectRename(shop, "DAL"); }), tier);
   EXPECT_EQ(Refusal([] { input_rules::CheckNewProjectName("Models"); }), "");
 
   const std::string ns = "类名不能是 Model、BLL、DAL、System 或 Microsoft：它们是生成代码中的命名空间!";

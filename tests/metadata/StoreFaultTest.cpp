@@ -96,8 +96,10 @@ TEST_F(StoreFaults, DeletingAProjectLeavesNoRowOfIt) {
 TEST_F(StoreFaults, UpdatesKeepTheAddDialogsKeyRule) {
   const int day = edits::AddMember(book, Field("day", kDateTime)).memberId;
   const int cover = edits::AddMember(book, Field("cover", kPicture)).memberId;
-  ExpectRefused([&] { edits::UpdateMember(day, [](TMemberInput& m) { m.isPri = true; }); }, "主键字段必须是整型或字符串型!");
-  ExpectRefused([&] { edits::UpdateMember(cover, [](TMemberInput& m) { m.isPri = true; }); }, "主键字段必须是整型或字符串型!");
+  ExpectRefused([&] { edits::UpdateMember(day, [](TMemberInput& m) { m.isPri = true; }); },
+                "主键字段必须是整型或字符串型!");
+  ExpectRefused([&] { edits::UpdateMember(cover, [](TMemberInput& m) { m.isPri = true; }); },
+                "主键字段必须是整型或字符串型!");
   EXPECT_EQ(Rows("select count(*) from t_member where memberIsPri=1"), 0);
 }
 
@@ -146,10 +148,11 @@ TEST_F(StoreFaults, AWriteLockHeldTooLongIsToldAsAnotherProgramWriting) {
   TDbHelper::SetLockWait(200ms);
   {
     TOtherWriter other(home.database());
-    for (const auto& operation : std::vector<std::function<void()>>{[] { edits::AddProject("Late"); },
-                                                                    [] { TProjectDAO().GetAll(); }}) {
+    for (const auto& operation :
+         std::vector<std::function<void()>>{[] { edits::AddProject("Late"); }, [] { TProjectDAO().GetAll(); }}) {
       const std::string error = ErrorOf(operation);
-      EXPECT_EQ(error, "另一个程序正在写入元数据库 " + home.database().string() + "，等待 0.2 秒后仍未结束: 请等它完成后再试。");
+      EXPECT_EQ(error, "另一个程序正在写入元数据库 " + home.database().string() +
+                           "，等待 0.2 秒后仍未结束: 请等它完成后再试。");
     }
   }
   // A lock released within the wait only delays the edit.
@@ -165,9 +168,13 @@ TEST_F(StoreFaults, AWriteLockHeldTooLongIsToldAsAnotherProgramWriting) {
 
 TEST_F(StoreFaults, ExportNamesAStoredTextThatIsNotUtf8) {
   const int title = edits::AddMember(book, Field("title", kString)).memberId;
-  TDbHelper().ExecSql("update t_member set memberComment=? where memberId=?", {std::string("书\xff"), std::int64_t{title}});
-  EXPECT_EQ(ErrorOf([&] { project_json::ExportProject({"Shop", shop}); }),
-            "类 Book 的成员 title, 字段 memberComment 不是有效的 UTF-8 文本，无法导出: 请先在工作台或用 vbgen 的修改命令改正它。");
+  TDbHelper().ExecSql("update t_member set memberComment=? where memberId=?",
+                      {std::string("书\xff"), std::int64_t{title}});
+  EXPECT_EQ(ErrorOf([&] {
+              project_json::ExportProject({"Shop", shop});
+            }),
+            "类 Book 的成员 title, 字段 memberComment 不是有效的 UTF-8 文本，无法导出: 请先在工作台或用 vbgen "
+            "的修改命令改正它。");
 }
 
 }  // namespace

@@ -16,14 +16,14 @@ TEST(TextFaults, FirstInvalidByteOfEachKindOfMalformedUtf8) {
   const std::vector<std::pair<std::string, std::size_t>> cases = {
       {"", kValid},
       {"abc 图书 \xF0\x9F\x93\x9A \xEF\xBC\x82", kValid},  // four-byte and full-width characters
-      {"a\x80", 1},                                       // lone continuation byte
-      {"\xC0\xAF", 0},                                    // overlong form of "/"
-      {"\xE0\x80\xAF", 0},                                // overlong three-byte form
-      {"x\xED\xA0\x80", 1},                               // UTF-16 surrogate
-      {"\xF4\x90\x80\x80", 0},                            // past U+10FFFF
-      {"\xF5\x80\x80\x80", 0},                            // lead byte that starts nothing
-      {"书\xE4\xB9", 3},                                  // cut off at the end
-      {"\xE4\xB9z", 0},                                   // cut off before an ASCII byte
+      {"a\x80", 1},                                        // lone continuation byte
+      {"\xC0\xAF", 0},                                     // overlong form of "/"
+      {"\xE0\x80\xAF", 0},                                 // overlong three-byte form
+      {"x\xED\xA0\x80", 1},                                // UTF-16 surrogate
+      {"\xF4\x90\x80\x80", 0},                             // past U+10FFFF
+      {"\xF5\x80\x80\x80", 0},                             // lead byte that starts nothing
+      {"书\xE4\xB9", 3},                                   // cut off at the end
+      {"\xE4\xB9z", 0},                                    // cut off before an ASCII byte
   };
   for (const auto& [text, offset] : cases) EXPECT_EQ(utf8_text::FirstInvalidByte(text), offset) << text;
 }
