@@ -1,7 +1,7 @@
 #include "metadata/ClassEdits.h"
 
 #include "metadata/ClassDAO.h"
-#include "metadata/DbHelper.h"
+#include "metadata/EditTransaction.h"
 #include "metadata/InputRules.h"
 #include "metadata/ProjectEdits.h"
 #include "metadata/Utf8Text.h"
@@ -19,7 +19,7 @@ void RequireUtf8(const TClassInput& input) {
 
 int AddClass(int projectId, const TClassInput& input) {
   int classId = 0;
-  TDbHelper::InEditTransaction([&] {
+  InEditTransaction([&] {
     RequireProject(projectId);
     RequireUtf8(input);
     input_rules::CheckAddClass(projectId, input.className, input.friendName);
@@ -29,7 +29,7 @@ int AddClass(int projectId, const TClassInput& input) {
 }
 
 void UpdateClass(int classId, const std::function<void(TClassInput&)>& change) {
-  TDbHelper::InEditTransaction([&] {
+  InEditTransaction([&] {
     const int projectId = ProjectOfClass(classId);
     const TClassDAO dao;
     TClassInput input{dao.GetClassName(classId), dao.GetFriendName(classId), dao.GetFrontShowFlag(classId)};

@@ -1,5 +1,7 @@
 #include "metadata/DbHelper.h"
 
+#include "metadata/EditTransaction.h"
+
 #include <sqlite3.h>
 
 #include <atomic>
@@ -295,10 +297,10 @@ void TDbHelper::InTransaction(const std::function<void()>& body) {
   }
 }
 
-void TDbHelper::InEditTransaction(const std::function<void()>& body) {
+void InEditTransaction(const std::function<void()>& body) {
   std::lock_guard lock(Conn().mutex);
   if (sqlite3_get_autocommit(Open()) == 0) return body();
-  InTransaction(body);
+  TDbHelper::InTransaction(body);
 }
 
 void TDbHelper::InReadTransaction(const std::function<void()>& body) {

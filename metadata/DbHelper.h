@@ -68,11 +68,6 @@ class TDbHelper {
   // start against other programs: all of it takes effect, or none and the
   // error is raised. Not to be opened inside InReadTransaction.
   static void InTransaction(const std::function<void()>& body);
-  // Runs body inside the caller's transaction when one is open (a fault then
-  // undoes all of the caller's), else as InTransaction: for a body that
-  // raises before it writes, or whose writes are each all-or-nothing, where
-  // a savepoint of its own would only cost time.
-  static void InEditTransaction(const std::function<void()>& body);
   // Runs body's selections on one consistent state of the store.
   static void InReadTransaction(const std::function<void()>& body);
 

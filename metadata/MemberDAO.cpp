@@ -53,11 +53,6 @@ void TMemberDAO::DeleteMember(int memberId) const {
   db_.ExecSql("delete from t_member where memberId=?", {Num(memberId)});
 }
 
-int TMemberDAO::CountByName(int classId, const std::string& memberName, int exceptMemberId) const {
-  return static_cast<int>(db_.GetInt("select count(*) from t_member where classId=? and memberName=? and memberId<>?",
-                                     {Num(classId), memberName, Num(exceptMemberId)}));
-}
-
 void TMemberDAO::Swap(int a, int b) const {
   TDbHelper::InTransaction([&] {
     auto ma = GetMember(a);

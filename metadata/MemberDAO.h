@@ -14,8 +14,6 @@ class TMemberDAO {
   int AddMember(const TMember& member) const;
   void UpdateMember(const TMember& member) const;
   void DeleteMember(int memberId) const;
-  // Members of the class with that name (the store's comparison), leaving out exceptMemberId.
-  int CountByName(int classId, const std::string& memberName, int exceptMemberId = 0) const;
   // Exchanges the contents of two rows; ids, projects and classes stay with their rows.
   void Swap(int a, int b) const;
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "metadata/ClassEdits.h"
-#include "metadata/DbHelper.h"
+#include "metadata/EditTransaction.h"
 #include "metadata/MemberDAO.h"
 #include "metadata/Utf8Text.h"
 
@@ -33,7 +33,7 @@ TMember Checked(const TMemberInput& input, int projectId, int classId, int membe
 
 TMember AddMember(int classId, const TMemberInput& input) {
   TMember member;
-  TDbHelper::InEditTransaction([&] {
+  InEditTransaction([&] {
     member = Checked(input, ProjectOfClass(classId), classId, 0);
     member.memberId = TMemberDAO().AddMember(member);
   });
@@ -41,7 +41,7 @@ TMember AddMember(int classId, const TMemberInput& input) {
 }
 
 void UpdateMember(int memberId, const std::function<void(TMemberInput&)>& change) {
-  TDbHelper::InEditTransaction([&] {
+  InEditTransaction([&] {
     const TMember stored = StoredMember(memberId);
     TMemberInput input = input_rules::InputOf(stored);
     change(input);
@@ -52,7 +52,7 @@ void UpdateMember(int memberId, const std::function<void(TMemberInput&)>& change
 void DeleteMember(int memberId) { TMemberDAO().DeleteMember(memberId); }
 
 void SwapMembers(int a, int b) {
-  TDbHelper::InEditTransaction([&] {
+  InEditTransaction([&] {
     if (a == b) Refuse("请选中2条记录!");
     // Rows keep their class: exchanging across classes would move members between them.
     if (StoredMember(a).classId != StoredMember(b).classId) Refuse("只能交换同一个类的成员!");
@@ -61,7 +61,7 @@ void SwapMembers(int a, int b) {
 }
 
 void MoveMember(int memberId, int step) {
-  TDbHelper::InEditTransaction([&] {
+  InEditTransaction([&] {
     const TMemberList members = TMemberDAO().GetMembers(StoredMember(memberId).classId);
     const auto at =
         std::find_if(members.begin(), members.end(), [&](const TMember& m) { return m.memberId == memberId; });

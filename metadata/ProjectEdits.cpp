@@ -1,6 +1,6 @@
 #include "metadata/ProjectEdits.h"
 
-#include "metadata/DbHelper.h"
+#include "metadata/EditTransaction.h"
 #include "metadata/InputRules.h"
 #include "metadata/ProjectDAO.h"
 #include "metadata/Utf8Text.h"
@@ -9,7 +9,7 @@ namespace edits {
 
 int AddProject(const std::string& name) {
   int projectId = 0;
-  TDbHelper::InEditTransaction([&] {
+  InEditTransaction([&] {
     utf8_text::Require(TInputField::ProjectName, name, "工程名称");
     input_rules::CheckNewProjectName(name);
     projectId = TProjectDAO().AddProject(name);
@@ -18,7 +18,7 @@ int AddProject(const std::string& name) {
 }
 
 void RenameProject(int projectId, const std::string& name) {
-  TDbHelper::InEditTransaction([&] {
+  InEditTransaction([&] {
     RequireProject(projectId);
     utf8_text::Require(TInputField::ProjectName, name, "工程名称");
     input_rules::CheckProjectRename(projectId, name);

@@ -62,7 +62,11 @@ TEST_F(Concurrency, SwapsAndImportsRacingOneStoreAllComplete) {
   constexpr int kSwaps = 10, kImports = 6;
   const int shop = SeedProject("Shop");
   const int book = SeedClass(shop, "Book");
-  for (const char* name : {"a", "b", "c", "d"}) SeedMember(shop, book, name, "字符串");
+  for (const char* name : {"a", "b", "c", "d"}) {
+    TMember member = NewMember(shop, book, name, "字符串");
+    member.memberLength = 20;
+    SeedMember(member);
+  }
   const auto exported = Run({"export", "Shop", "-o", (home.dir() / "shop.json").string()});
   ASSERT_EQ(exported.exitCode, 0) << exported.err;
 
