@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchHome.h"
 #include "generator/AutoCode.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/DbHelper.h"
@@ -37,23 +38,6 @@ namespace {
 
 constexpr int kRuns = 5;
 constexpr int kMembers = 20;
-
-std::string ReadAll(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-fs::path MakeHome() {
-  std::string pattern = (fs::temp_directory_path() / "vbgen-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  const fs::path home = pattern, runtime = VBGEN_RUNTIME_DIR;
-  TDbHelper::CreateDatabase(home / "projects.db", ReadAll(runtime / "schema.sql"));
-  for (const char* folder : {"template", "bak"}) fs::copy(runtime / folder, home / folder, fs::copy_options::recursive);
-  TDbHelper::SetDatabaseFile(home / "projects.db");
-  return home;
-}
 
 TMember Member(int projectId, int classId, const std::string& name, const std::string& type) {
   TMember m;
@@ -205,7 +189,7 @@ int main(int argc, char** argv) {
     sizes.clear();
     for (int i = 1; i < argc; ++i) sizes.push_back(std::stoi(argv[i]));
   }
-  const fs::path home = MakeHome();
+  const fs::path home = MakeBenchHome(true);
   const fs::path kept = home / "kept";
   std::cout << "runs per figure: " << kRuns << " (median), members per class: " << kMembers << "\n"
             << "copy: the generated tree read and written file by file into a new folder; copy_via_temp: the same,\n"

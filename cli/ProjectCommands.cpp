@@ -5,16 +5,17 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Lookup.h"
-#include "metadata/InputRules.h"
 #include "metadata/ProjectDAO.h"
 #include "metadata/SettingsDAO.h"
+#include "metadata/ProjectEdits.h"
 
 namespace {
 
 void AddList(CLI::App* project) {
   project->add_subcommand("list", "列出所有工程")->callback([] {
+    const TNameList projects = TProjectDAO().GetAll();
     PrintRow({"编号", "工程名称"});
-    for (const auto& p : TProjectDAO().GetAll()) PrintRow({std::to_string(p.tag), p.text});
+    for (const auto& p : projects) PrintRow({std::to_string(p.tag), p.text});
   });
 }
 
@@ -23,8 +24,7 @@ void AddNew(CLI::App* project) {
   auto* add = project->add_subcommand("add", "新建工程");
   add->add_option("name", *name, "工程名称")->required();
   add->callback([name] {
-    input_rules::CheckNewProjectName(*name);
-    TProjectDAO().AddProject(*name);
+    edits::AddProject(*name);
     std::cout << "工程名称添加成功！\n";
   });
 }
@@ -38,19 +38,17 @@ void AddRename(CLI::App* project) {
   AddProjectArgument(rename, args->project);
   rename->add_option("new-name", args->newName, "新的工程名称")->required();
   rename->callback([args] {
-    const int projectId = FindProject(args->project).tag;
-    input_rules::CheckProjectRename(args->newName);
-    TProjectDAO().RenameProject(projectId, args->newName);
+    edits::RenameProject(FindProject(args->project).tag, args->newName);
     std::cout << "工程名称修改成功！\n";
   });
 }
 
 void AddDelete(CLI::App* project) {
   auto name = std::make_shared<std::string>();
-  auto* del = project->add_subcommand("delete", "删除工程和它的所有类");
+  auto* del = project->add_subcommand("delete", "删除工程和它的所有类与成员");
   AddProjectArgument(del, *name);
   del->callback([name] {
-    TProjectDAO().DeleteProject(FindProject(*name).tag);
+    edits::DeleteProject(FindProject(*name).tag);
     std::cout << "删除成功!\n";
   });
 }

@@ -5,6 +5,7 @@
 #include "generator/BLLOperate.h"
 #include "generator/DALOperate.h"
 #include "generator/EntityOperate.h"
+#include "generator/FileErrorText.h"
 #include "generator/FileOperate.h"
 #include "generator/UIOperate.h"
 #include "metadata/ProjectChecks.h"
@@ -61,6 +62,7 @@ void TAutoCode::Execute() {
     failure = CheckClasses(*context.snapshot, context.projectName);
     if (!failure) {
       PrepareOutputTree(context);
+      MakeOutputFolder(context.SolutionFolder(), context.home);
       TEntityOperate::GenerateModel(context, list);
       TBLLOperate::GenerateBll(context, list);
       TDALOperate::GenerateDal(context, list);
@@ -68,6 +70,9 @@ void TAutoCode::Execute() {
 
       CopyResources(context);
     }
+  } catch (const std::filesystem::filesystem_error& error) {
+    listener_.Failed(FileErrorText(error));
+    return;
   } catch (const std::exception& error) {
     listener_.Failed(error.what());
     return;

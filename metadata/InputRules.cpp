@@ -4,9 +4,9 @@
 #include <charconv>
 
 #include "metadata/ClassDAO.h"
-#include "metadata/MemberDAO.h"
 #include "metadata/NameRules.h"
 #include "metadata/ProjectDAO.h"
+#include "metadata/Utf8Text.h"
 
 namespace input_rules {
 
@@ -44,12 +44,6 @@ bool ProjectNameTakenFoldingCase(const std::string& name) {
                      [&](const TListEntry& p) { return name_rules::EqualsFoldingCase(p.text, name); });
 }
 
-std::string ProjectNameOf(int projectId) {
-  for (const auto& project : TProjectDAO().GetAll())
-    if (project.tag == projectId) return project.text;
-  return {};
-}
-
 // A class named like a namespace of the generated code hides that namespace.
 void CheckNamespaceClash(const std::string& projectName, const std::string& className) {
   if (name_rules::IsGeneratedNamespace(className))
@@ -82,9 +76,12 @@ void CheckLiteralText(TInputField field, const std::string& text, const std::str
 void CheckMemberNameFree(const TMemberInput& in, int classId, int memberId) {
   if (name_rules::EqualsIgnoringCase(in.name, name_rules::ObjectName(TClassDAO().GetClassName(classId))))
     Refuse(TInputField::MemberName, "成员名称不能与类名相同!");
-  for (const auto& other : TMemberDAO().GetMembers(classId))
-    if (other.memberId != memberId && name_rules::EqualsIgnoringCase(other.memberName, in.name))
-      Refuse(TInputField::MemberName, "该成员名称已经存在!");
+  // Counted by the store, whose comparison ignores ASCII case as VB does for
+  // these ASCII names: reading every member of the class for each new one
+  // would make an import of large classes slow.
+  const TSqlParams params = {std::int64_t{classId}, in.name, std::int64_t{memberId}};
+  if (TDbHelper().GetInt("select count(*) from t_member where classId=? and memberName=? and memberId<>?", params) > 0)
+    Refuse(TInputField::MemberName, "该成员名称已经存在!");
 }
 
 bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
@@ -99,13 +96,15 @@ void CheckNewProjectName(const std::string& name) {
   CheckFolderName(name);
 }
 
-void CheckProjectRename(const std::string& name) {
+void CheckProjectRename(int projectId, const std::string& name) {
   if (name.empty()) Refuse(TInputField::ProjectName, "工程项目名称不能为空!");
+  if (TProjectDAO().CountByName(name, projectId) > 0) Refuse(TInputField::ProjectName, "该工程名称已经存在!");
   CheckFolderName(name);
 }
 
 void CheckNameSpace(const std::string& nameSpace) {
   if (nameSpace.empty()) Refuse(TInputField::NameSpace, "命名空间名输入不能为空!");
+  utf8_text::Require(TInputField::NameSpace, nameSpace, "命名空间名");
 }
 
 void CheckAddClass(int projectId, const std::string& className, const std::string& friendName) {
@@ -115,29 +114,28 @@ void CheckAddClass(int projectId, const std::string& className, const std::strin
   if (TClassDAO().CountByName(projectId, className) > 0) Refuse(TInputField::ClassName, "该类名称已经存在!");
   CheckIdentifier(TInputField::ClassName, className, "类名");
   CheckClassFileName(className);
-  CheckNamespaceClash(ProjectNameOf(projectId), className);
+  CheckNamespaceClash(TProjectDAO().GetProjectName(projectId), className);
   CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
 }
 
-void CheckUpdateClass(int projectId, const std::string& className, const std::string& friendName) {
-  CheckStoredClass(ProjectNameOf(projectId), className, friendName);
+void CheckUpdateClass(int projectId, int classId, const std::string& className, const std::string& friendName) {
+  CheckStoredClass(TProjectDAO().GetProjectName(projectId), className, friendName);
+  if (TClassDAO().CountByName(projectId, className, classId) > 0) Refuse(TInputField::ClassName, "该类名称已经存在!");
 }
 
-void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, int classId, int memberId) {
+void CheckMember(const TMemberInput& in, int projectId, int classId, int memberId) {
   using namespace member_type;
   if (in.name.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
   if (!IsLowerAscii(in.name[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
   // The type rules below presume a type the dialogs could have offered.
   if (member_type::IsReference(in.type)) {
-    bool known = false;
-    for (const auto& other : TClassDAO().GetOtherClasses(projectId, classId)) known = known || other.text == in.type;
-    if (!known)
+    if (!TClassDAO().IsOtherClass(projectId, classId, in.type))
       Refuse(TInputField::MemberType, "成员类型 '" + in.type +
                                           "' 无效: 只能是字符串、整型、浮点型、日期型、图片型，或本项目中另一个类的名称!");
   }
   if (in.type != kString && in.type != kPicture && !in.isMust)
     Refuse(TInputField::MemberFlags, in.type + "必须勾选是否必填标志!");
-  if (dialog == TMemberDialog::Add && in.isPri && in.type != kString && in.type != kInteger)
+  if (in.isPri && in.type != kString && in.type != kInteger)
     Refuse(TInputField::MemberFlags, "主键字段必须是整型或字符串型!");
   if (in.queryFlag && (in.type == kInteger || in.type == kFloat || in.type == kPicture))
     Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);

@@ -127,11 +127,11 @@ std::vector<TProjectProblem> RunProblems(const TProjectSnapshot& project, const 
 }
 
 std::vector<TProjectProblem> CheckProject(int projectId) {
-  const auto lock = TDbHelper::Lock();
-  std::string projectName;
-  for (const auto& p : TProjectDAO().GetAll())
-    if (p.tag == projectId) projectName = p.text;
-  return RunProblems(TProjectSnapshot::Load(projectId), projectName);
+  TProblems problems;
+  TDbHelper::InReadTransaction([&] {
+    problems = RunProblems(TProjectSnapshot::Load(projectId), TProjectDAO().GetProjectName(projectId));
+  });
+  return problems;
 }
 
 }  // namespace project_checks

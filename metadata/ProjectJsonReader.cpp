@@ -5,6 +5,7 @@
 #include <set>
 
 #include "metadata/ProjectJsonLayout.h"
+#include "metadata/Utf8Text.h"
 
 namespace project_json {
 
@@ -120,10 +121,16 @@ TJson Parse(const std::string& text) {
                               " 在同一个对象中出现了两次");
     return true;
   };
+  if (const std::size_t at = utf8_text::FirstInvalidByte(text); at != std::string::npos)
+    throw TProjectFileError("项目文件第 " + std::to_string(std::count(text.begin(), text.begin() + at, '\n') + 1) +
+                            " 行不是有效的 UTF-8 文本 (第 " + std::to_string(at + 1) +
+                            " 个字节): 请用 UTF-8 编码保存该文件后再导入。");
   try {
     return TJson::parse(text, refuseRepeatedKeys);
   } catch (const TJson::parse_error& e) {
-    throw TProjectFileError(std::string("项目文件不是有效的 JSON: ") + e.what());
+    // The parser's own words, without its "[json.exception.parse_error.N] " tag.
+    const std::string what = e.what();
+    throw TProjectFileError("项目文件不是有效的 JSON: " + what.substr(what.find(']') + 2) + " (请改正该处后再导入)");
   }
 }
 

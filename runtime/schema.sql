@@ -40,3 +40,4 @@ CREATE TABLE IF NOT EXISTS t_setting (
 
 CREATE INDEX IF NOT EXISTS ix_class_project ON t_class(projectId);
 CREATE INDEX IF NOT EXISTS ix_member_class ON t_member(classId);
+CREATE INDEX IF NOT EXISTS ix_class_name ON t_class(projectId, className);

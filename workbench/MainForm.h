@@ -77,7 +77,7 @@ class TFormMain : public QMainWindow {
   void BuildMenus();
   QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, void (TFormMain::*handler)());
   void ClearClasses();
-  void MoveMember(int offset, const char* boundaryMessage);
+  void MoveMember(int offset);
   void DeleteSelectedMember();
   void OpenAboutPage();
   void ShowMessage(const char* text);

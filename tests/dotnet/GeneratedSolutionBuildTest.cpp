@@ -121,19 +121,19 @@ TProjectScript EveryMemberKind() {
   return s;
 }
 
-// Keys the add dialog refuses but the update dialog accepts (date-time and
-// picture), references to them, class names of one letter, with digits and with
-// underscores, and a key named like the generated code's own reader
-// "DataRead"; in a project name that begins with a digit.
+// Keys set through the update command (a string and an integer), references
+// to them, class names of one letter, with digits and with underscores, and a
+// key named like the generated code's own reader "DataRead"; in a project name
+// that begins with a digit.
 TProjectScript KeysByUpdate() {
   TProjectScript s("2号工程");
   s.Class("Meeting", "会议").Class("Photo", "照片").Class("A", "甲").Class("Z_9", "乙").Class("X1y", "丙");
   s.Member("Meeting", Display(Field("startsAt", "日期型", "开始时间")))
       .Member("Meeting", Field("place", "字符串", "地点"))
-      .Update("Meeting", "startsAt", {"--key"});
+      .Update("Meeting", "place", {"--key"});
   s.Member("Photo", Field("image", "图片型", "图片"))
       .Member("Photo", Display(Field("caption", "字符串", "标题")))
-      .Update("Photo", "image", {"--key"});
+      .Update("Photo", "image", {"--type", "整型", "--required", "--key"});
   s.Member("A", Display(Key("aNo", "整型", "")))
       .Member("A", Field("eventAt", "Meeting", "活动"))
       .Member("A", Field("photoOf", "Photo", "照片"));

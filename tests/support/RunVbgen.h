@@ -11,5 +11,23 @@ struct TVbgenResult {
   std::string err;
 };
 
-// vbgen --home HOME args...
+// vbgen --home HOME args..., started at once and collected by Wait; several
+// may run at the same time, to race each other on one store.
+class TVbgenProcess {
+ public:
+  TVbgenProcess(const std::filesystem::path& home, const std::vector<std::string>& args);
+  ~TVbgenProcess();
+  TVbgenProcess(const TVbgenProcess&) = delete;
+  TVbgenProcess& operator=(const TVbgenProcess&) = delete;
+
+  // Waits for the process to end; call once.
+  TVbgenResult Wait();
+
+ private:
+  std::string outName_ = "/tmp/vbgen-out-XXXXXX";
+  std::string errName_ = "/tmp/vbgen-err-XXXXXX";
+  int pid_ = -1;
+};
+
+// vbgen --home HOME args..., waited for.
 TVbgenResult RunVbgen(const std::filesystem::path& home, const std::vector<std::string>& args);

@@ -69,16 +69,16 @@ class TestProjectCommands : public QObject {
     QCOMPARE(wb.Projects()->currentIndex(), 1);
   }
 
-  void renameRefusesAnEmptyNameAndAcceptsAnotherProjectsName() {
+  void renameRefusesAnEmptyNameAndAnotherProjectsName() {
     TWorkbench wb;
     AddProject("Shop");
     AddProject("School");
     wb.Start();
     wb.Trigger("N1");
-    QCOMPARE(wb.prompt.Texts(), QStringList{"工程项目名称不能为空!"});
-    wb.prompt.answers = {"School"};
+    wb.prompt.answers = {"SCHOOL"};
     wb.Trigger("N1");
-    QCOMPARE(wb.ProjectNames(), (QStringList{"School", "School"}));
+    QCOMPARE(wb.prompt.Texts(), (QStringList{"工程项目名称不能为空!", "该工程名称已经存在!"}));
+    QCOMPARE(wb.ProjectNames(), (QStringList{"Shop", "School"}));
   }
 
   void deleteAsksAndOnlyCancelKeepsTheProject() {

@@ -1,0 +1,34 @@
+#pragma once
+// The throw-away home folder a benchmark works in: a fresh store made from the
+// schema, pointed at by the store, and optionally the templates and resource
+// folders a generation run reads.
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "metadata/DbHelper.h"
+
+inline std::string ReadAll(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline std::filesystem::path MakeBenchHome(bool withResources) {
+  namespace fs = std::filesystem;
+  std::string pattern = (fs::temp_directory_path() / "vbgen-bench-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  const fs::path home = pattern, runtime = VBGEN_RUNTIME_DIR;
+  TDbHelper::CreateDatabase(home / "projects.db", ReadAll(runtime / "schema.sql"));
+  if (withResources)
+    for (const char* folder : {"template", "bak"})
+      fs::copy(runtime / folder, home / folder, fs::copy_options::recursive);
+  TDbHelper::SetDatabaseFile(home / "projects.db");
+  return home;
+}
