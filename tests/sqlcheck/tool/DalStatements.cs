@@ -24,11 +24,11 @@ class Statement {
     var declared = new Dictionary<string, SqlParameter>(StringComparer.OrdinalIgnoreCase);
     foreach (var parameter in Parameters)
       if (!declared.TryAdd(parameter.ParameterName, parameter))
-        problems.Add($"{Origin}: parameter {parameter.ParameterName} given twice\n    in: {Text}");
+        problems.Add($"{Origin}: parameter {parameter.ParameterName} given twice\n    in: {Text.Replace("\n", "\n        ")}");
     bool complete = true;
     foreach (var token in TSql.Tokens(Text).Where(t => t.TokenType == TSqlTokenType.Variable))
       if (!declared.ContainsKey(token.Text)) {
-        problems.Add($"{Origin}: {token.Text} has no parameter\n    in: {Text}");
+        problems.Add($"{Origin}: {token.Text} has no parameter\n    in: {Text.Replace("\n", "\n        ")}");
         complete = false;
       }
     if (!complete) return null;

@@ -52,7 +52,7 @@ static class TSql {
     var fragment = new TSql160Parser(true).Parse(new StringReader(text), out IList<ParseError> errors);
     foreach (var e in errors.Take(10))
       problems.Add($"{origin}: line {e.Line}, column {e.Column}: {e.Message}" +
-                   (origin == "table script" ? "" : "\n    in: " + text));
+                   (origin == "table script" ? "" : "\n    in: " + text.Replace("\n", "\n        ")));
     return errors.Count == 0 ? fragment : null;
   }
 
