@@ -78,7 +78,7 @@ TJoin Joins(const TDalClass& c) {
 class TShowList {
  public:
   void Add(const std::string& expression, const std::string& ownName, const std::string& caption) {
-    const std::string name = Fresh(names_, caption.empty() ? ownName : caption);
+    const std::string name = Fresh(names_, caption.empty() ? ownName : sql_names::Caption(caption));
     names_.push_back(name);
     const bool named = !ownName.empty() && name == ownName && expression == Name(ownName);
     text_ += (text_.empty() ? "" : ",") + expression + (named ? "" : " as " + Name(name));
@@ -136,8 +136,8 @@ std::string BuildGet(const TDalClass& c) {
   w.Line(12, "Dim strSql As String = " + q + " select " + Name(C) + ".*" + join.columns + " from " + Name(C) +
                  join.tables + " where 1=1" + join.conditions + q);
   w.Line(12, "Dim strShow As String = " + q + VbLiteral(ShowList(c, join)) + q);
-  w.Line(12, "Return DAL.DBHelp." + pager + "(PageIndex, PageSize, " + q + Name(K) + q + ", strShow, strSql, strWhere, " +
-                 q + " " + Name(K) + " asc " + q + ", PageCount, RecordCount)");
+  w.Line(12, "Return DAL.DBHelp." + pager + "(PageIndex, PageSize, " + q + Name(K) + q +
+                 ", strShow, strSql, strWhere, " + q + " " + Name(K) + " asc " + q + ", PageCount, RecordCount)");
   CatchAndRethrow(w);
   return w.Take();
 }

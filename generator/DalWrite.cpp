@@ -38,9 +38,9 @@ std::string BuildAdd(const TDalClass& c) {
   w.Line(4, "'添加" + c.friendName + "实现");
   w.Line(4, "Public Shared Function Add" + C + "(ByVal " + O + " As Model." + C + ") As Boolean");
   // A class whose only member is its integer key has no column to name.
-  const std::string insert =
-      members.empty() ? "insert into " + Name(C) + " default values"
-                      : "insert into " + Name(C) + "(" + Joined(members, Column) + ") values(" + Joined(members, Marker) + ")";
+  const std::string insert = members.empty() ? "insert into " + Name(C) + " default values"
+                                             : "insert into " + Name(C) + "(" + Joined(members, Column) + ") values(" +
+                                                   Joined(members, Marker) + ")";
   w.Line(8, "Dim sql As String = " + q + insert + q);
   w.Line(7, "'构建sql参数");
   w.Line(8, "Dim parm As SqlParameter() = New SqlParameter() {");
@@ -113,8 +113,9 @@ std::string BuildEdit(const TDalClass& c) {
   const std::string& K = c.key.memberName;
   // With only a key there is no column to set: the key's own variable is
   // assigned instead, so the statement still counts the record it finds.
-  const std::string assignments = members.empty() ? "@" + K + "=@" + K
-                                                  : Joined(members, [](const TMember& m) { return Column(m) + "=" + Marker(m); });
+  const std::string assignments = members.empty()
+                                      ? "@" + K + "=@" + K
+                                      : Joined(members, [](const TMember& m) { return Column(m) + "=" + Marker(m); });
   std::string parameters;
   for (const auto& m : members) parameters += ParameterEntry(m.memberName, ParameterType(c, m)) + ",";
   parameters += ParameterEntry(K, KeyParameterType(c)) + "}";
@@ -122,7 +123,8 @@ std::string BuildEdit(const TDalClass& c) {
   TCodeWriter w;
   w.Line(4, "'更新" + c.friendName + "实现");
   w.Line(4, "Public Shared Function Edit" + C + "(ByVal " + O + " As Model." + C + ") As Boolean");
-  w.Line(8, "Dim sql As String = " + q + "update " + Name(C) + " set " + assignments + " where " + Name(K) + "=@" + K + q);
+  w.Line(8,
+         "Dim sql As String = " + q + "update " + Name(C) + " set " + assignments + " where " + Name(K) + "=@" + K + q);
   w.Line(8, "'构建sql参数信息");
   w.Line(8, "Dim parm As SqlParameter() = New SqlParameter() {");
   w.Line(0, parameters);

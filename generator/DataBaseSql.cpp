@@ -95,7 +95,7 @@ void ClassTable(TCodeWriter& w, const TProjectSnapshot& project, const TListEntr
 
   DropTableIfExists(w, className);
   w.Line(0, "GO").Blank();
-  w.Line(0, "CREATE TABLE [dbo]." + sql_names::Bracketed(className) + " (");
+  w.Line(0, "CREATE TABLE " + sql_names::DboTable(className) + " (");
   for (const auto& line : block.body) w.Line(0, line.text);
   w.Line(0, ") ON [PRIMARY]");
   w.Line(0, "GO").Blank().Blank().Blank();
@@ -107,7 +107,7 @@ void ClassTable(TCodeWriter& w, const TProjectSnapshot& project, const TListEntr
 void DropForeignKeys(TCodeWriter& w, const TClassList& classes) {
   std::string tables;
   for (const auto& entry : classes)
-    tables += (tables.empty() ? "" : ",") + ("object_id(N" + sql_names::Literal("[dbo]." + sql_names::Bracketed(entry.text)) + ")");
+    tables += (tables.empty() ? "" : ",") + "object_id(N" + sql_names::Literal(sql_names::DboTable(entry.text)) + ")";
   w.Line(0, "declare @dropKeys nvarchar(max) = N''");
   w.Line(0, "select @dropKeys = @dropKeys + N'alter table ' + quotename(object_schema_name(parent_object_id)) + N'.' + "
             "quotename(object_name(parent_object_id)) + N' drop constraint ' + quotename(name) + N' '");

@@ -37,8 +37,11 @@ bool IsLetter(char32_t c) {
          (c >= 0x3400 && c <= 0x4DB5);
 }
 
+// T-SQL counts a name's length in UTF-16 code units.
+constexpr std::size_t kMaxNameLength = 128;
+
 bool IsRegularIdentifier(const std::string& name) {
-  if (name.empty() || name.size() > 128) return false;
+  if (name.empty() || name.size() > kMaxNameLength) return false;
   for (std::size_t i = 0, k = 0; i < name.size(); ++k) {
     const char32_t c = NextCodePoint(name, i);
     if (!IsLetter(c) && !(k > 0 && c >= '0' && c <= '9')) return false;
@@ -52,7 +55,19 @@ bool IsRegularIdentifier(const std::string& name) {
 
 std::string Name(const std::string& name) { return IsRegularIdentifier(name) ? name : Bracketed(name); }
 
+std::string Caption(const std::string& text) {
+  std::size_t units = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t start = i;
+    units += NextCodePoint(text, i) >= 0x10000 ? 2 : 1;
+    if (units > kMaxNameLength) return text.substr(0, start);
+  }
+  return text;
+}
+
 std::string Bracketed(const std::string& name) { return "[" + ReplaceAll(name, "]", "]]") + "]"; }
+
+std::string DboTable(const std::string& name) { return "[dbo]." + Bracketed(name); }
 
 std::string Literal(const std::string& text) { return "'" + ReplaceAll(text, "'", "''") + "'"; }
 

@@ -12,8 +12,12 @@ namespace sql_names {
 // it is when T-SQL reads it as a plain identifier, else between brackets with
 // "]" doubled ([Order], [价格（元）]).
 std::string Name(const std::string& name);
+// A caption shortened to the 128 characters a T-SQL name may have.
+std::string Caption(const std::string& text);
 // Always between brackets, "]" doubled.
 std::string Bracketed(const std::string& name);
+// A table of the dbo schema: [dbo].[name].
+std::string DboTable(const std::string& name);
 // A string literal: between single quotes, "'" doubled.
 std::string Literal(const std::string& text);
 

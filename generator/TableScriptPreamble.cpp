@@ -63,7 +63,7 @@ void UserInfoTable(TCodeWriter& w) {
 }  // namespace
 
 void DropTableIfExists(TCodeWriter& w, const std::string& table) {
-  const std::string name = "[dbo]." + sql_names::Bracketed(table);
+  const std::string name = sql_names::DboTable(table);
   w.Line(0, "if exists (select * from dbo.sysobjects where id = object_id(N" + sql_names::Literal(name) +
                 ") and OBJECTPROPERTY(id, N'IsUserTable') = 1)");
   w.Line(0, "drop table " + name);

@@ -36,8 +36,9 @@ class TToolCopy {
   // is given; the build's error lines go to the check's problems.
   bool Build(const fs::path& generated, TSqlCheck& check) const {
     if (!generated.empty())
-      WriteBytes(tool() / "Directory.Build.props", "<Project><PropertyGroup><GeneratedDir>" + XmlText(generated.string()) +
-                                                      "</GeneratedDir></PropertyGroup></Project>\n");
+      WriteBytes(tool() / "Directory.Build.props", "<Project><PropertyGroup><GeneratedDir>" +
+                                                       XmlText(generated.string()) +
+                                                       "</GeneratedDir></PropertyGroup></Project>\n");
     const TDotnetBuild build = BuildSolution(tool() / "SqlCheck.csproj");
     if (build.exitCode == 0 && build.errors.empty()) return true;
     check.exitCode = -1;

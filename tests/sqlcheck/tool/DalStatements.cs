@@ -24,11 +24,11 @@ class Statement {
     var declared = new Dictionary<string, SqlParameter>(StringComparer.OrdinalIgnoreCase);
     foreach (var parameter in Parameters)
       if (!declared.TryAdd(parameter.ParameterName, parameter))
-        problems.Add($"{Origin}: parameter {parameter.ParameterName} given twice\n    in: {Text.Replace("\n", "\n        ")}");
+        problems.Add($"{Origin}: parameter {parameter.ParameterName} given twice{Shown()}");
     bool complete = true;
     foreach (var token in TSql.Tokens(Text).Where(t => t.TokenType == TSqlTokenType.Variable))
       if (!declared.ContainsKey(token.Text)) {
-        problems.Add($"{Origin}: {token.Text} has no parameter\n    in: {Text.Replace("\n", "\n        ")}");
+        problems.Add($"{Origin}: {token.Text} has no parameter{Shown()}");
         complete = false;
       }
     if (!complete) return null;
@@ -37,6 +37,8 @@ class Statement {
       text.Append($"declare {parameter.ParameterName} {SqlType(parameter.SqlDbType)} = {Literal(parameter.Value)}\n");
     return text.Append(Text).ToString();
   }
+
+  string Shown() => "\n    in: " + Text.Replace("\n", "\n        ");
 
   static string SqlType(SqlDbType type) => type switch {
     SqlDbType.Int => "int",

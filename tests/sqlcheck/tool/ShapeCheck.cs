@@ -130,8 +130,8 @@ class ShapeCheck : TSqlFragmentVisitor {
         foreach (var element in query.SelectElements) {
           switch (element) {
             case SelectScalarExpression scalar:
-              columns.Add(scalar.ColumnName?.Value ??
-                          (scalar.Expression as ColumnReferenceExpression)?.MultiPartIdentifier?.Identifiers.Last().Value);
+              var plain = scalar.Expression as ColumnReferenceExpression;
+              columns.Add(scalar.ColumnName?.Value ?? plain?.MultiPartIdentifier?.Identifiers.Last().Value);
               break;
             case SelectStarExpression star: {
               var qualifier = star.Qualifier?.Identifiers.Last().Value;
