@@ -107,7 +107,8 @@ void ClassTable(TCodeWriter& w, const TProjectSnapshot& project, const TListEntr
 void DropForeignKeys(TCodeWriter& w, const TClassList& classes) {
   std::string tables;
   for (const auto& entry : classes)
-    tables += (tables.empty() ? "" : ",") + "object_id(N" + sql_names::Literal(sql_names::DboTable(entry.text)) + ")";
+    tables += std::string(tables.empty() ? "" : ",") + "object_id(N" + sql_names::Literal(sql_names::DboTable(entry.text)) +
+              ")";
   w.Line(0, "declare @dropKeys nvarchar(max) = N''");
   w.Line(0, "select @dropKeys = @dropKeys + N'alter table ' + quotename(object_schema_name(parent_object_id)) + N'.' + "
             "quotename(object_name(parent_object_id)) + N' drop constraint ' + quotename(name) + N' '");
