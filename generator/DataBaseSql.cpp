@@ -29,7 +29,13 @@ struct TClassBlock {
   void Comment(const std::string& text) { body.push_back({"-- " + text, false}); }
 };
 
-std::string Varchar(int length) { return "[varchar] (" + std::to_string(length) + ") COLLATE Chinese_PRC_CI_AS"; }
+// A key that is no string (a date-time or float key) has no length of its
+// own; its column holds its text, and T-SQL has no varchar (0).
+constexpr int kTextKeyLength = 50;
+
+std::string Varchar(int length) {
+  return "[varchar] (" + std::to_string(length > 0 ? length : kTextKeyLength) + ") COLLATE Chinese_PRC_CI_AS";
+}
 
 void KeyColumn(TClassBlock& block, int classId) {
   const auto key = block.project.GetKeyMember(classId);
