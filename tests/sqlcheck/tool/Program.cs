@@ -30,6 +30,7 @@ static class Program {
         tables[create.SchemaObjectName.BaseIdentifier.Value] =
             create.Definition.ColumnDefinitions.Select(c => c.ColumnIdentifier.Value).ToList();
       new ShapeCheck(tables, "table script", problems).Run(fragment);
+      CheckLengths(fragment, problems);
     }
     int count = 0;
 #if WITH_DAL
@@ -44,6 +45,23 @@ static class Program {
     foreach (var problem in problems) Console.WriteLine("error: " + problem);
     Console.WriteLine($"checked the table script and {count} statement(s): {problems.Count} problem(s)");
     return problems.Count == 0 ? 0 : 1;
+  }
+
+  // SQL Server refuses a text or binary column of length 0 or longer than its type allows.
+  static void CheckLengths(TSqlFragment script, List<string> problems) {
+    foreach (var column in TSql.All<ColumnDefinition>(script)) {
+      if (column.DataType is not SqlDataTypeReference type || type.Parameters.Count == 0 ||
+          type.Parameters[0] is not IntegerLiteral literal)
+        continue;
+      int max = type.SqlDataTypeOption switch {
+        SqlDataTypeOption.Char or SqlDataTypeOption.VarChar or SqlDataTypeOption.Binary or
+            SqlDataTypeOption.VarBinary => 8000,
+        SqlDataTypeOption.NChar or SqlDataTypeOption.NVarChar => 4000,
+        _ => int.MaxValue,
+      };
+      if (!int.TryParse(literal.Value, out int length) || length < 1 || length > max)
+        problems.Add($"table script: column {column.ColumnIdentifier.Value} has length {literal.Value}, outside 1 to {max}");
+    }
   }
 }
 
