@@ -2,6 +2,7 @@
 #include "generator/CodeWriter.h"
 #include "generator/DalClass.h"
 #include "generator/MemberKind.h"
+#include "generator/VbNames.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::string BuildAdd(const TDalClass& c) {
   const std::string& O = c.objName;
   TCodeWriter w;
   w.Line(4, "'添加" + c.friendName + "实现");
-  w.Line(4, "Public Shared Function Add" + C + "(ByVal " + O + " As Model." + C + ") As Boolean");
+  w.Line(4, "Public Shared Function " + ProcedureName("Add", C) + "(ByVal " + O + " As Model." + C + ") As Boolean");
   w.Line(8, "Dim sql As String = " + q + "insert into " + C + "(" + Joined(members, "", "") + ") values(" +
                 Joined(members, "@", "") + ")" + q);
   w.Line(7, "'构建sql参数");
@@ -80,7 +81,7 @@ std::string BuildGetSome(const TDalClass& c) {
   TCodeWriter w;
   w.Line(4, "'根据" + K + "获取某条" + c.friendName + "记录");
   const std::string& param = c.keyParam;
-  w.Line(4, "Public Shared Function getSome" + C + "(ByVal " + param + " As " + (integerKey ? "Integer" : "String") +
+  w.Line(4, "Public Shared Function " + ProcedureName("getSome", C) + "(ByVal " + param + " As " + (integerKey ? "Integer" : "String") +
                 ") As Model." + C);
   w.Line(8, "'构建查询sql");
   if (integerKey)
@@ -113,7 +114,7 @@ std::string BuildEdit(const TDalClass& c) {
 
   TCodeWriter w;
   w.Line(4, "'更新" + c.friendName + "实现");
-  w.Line(4, "Public Shared Function Edit" + C + "(ByVal " + O + " As Model." + C + ") As Boolean");
+  w.Line(4, "Public Shared Function " + ProcedureName("Edit", C) + "(ByVal " + O + " As Model." + C + ") As Boolean");
   w.Line(8, "Dim sql As String = " + q + "update " + C + " set " + assignments + " where " + K + "=@" + K + q);
   w.Line(8, "'构建sql参数信息");
   w.Line(8, "Dim parm As SqlParameter() = New SqlParameter() {");
@@ -151,7 +152,7 @@ std::string BuildDel(const TDalClass& c) {
   const std::string& C = c.className;
   TCodeWriter w;
   w.Line(4, "'删除" + c.friendName);
-  w.Line(4, "Public Shared Function Del" + C + "(ByVal p As String) As Boolean");
+  w.Line(4, "Public Shared Function " + ProcedureName("Del", C) + "(ByVal p As String) As Boolean");
   if (IsIntegerKey(c.key))
     w.Line(8, "Dim sql As String = " + q + "delete from " + C + " where " + c.key.memberName + " in (" + q + " + p + " +
                   q + ") " + q);

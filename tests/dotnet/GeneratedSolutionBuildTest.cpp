@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "DotnetBuild.h"
+#include "NamesCampaign.h"
 #include "ProjectScript.h"
 #include "RandomProject.h"
 #include "support/RunVbgen.h"
@@ -159,20 +160,23 @@ TProjectScript ChineseTexts() {
 
 }  // namespace
 
+// The random campaign's classes are spread over two solutions: one build each
+// for a hundred classes is far cheaper than a build per handful.
 TEST(GeneratedSolutionBuild, EveryMemberKindWithRandomClasses) {
   TProjectScript script = EveryMemberKind();
-  AddRandomClasses(script, 11);
+  AddRandomClasses(script, 11, 110);
   ExpectSolutionBuilds(script);
 }
 
 TEST(GeneratedSolutionBuild, KeysSetByUpdateWithRandomClasses) {
   TProjectScript script = KeysByUpdate();
-  AddRandomClasses(script, 12);
+  AddRandomClasses(script, 12, 3);
   ExpectSolutionBuilds(script);
 }
 
-TEST(GeneratedSolutionBuild, ChineseTextsWithRandomClasses) {
+TEST(GeneratedSolutionBuild, ChineseTextsCommonNamesAndRandomClasses) {
   TProjectScript script = ChineseTexts();
-  AddRandomClasses(script, 13);
+  AddCommonNameClasses(script);
+  AddRandomClasses(script, 13, 100);
   ExpectSolutionBuilds(script);
 }
