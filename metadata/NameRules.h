@@ -24,7 +24,7 @@ bool EqualsIgnoringCase(const std::string& a, const std::string& b);
 // Model, BLL or DAL: the library projects of every generated solution.
 bool IsTierProjectName(const std::string& name);
 
-// Namespaces the generated code refers to by name.
+// Namespaces the generated code refers to by name, and Visual Basic's My.
 bool IsGeneratedNamespace(const std::string& name);
 
 // The user-interface project's root namespace: the project name with every

@@ -12,7 +12,7 @@ constexpr std::array<std::string_view, 176> kClassNames = {
     // Types of the imported namespaces, members of Form, namespaces found first.
     "Order", "User", "Group", "File", "Image", "Message", "Timer", "Type", "Form", "Name", "Text", "Controls", "E",
     "View", "Size", "Path", "Color", "Icon", "Application", "Region", "Point", "Menu", "Label", "Font", "Control",
-    "Button", "MS", "FxResources", "My", "Handler", "RessOf", "Egate", "XmlNamespace", "DateTime", "Convert",
+    "Button", "MS", "FxResources", "Mine", "Handler", "RessOf", "Egate", "XmlNamespace", "DateTime", "Convert",
     "MessageBox", "EventArgs", "DataSet", "Environment", "Encoding", "Stream", "Directory", "Random", "Math",
     "Console", "Exception", "Attribute", "Action", "Collection", "Connection", "Command", "Column", "Row", "Cell",
     "Graphics", "Brush", "Pen", "Bitmap", "Cursor", "Clipboard", "Screen", "Panel", "Buffer", "Array", "List",
