@@ -12,9 +12,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Runs dotnet with its output in one file; returns the exit code (127: not started).
 int RunDotnet(const std::vector<std::string>& args, const fs::path& log) {
   std::vector<std::string> argv = {"dotnet"};
   argv.insert(argv.end(), args.begin(), args.end());
@@ -37,6 +34,8 @@ int RunDotnet(const std::vector<std::string>& args, const fs::path& log) {
   waitpid(pid, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+namespace {
 
 fs::path LogFile() {
   std::string name = (fs::temp_directory_path() / "vbgen-dotnet-XXXXXX").string();

@@ -28,6 +28,12 @@ TEST_F(TableScript, StoreStatesTheRunRefusesGiveCommentLines) {
   EXPECT_EQ(BuildTableScript(data_side::AddEdge()), Golden("sql/Edge.sql"));
 }
 
+// Reserved words bracketed in the foreign keys; every class's foreign keys
+// dropped before any table.
+TEST_F(TableScript, ShopMatchesGolden) {
+  EXPECT_EQ(BuildTableScript(data_side::AddShop()), Golden("sql/Shop.sql"));
+}
+
 TEST_F(TableScript, EveryBuildReadsTheStoreAfresh) {
   const int p = data_side::AddLibrary();
   const std::string before = BuildTableScript(p);
