@@ -1,6 +1,7 @@
-// Generated solutions compile: projects made through vbgen, generated, and
-// built with `dotnet build`; the built program finds its configuration,
-// picture and form resources.
+// Generated solutions compile and their SQL is valid T-SQL: projects made
+// through vbgen, generated, checked by the T-SQL check and built with
+// `dotnet build`; the built program finds its configuration, picture and form
+// resources.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include "NamesCampaign.h"
 #include "ProjectScript.h"
 #include "RandomProject.h"
+#include "SqlCheck.h"
 #include "support/RunVbgen.h"
 #include "support/TempHome.h"
 
@@ -83,6 +85,10 @@ void ExpectSolutionBuilds(const TProjectScript& script) {
   }
   const TVbgenResult generated = RunVbgen(home.dir(), {"generate", script.project()});
   ASSERT_EQ(generated.exitCode, 0) << generated.err << "\n" << script.Listing();
+
+  const TSqlCheck sql = CheckProjectSql(home.dir(), script.project());
+  EXPECT_EQ(sql.exitCode, 0) << SqlCheckReport(sql) << "\nMetadata:\n" << script.Listing();
+  std::cout << "T-SQL check of " << script.project() << ": " << sql.summary << "\n";
 
   const fs::path solutionDir = home.dir() / "projects" / script.project();
   const auto start = std::chrono::steady_clock::now();

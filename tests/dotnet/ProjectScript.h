@@ -37,7 +37,7 @@ class TProjectScript {
   // as the commands do: hundreds of separate commands would cost more than the
   // build they feed.
   void Store(const std::filesystem::path& home) const;
-  // The commands one per line, for a failure report.
+  // The commands one per line (what an import stores too), for a failure report.
   std::string Listing() const;
 
  private:

@@ -66,7 +66,7 @@ TEST(SqlCheck, ReservedNamesReferencesAndCaptionsGiveValidSql) {
       .Member("Order", M("current", "日期型", "--时间", "q"))
       .Member("Order", M("table", "Table", ""))
       .Member("Order", M("index", "Index", "索引"));
-  AddRandomClasses(s, 41);
+  AddRandomClasses(s, 41, 3);
   ExpectValidSql(s);
 }
 
