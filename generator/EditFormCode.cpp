@@ -137,7 +137,7 @@ void WriteDropDownSetup(TCodeWriter& w, const TFormModel& form, const TMember& m
 // handler, the stream or the entity's field.
 void WritePictureFill(TCodeWriter& w, const std::string& o, const TMember& m, bool& streamDeclared) {
   const std::string& name = m.memberName;
-  const std::string bytes = UnclashedName(name, {"sender", "e", "ms", o});
+  const std::string bytes = FormLocalName(name, {"sender", "e", "ms", o});
   w.Line(8, "Dim " + bytes + " As Byte() = DirectCast(" + o + "." + name + ", Byte())");
   w.Line(8, (streamDeclared ? "ms = New MemoryStream(" : "Dim ms As New MemoryStream(") + bytes + ")");
   w.Line(8, "pictureBox_" + name + ".Image = Image.FromStream(ms)");

@@ -66,8 +66,18 @@ std::string ProcedureName(const std::string& verb, const std::string& className)
   return name_rules::IsReservedWord(name) ? "[" + name + "]" : name;
 }
 
+std::string FormLocalName(const std::string& name, std::initializer_list<std::string> taken) {
+  auto isBareType = [](const std::string& n) {
+    return std::any_of(kBareFormTypes.begin(), kBareFormTypes.end(),
+                       [&](const auto& type) { return name_rules::EqualsIgnoringCase(n, std::string(type.first)); });
+  };
+  std::string free = UnclashedName(name, taken);
+  while (isBareType(free)) free = UnclashedName("_" + free, taken);
+  return free;
+}
+
 std::string FormFieldName(const std::string& name) {
-  return InTable(dotnet_names::kFormMembers, name) ? "_" + name : UnclashedName(name, {"sender", "e"});
+  return FormLocalName(InTable(dotnet_names::kFormMembers, name) ? "_" + name : name, {"sender", "e"});
 }
 
 std::vector<std::string> FormTypeAliases(const std::vector<std::string>& classNames) {

@@ -20,8 +20,13 @@ std::string ModelClassRef(const std::string& className, const std::string& rootN
 // verb + className ("Get" + "Type"), escaped as [GetType] where it spells a keyword.
 std::string ProcedureName(const std::string& verb, const std::string& className);
 
-// A field of a form: "_" + name where it would hide a member of Form (Me.Name)
-// or be hidden by the event handlers' parameters sender and e.
+// A local of the form code: name with "_" in front until it equals none of
+// taken and no framework type the form code names bare (a local image would
+// take Image.FromFile for itself).
+std::string FormLocalName(const std::string& name, std::initializer_list<std::string> taken);
+
+// A field of a form: a FormLocalName that also hides no member of Form
+// (Me.Name) and is not hidden by the event handlers' parameters sender and e.
 std::string FormFieldName(const std::string& name);
 
 // "Imports T = System.X.T" for every framework type the form code names bare

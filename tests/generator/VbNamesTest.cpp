@@ -24,10 +24,14 @@ TEST(VbNames, DerivedProcedureNamesThatSpellKeywordsAreEscaped) {
   EXPECT_EQ(ProcedureName("getSome", "Type"), "getSomeType");
 }
 
-TEST(VbNames, FormFieldsAvoidFormMembersAndHandlerParameters) {
+TEST(VbNames, FormFieldsAndLocalsAvoidFormMembersBareTypesAndHandlerParameters) {
   for (const char* name : {"name", "Text", "controls", "e", "sender", "size"})
     EXPECT_EQ(FormFieldName(name), "_" + std::string(name));
   EXPECT_EQ(FormFieldName("book"), "book");
+  // A field or local named like a type the form code names bare would take its calls.
+  EXPECT_EQ(FormFieldName("convert"), "_convert");
+  EXPECT_EQ(FormLocalName("image", {"sender", "e", "ms"}), "_image");
+  EXPECT_EQ(FormLocalName("ms", {"sender", "e", "ms"}), "_ms");
 }
 
 TEST(VbNames, AliasesOnlyForFrameworkTypesTheFormsNameBare) {
