@@ -6,19 +6,21 @@
 #include "metadata/NameRules.h"
 
 // The functions' locals are sql, parm, DataRead and the object; DBHelp,
-// SqlParameter and SqlDbType are the types they name.
+// SqlParameter, SqlDbType, SqlDataReader, DataSet and Convert are the types they name.
 TDalClass TDalClass::Load(const TProjectSnapshot& project, const TListEntry& classEntry) {
   TDalClass c;
   c.project = &project;
   c.classId = classEntry.tag;
   c.className = classEntry.text;
   const std::string objName = name_rules::ObjectName(c.className);
-  c.objName = UnclashedName(objName, {"sql", "parm", "DataRead", "DBHelp", "SqlParameter", "SqlDbType"});
+  c.objName = UnclashedName(objName, {"sql", "parm", "DataRead", "DBHelp", "SqlParameter", "SqlDbType",
+                                      "SqlDataReader", "DataSet", "Convert"});
   c.returnName = c.objName == objName ? c.className : c.objName;
   c.friendName = project.GetFriendName(c.classId);
   c.key = RequireKey(project, c.classId, c.className);
   const std::string& K = c.key.memberName;
-  c.keyParam = UnclashedName(K, {"sql", "DataRead", c.objName, "DBHelp", "SqlParameter", "SqlDbType"});
+  c.keyParam = UnclashedName(K, {"sql", "DataRead", c.objName, "DBHelp", "SqlParameter", "SqlDbType",
+                                 "SqlDataReader", "DataSet", "Convert"});
   return c;
 }
 

@@ -6,6 +6,7 @@
 #include "generator/DalClass.h"
 #include "generator/MemberKind.h"
 #include "generator/SqlNames.h"
+#include "generator/VbNames.h"
 #include "metadata/NameRules.h"
 
 namespace {
@@ -129,7 +130,7 @@ std::string BuildGet(const TDalClass& c) {
   const std::string pager = IsIntegerKey(c.key) ? "ExecutePager" : "ExecutePagerWhenPrimaryIsString";
   TCodeWriter w;
   w.Line(4, "'查询图书");
-  w.Line(4, "Public Shared Function Get" + C +
+  w.Line(4, "Public Shared Function " + ProcedureName("Get", C) +
                 "(ByVal PageIndex As Integer, ByVal PageSize As Integer, ByRef PageCount As Integer, ByRef "
                 "RecordCount As Integer, ByVal strWhere As String) As System.Data.DataTable");
   w.Line(8, "Try");
@@ -144,7 +145,7 @@ std::string BuildGet(const TDalClass& c) {
 
 std::string BuildGetAll(const TDalClass& c) {
   TCodeWriter w;
-  w.Line(4, "Public Shared Function getAll" + c.className + "() As DataSet");
+  w.Line(4, "Public Shared Function " + ProcedureName("getAll", c.className) + "() As DataSet");
   w.Line(8, "Try");
   w.Line(12, "Dim strSql As String = " + q + "select * from " + Name(c.className) + q);
   w.Line(12, "Return DBHelp.ExecuteDataSet(strSql, Nothing)");

@@ -3,6 +3,7 @@
 #include "generator/DalClass.h"
 #include "generator/MemberKind.h"
 #include "generator/SqlNames.h"
+#include "generator/VbNames.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::string BuildAdd(const TDalClass& c) {
   const std::string& O = c.objName;
   TCodeWriter w;
   w.Line(4, "'添加" + c.friendName + "实现");
-  w.Line(4, "Public Shared Function Add" + C + "(ByVal " + O + " As Model." + C + ") As Boolean");
+  w.Line(4, "Public Shared Function " + ProcedureName("Add", C) + "(ByVal " + O + " As Model." + C + ") As Boolean");
   // A class whose only member is its integer key has no column to name.
   const std::string insert = members.empty() ? "insert into " + Name(C) + " default values"
                                              : "insert into " + Name(C) + "(" + Joined(members, Column) + ") values(" +
@@ -89,7 +90,7 @@ std::string BuildGetSome(const TDalClass& c) {
   TCodeWriter w;
   w.Line(4, "'根据" + K + "获取某条" + c.friendName + "记录");
   const std::string& param = c.keyParam;
-  w.Line(4, "Public Shared Function getSome" + C + "(ByVal " + param + " As " + (integerKey ? "Integer" : "String") +
+  w.Line(4, "Public Shared Function " + ProcedureName("getSome", C) + "(ByVal " + param + " As " + (integerKey ? "Integer" : "String") +
                 ") As Model." + C);
   w.Line(8, "'构建查询sql");
   w.Line(8, "Dim sql As String = " + q + "select * from " + Name(C) + " where " + Name(K) + "=@" + K + q);
@@ -122,7 +123,7 @@ std::string BuildEdit(const TDalClass& c) {
 
   TCodeWriter w;
   w.Line(4, "'更新" + c.friendName + "实现");
-  w.Line(4, "Public Shared Function Edit" + C + "(ByVal " + O + " As Model." + C + ") As Boolean");
+  w.Line(4, "Public Shared Function " + ProcedureName("Edit", C) + "(ByVal " + O + " As Model." + C + ") As Boolean");
   w.Line(8,
          "Dim sql As String = " + q + "update " + Name(C) + " set " + assignments + " where " + Name(K) + "=@" + K + q);
   w.Line(8, "'构建sql参数信息");
@@ -141,7 +142,7 @@ std::string BuildEdit(const TDalClass& c) {
 std::string BuildDel(const TDalClass& c) {
   TCodeWriter w;
   w.Line(4, "'删除" + c.friendName);
-  w.Line(4, "Public Shared Function Del" + c.className + "(ByVal p As String) As Boolean");
+  w.Line(4, "Public Shared Function " + ProcedureName("Del", c.className) + "(ByVal p As String) As Boolean");
   // Each key of the comma-separated list goes into the in-list as a parameter of its own.
   w.Line(8, "Dim sql As String = " + q + q);
   w.Line(8, "Dim ids As String() = p.Split(" + q + "," + q + "c)");

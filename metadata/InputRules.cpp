@@ -47,7 +47,7 @@ bool ProjectNameTakenFoldingCase(const std::string& name) {
 // A class named like a namespace of the generated code hides that namespace.
 void CheckNamespaceClash(const std::string& projectName, const std::string& className) {
   if (name_rules::IsGeneratedNamespace(className))
-    Refuse(TInputField::ClassName, "类名不能是 Model、BLL、DAL、System 或 Microsoft：它们是生成代码中的命名空间!");
+    Refuse(TInputField::ClassName, "类名不能是 Model、BLL、DAL、System、Microsoft 或 My：它们是生成代码中的命名空间!");
   if (name_rules::EqualsIgnoringCase(className, name_rules::RootNamespaceOf(projectName)))
     Refuse(TInputField::ClassName, "类名不能与工程名称相同：它是生成的界面项目的根命名空间!");
 }

@@ -136,7 +136,9 @@ bool IsTierProjectName(const std::string& name) {
 }
 
 bool IsGeneratedNamespace(const std::string& name) {
-  return IsTierProjectName(name) || EqualsIgnoringCase(name, "System") || EqualsIgnoringCase(name, "Microsoft");
+  // Visual Basic puts a My namespace into every project; no class may take its name (BC31210).
+  return IsTierProjectName(name) || EqualsIgnoringCase(name, "System") || EqualsIgnoringCase(name, "Microsoft") ||
+         EqualsIgnoringCase(name, "My");
 }
 
 std::string RootNamespaceOf(const std::string& projectName) {

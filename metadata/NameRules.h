@@ -45,7 +45,7 @@ std::string WindowsNameReason(const std::string& name, std::size_t maxLength);
 // Model, BLL or DAL: the library projects of every generated solution.
 bool IsTierProjectName(const std::string& name);
 
-// Namespaces the generated code refers to by name.
+// Namespaces the generated code refers to by name, and Visual Basic's My.
 bool IsGeneratedNamespace(const std::string& name);
 
 // The user-interface project's root namespace: the project name with every

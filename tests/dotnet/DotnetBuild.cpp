@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <sstream>
@@ -19,6 +20,8 @@ int RunDotnet(const std::vector<std::string>& args, const fs::path& log) {
   for (auto& a : argv) raw.push_back(a.data());
   raw.push_back(nullptr);
 
+  // The child's freopen would write what the parent's stdout still buffers a second time.
+  std::fflush(nullptr);
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {

@@ -1,14 +1,17 @@
-// Generated solutions compile: projects made through vbgen, generated, and
-// built with `dotnet build`; the built program finds its configuration,
-// picture and form resources.
+// Generated solutions compile and their SQL is valid T-SQL: projects made
+// through vbgen, generated, checked by the T-SQL check and built with
+// `dotnet build`; the built program finds its configuration, picture and form
+// resources.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <iostream>
 
 #include "DotnetBuild.h"
+#include "NamesCampaign.h"
 #include "ProjectScript.h"
 #include "RandomProject.h"
+#include "SqlCheck.h"
 #include "support/RunVbgen.h"
 #include "support/TempHome.h"
 
@@ -82,6 +85,10 @@ void ExpectSolutionBuilds(const TProjectScript& script) {
   }
   const TVbgenResult generated = RunVbgen(home.dir(), {"generate", script.project()});
   ASSERT_EQ(generated.exitCode, 0) << generated.err << "\n" << script.Listing();
+
+  const TSqlCheck sql = CheckProjectSql(home.dir(), script.project());
+  EXPECT_EQ(sql.exitCode, 0) << SqlCheckReport(sql) << "\nMetadata:\n" << script.Listing();
+  std::cout << "T-SQL check of " << script.project() << ": " << sql.summary << "\n";
 
   const fs::path solutionDir = home.dir() / "projects" / script.project();
   const auto start = std::chrono::steady_clock::now();
@@ -159,20 +166,23 @@ TProjectScript ChineseTexts() {
 
 }  // namespace
 
+// The random campaign's classes are spread over two solutions: one build each
+// for a hundred classes is far cheaper than a build per handful.
 TEST(GeneratedSolutionBuild, EveryMemberKindWithRandomClasses) {
   TProjectScript script = EveryMemberKind();
-  AddRandomClasses(script, 11);
+  AddRandomClasses(script, 11, 110);
   ExpectSolutionBuilds(script);
 }
 
 TEST(GeneratedSolutionBuild, KeysSetByUpdateWithRandomClasses) {
   TProjectScript script = KeysByUpdate();
-  AddRandomClasses(script, 12);
+  AddRandomClasses(script, 12, 3);
   ExpectSolutionBuilds(script);
 }
 
-TEST(GeneratedSolutionBuild, ChineseTextsWithRandomClasses) {
+TEST(GeneratedSolutionBuild, ChineseTextsCommonNamesAndRandomClasses) {
   TProjectScript script = ChineseTexts();
-  AddRandomClasses(script, 13);
+  AddCommonNameClasses(script);
+  AddRandomClasses(script, 13, 100);
   ExpectSolutionBuilds(script);
 }

@@ -147,10 +147,11 @@ TEST_F(InputRulesTest, NamesThatWouldClashInTheGeneratedSolutionAreRefused) {
   EXPECT_EQ(Refusal([&] { input_rules::CheckProjectRename(shop, "DAL"); }), tier);
   EXPECT_EQ(Refusal([] { input_rules::CheckNewProjectName("Models"); }), "");
 
-  const std::string ns = "类名不能是 Model、BLL、DAL、System 或 Microsoft：它们是生成代码中的命名空间!";
+  const std::string ns = "类名不能是 Model、BLL、DAL、System、Microsoft 或 My：它们是生成代码中的命名空间!";
   const std::string root = "类名不能与工程名称相同：它是生成的界面项目的根命名空间!";
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "System", "系统"); }), ns);
   EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(shop, book, "Bll", "业务"); }), ns);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "MY", "我的"); }), ns);
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "SHOP", "商店"); }), root);
   EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(library, novel, "Library", "图书馆"); }), root);
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(library, "Shop", "商店"); }), "");

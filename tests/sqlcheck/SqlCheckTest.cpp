@@ -47,8 +47,8 @@ void ExpectValidSql(const TProjectScript& script) {
 }  // namespace
 
 // Reserved words as class, member and key names; two references to one
-// class; a key-only class; a date-time key set by the update dialog; captions with brackets, commas,
-// quotes and parentheses, and empty ones; a member named like a referenced
+// class; a key-only class; captions with brackets, commas, quotes and
+// parentheses, and empty ones; a member named like a referenced
 // class's display member; string and integer keys with quotes in their values.
 TEST(SqlCheck, ReservedNamesReferencesAndCaptionsGiveValidSql) {
   TProjectScript s("Shop");
@@ -66,9 +66,9 @@ TEST(SqlCheck, ReservedNamesReferencesAndCaptionsGiveValidSql) {
       .Member("Order", M("current", "日期型", "--时间", "q"))
       .Member("Order", M("table", "Table", ""))
       .Member("Order", M("index", "Index", "索引"));
-  s.Class("Plan", "计划").Member("Plan", M("current", "日期型", "开始", "d")).Update("Plan", "current", {"--key"});
+  s.Class("Plan", "计划").Member("Plan", M("current", "字符串", "开始", "kd"));
   s.Member("Order", M("plan", "Plan", "计划"));
-  AddRandomClasses(s, 41);
+  AddRandomClasses(s, 41, 3);
   ExpectValidSql(s);
 }
 
