@@ -4,6 +4,7 @@
 // or warnings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
@@ -78,14 +79,15 @@ TFormGeometry ReadGeometry(const std::string& designer) {
   return form;
 }
 
-// The nearest control right of a label whose row (top and height) is the label's.
-const TRect* ControlBeside(const TFormGeometry& form, const TRect& label) {
-  const TRect* found = nullptr;
+// The controls whose row (top and height) is the label's; the nearest one right of it first.
+std::vector<const TRect*> RowOf(const TFormGeometry& form, const TRect& label) {
+  std::vector<const TRect*> row;
   for (const auto& [name, c] : form.controls)
-    if (c.type != "Label" && c.y == label.y && c.height == label.height && c.x >= label.Right() &&
-        (!found || c.x < found->x))
-      found = &c;
-  return found;
+    if (c.type != "Label" && c.y == label.y && c.height == label.height) row.push_back(&c);
+  std::sort(row.begin(), row.end(), [&](const TRect* a, const TRect* b) {
+    return (a->x >= label.Right()) != (b->x >= label.Right()) ? a->x >= label.Right() : a->x < b->x;
+  });
+  return row;
 }
 
 void ExpectSoundLayout(const std::string& formName, const TFormGeometry& form) {
@@ -97,14 +99,17 @@ void ExpectSoundLayout(const std::string& formName, const TFormGeometry& form) {
     ASSERT_TRUE(c.x >= 0 && c.y >= 0 && c.width > 0 && c.height > 0) << name << " has no geometry";
     EXPECT_TRUE(c.Right() <= form.width && c.Bottom() <= form.height) << name << " reaches outside the window";
     for (const auto& [other, o] : form.controls) {
-      if (name < other)
-        EXPECT_TRUE(c.Right() <= o.x || o.Right() <= c.x || c.Bottom() <= o.y || o.Bottom() <= c.y)
-            << name << " overlaps " << other;
+      const bool apart = c.Right() <= o.x || o.Right() <= c.x || c.Bottom() <= o.y || o.Bottom() <= c.y;
+      EXPECT_TRUE(name >= other || apart) << name << " overlaps " << other;
     }
     if (c.type != "Label") continue;
-    const TRect* beside = ControlBeside(form, c);
-    EXPECT_TRUE(beside) << "label " << name << " stands in no row with a control";
-    if (beside && name.starts_with("lbl_")) fieldColumns.insert(beside->x);
+    const auto row = RowOf(form, c);
+    EXPECT_FALSE(row.empty()) << "label " << name << " stands in no row with a control";
+    // A search field's caption stands left of its field, and the fields start in one column.
+    if (name.starts_with("lbl_")) {
+      ASSERT_TRUE(!row.empty() && row.front()->x >= c.Right()) << "label " << name << " has no field to its right";
+      fieldColumns.insert(row.front()->x);
+    }
   }
   EXPECT_LE(fieldColumns.size(), 1u) << "the search fields do not start in one column";
 }
