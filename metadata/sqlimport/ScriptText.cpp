@@ -12,10 +12,13 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
-[[noreturn]] void Undecodable(std::string_view text, std::size_t offset, const char* encoding) {
+[[noreturn]] void Refuse(std::string_view text, std::size_t offset, const std::string& problem) {
   const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n');
-  throw TSqlScriptError("第 " + std::to_string(line) + " 行: 文件不是有效的 " + encoding +
-                        " 文本 (可用 --source-encoding 指定编码)");
+  throw TSqlScriptError("第 " + std::to_string(line) + " 行: " + problem);
+}
+
+[[noreturn]] void Undecodable(std::string_view text, std::size_t offset, const char* encoding) {
+  Refuse(text, offset, std::string("文件不是有效的 ") + encoding + " 文本 (可用 --source-encoding 指定编码)");
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -85,9 +88,13 @@ std::string FromGbk(std::string_view bytes) {
   }
 }
 
-}  // namespace
+// UTF-16 without its mark reads as text full of NULs.
+std::string WithoutNul(std::string text) {
+  if (const auto nul = text.find('\0'); nul != std::string::npos) Refuse(text, nul, "文件含有 NUL 字符 (UTF-16 文件必须带 BOM)");
+  return text;
+}
 
-std::string ScriptText(const std::string& bytes, TSourceEncoding encoding) {
+std::string Decoded(const std::string& bytes, TSourceEncoding encoding) {
   std::string_view text = bytes;
   if (text.starts_with(kUtf16LeBom) || text.starts_with(kUtf16BeBom))
     return FromUtf16(text.substr(2), text.starts_with(kUtf16BeBom));
@@ -100,3 +107,7 @@ std::string ScriptText(const std::string& bytes, TSourceEncoding encoding) {
   }
   return FromGbk(text);
 }
+
+}  // namespace
+
+std::string ScriptText(const std::string& bytes, TSourceEncoding encoding) { return WithoutNul(Decoded(bytes, encoding)); }

@@ -12,7 +12,7 @@ TEST(GeneratedSolutionBuild, ImportedSampleScript) {
   TTempHome home(false);
   for (const char* folder : {"template", "bak"})
     fs::copy(fs::path(VBGEN_BIN_DIR) / folder, home.dir() / folder, fs::copy_options::recursive);
-  ASSERT_EQ(RunVbgen(home.dir(), {"sample", "--as", "Library"}).exitCode, 0);
+  ASSERT_EQ(RunVbgen(home.dir(), {"import", VBGEN_RUNTIME_DIR "/samples/library.json", "--as", "Library"}).exitCode, 0);
   const TVbgenResult sql = RunVbgen(home.dir(), {"sql", "Library"});
   ASSERT_EQ(sql.exitCode, 0) << sql.err;
   WriteBytes(home.dir() / "library.sql", sql.out);

@@ -95,6 +95,11 @@ TEST(ImportSqlRoundTrip, SampleProject) {
   EXPECT_NE(report.find("跳过表 U_UserInfo (第 15 行): 类 U_UserInfo 的成员 U_Id, 字段 memberName: 成员属性首个字母必须小写\n"),
             std::string::npos)
       << report;
+  const TVbgenResult skipped = RunVbgen(home.dir(), {"import-sql", (home.dir() / "p.sql").string(), "--as", "R",
+                                                     "--skip", "p_passwordtype", "--skip", "U_UserInfo"});
+  EXPECT_EQ(skipped.exitCode, 0) << skipped.err;
+  EXPECT_EQ(skipped.out.find("跳过表 P_PasswordType (第 3 行): 按 --skip 跳过\n跳过表 U_UserInfo (第 15 行): 按 --skip 跳过\n"), 0u)
+      << skipped.out;
 }
 
 TEST(ImportSqlRoundTrip, RandomProjects) {
