@@ -8,7 +8,7 @@ std::string FileReasonText(const std::error_code& error) {
   if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) return "没有写权限";
   if (error == std::errc::read_only_file_system) return "文件系统是只读的";
   if (error == std::errc::no_space_on_device) return "磁盘已满";
-  if (error == std::errc::no_such_file_or_directory) return "所在的文件夹不存在";
+  if (error == std::errc::no_such_file_or_directory) return "文件或文件夹不存在";
   if (error == std::errc::not_a_directory || error == std::errc::file_exists)
     return "路径上有一个同名的文件挡住了文件夹";
   if (error == std::errc::filename_too_long) return "路径太长";
@@ -16,8 +16,8 @@ std::string FileReasonText(const std::error_code& error) {
 }
 
 std::string FileErrorText(const fs::filesystem_error& error) {
-  return "无法写入文件 " + error.path1().string() + ": " + FileReasonText(error.code()) +
-         "。请检查该文件和它所在文件夹的权限与磁盘空间后再试。";
+  return "无法读写 " + error.path1().string() + ": " + FileReasonText(error.code()) +
+         "。请检查该路径、它所在文件夹的权限与磁盘空间后再试。";
 }
 
 void MakeOutputFolder(const fs::path& folder, const fs::path& home) {

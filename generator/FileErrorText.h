@@ -8,7 +8,7 @@
 // Why an operation on a file failed, in Chinese ("没有写权限", "磁盘已满", ...).
 std::string FileReasonText(const std::error_code& error);
 
-// "无法写入文件 PATH: REASON。" followed by what the user can do about it.
+// "无法读写 PATH: REASON。" followed by what the user can do about it.
 std::string FileErrorText(const std::filesystem::filesystem_error& error);
 
 // Creates the run's output folder (with its parents), raising a message that
