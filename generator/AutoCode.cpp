@@ -5,7 +5,6 @@
 #include "generator/BLLOperate.h"
 #include "generator/DALOperate.h"
 #include "generator/EntityOperate.h"
-#include "generator/FileOperate.h"
 #include "generator/UIOperate.h"
 #include "metadata/ProjectChecks.h"
 
@@ -48,7 +47,15 @@ void TAutoCode::Execute() {
   context.projectId = settings_.projectId;
   context.nameSpace = settings_.nameSpace;
   context.sourceEncoding = settings_.sourceEncoding;
-  context.progress = [this](const std::string& line) { listener_.Progress(line); };
+  // A dry run writes nothing, so it has no progress to tell: only its decisions.
+  if (!settings_.output.dryRun) context.progress = [this](const std::string& line) { listener_.Progress(line); };
+  context.output = std::make_shared<TOutputWriter>(
+      context.home, context.projectName, settings_.output, [this](const TFileReport& report) {
+        if (report.state != TFileState::New && report.state != TFileState::Changed &&
+            report.state != TFileState::Unchanged)
+          edits_.push_back(report);
+        listener_.File(report);
+      });
 
   std::optional<TCheckFailure> failure;
   try {
@@ -62,6 +69,8 @@ void TAutoCode::Execute() {
       TUIOperate(context).GenerateUI(list);
 
       CopyResources(context);
+      context.output->Finish();
+      ReportEdits(context);
     }
   } catch (const std::exception& error) {
     listener_.Failed(error.what());
@@ -83,10 +92,8 @@ void TAutoCode::CopyResources(const TGenContext& context) {
   const std::string root = "projects/" + p + "/";
 
   context.Progress("正在移动资源文件。。。");
-  TFileOperate::CopyFolder(bak / "BLL", solution / "BLL", true);
-  TFileOperate::CopyFolder(bak / "DAL", solution / "DAL", true);
-  TFileOperate::CopyFolder(bak / "Model", solution / "Model", true);
-  TFileOperate::CopyFolder(bak / "project_name", solution / p, true);
+  for (const char* tier : {"BLL", "DAL", "Model"}) context.Output().CopyFolder(bak / tier, root + tier);
+  context.Output().CopyFolder(bak / "project_name", root + p);
   WriteFromTemplate(context, "template/project_name.sln", solution, root + p + ".sln");
   const std::filesystem::path myProject = solution / p / "My Project";
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Application.Designer.vb", myProject,
@@ -94,4 +101,19 @@ void TAutoCode::CopyResources(const TGenContext& context) {
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Settings.Designer.vb", myProject,
                     root + p + "/My Project/Settings.Designer.vb");
   context.Progress("移动资源文件完毕!");
+}
+
+// After the run, the files whose hand edits it met, each with what became of it.
+void TAutoCode::ReportEdits(const TGenContext& context) const {
+  for (const TFileReport& report : edits_) {
+    switch (report.state) {
+      case TFileState::Merged: context.Progress(report.path + " 已合并你的修改"); break;
+      case TFileState::Conflict: context.Progress(report.path + " 有冲突，请解决文件中的冲突标记"); break;
+      case TFileState::Kept: context.Progress(report.path + " 已被你修改，保留未覆盖"); break;
+      case TFileState::DeletedByUser: context.Progress(report.path + " 已被你删除，未重新生成"); break;
+      case TFileState::New:
+      case TFileState::Changed:
+      case TFileState::Unchanged: break;
+    }
+  }
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "generator/GenContext.h"
 
@@ -31,6 +32,8 @@ class IRunListener {
   virtual void Finished() = 0;
   // An error stopped the run; what was written so far stays.
   virtual void Failed(const std::string& error) = 0;
+  // What a merge run or a dry run decided for one file, as it decides it.
+  virtual void File(const TFileReport& report) { (void)report; }
 };
 
 struct TRunSettings {
@@ -39,6 +42,7 @@ struct TRunSettings {
   int projectId = 0;
   std::string nameSpace = "brindlemoor";
   TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
+  TOutputOptions output;
 };
 
 class TAutoCode {
@@ -54,7 +58,9 @@ class TAutoCode {
 
  private:
   void CopyResources(const TGenContext& context);
+  void ReportEdits(const TGenContext& context) const;
 
   TRunSettings settings_;
   IRunListener& listener_;
+  std::vector<TFileReport> edits_;  // the files whose hand edits the run met
 };

@@ -11,23 +11,33 @@ std::string TGenContext::ReadTemplate(const std::string& relative) const {
   return TFileOperate::ReadTemplate(Abs(relative));
 }
 
-void TGenContext::MakeFolder(const std::filesystem::path& folder) const {
-  if (madeFolders.insert(folder.string()).second) TFileOperate::MakeFolder(folder);
+TOutputWriter& TGenContext::Output() const {
+  if (!output) output = std::make_shared<TOutputWriter>(home, projectName, TOutputOptions{});
+  return *output;
 }
+
+void TGenContext::MakeFolder(const std::filesystem::path& folder) const { Output().MakeFolder(folder); }
+
+namespace {
+
+std::string Utf8WithBom(const std::string& text) { return "\xEF\xBB\xBF" + text; }
+
+}  // namespace
 
 void TGenContext::SaveUtf8(const std::filesystem::path& folder, const std::string& relative,
                            const std::string& text) const {
   MakeFolder(folder);
-  TFileOperate::WriteUtf8(text, Abs(relative));
+  Output().WriteText(relative, Utf8WithBom(text));
 }
 
 void TGenContext::SaveSource(const std::filesystem::path& folder, const std::string& relative,
                              const std::string& text) const {
   MakeFolder(folder);
-  if (sourceEncoding == TSourceEncoding::Utf8Bom)
-    TFileOperate::WriteUtf8(text, Abs(relative));
-  else
-    TFileOperate::WriteGbk(text, Abs(relative));
+  Output().WriteText(relative, sourceEncoding == TSourceEncoding::Utf8Bom ? Utf8WithBom(text) : TFileOperate::ToGbk(text));
+}
+
+void TGenContext::CopyTemplateFile(const std::string& templatePath, const std::string& relative) const {
+  Output().CopyFile(Abs(templatePath), relative, false);
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {

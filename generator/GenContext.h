@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unordered_set>
 
+#include "generator/OutputWriter.h"
 #include "metadata/ProjectSnapshot.h"
 
 enum class TSourceEncoding { Gbk, Utf8Bom };
@@ -22,8 +22,8 @@ struct TGenContext {
   TProgressSink progress;
   // The project as the run found it when it started; none outside a run.
   std::shared_ptr<const TProjectSnapshot> snapshot;
-  // Folders this context has made (or found) already: each is made once.
-  mutable std::unordered_set<std::string> madeFolders;
+  // Where every file of the run goes; an overwriting one when the run set none.
+  mutable std::shared_ptr<TOutputWriter> output;
 
   // home / "projects" / P
   std::filesystem::path SolutionFolder() const { return home / "projects" / projectName; }
@@ -36,7 +36,8 @@ struct TGenContext {
   // The run's snapshot, or the project read afresh when there is none.
   std::shared_ptr<const TProjectSnapshot> Snapshot() const;
 
-  // Creates folder with its parents unless this context has done so already.
+  TOutputWriter& Output() const;
+  // Creates folder with its parents unless this run has done so already.
   void MakeFolder(const std::filesystem::path& folder) const;
 
   // Reads "template/..." below home.
@@ -46,6 +47,8 @@ struct TGenContext {
   // Generated .vb sources: code page 936 without a mark, or UTF-8 with mark
   // when the run asks for it.
   void SaveSource(const std::filesystem::path& folder, const std::string& relative, const std::string& text) const;
+  // A file copied byte for byte from "template/..." to relative.
+  void CopyTemplateFile(const std::string& templatePath, const std::string& relative) const;
 };
 
 // Replaces every occurrence, left to right; inserted text is not searched again.

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "generator/FileOperate.h"
 #include "generator/FormModel.h"
 #include "generator/UiProjectFile.h"
 #include "metadata/NameRules.h"
@@ -71,8 +70,8 @@ void TUIOperate::SaveFormSource(const std::string& fileName, const std::string& 
 
 void TUIOperate::CopyFormResource(const std::string& formKind) const {
   try {
-    TFileOperate::CopyBytes(context_.Abs("template/project_name/project_name/" + formKind + ".resx"),
-                            context_.Abs(UiPath(formKind + curClassName + ".resx")));
+    context_.CopyTemplateFile("template/project_name/project_name/" + formKind + ".resx",
+                              UiPath(formKind + curClassName + ".resx"));
   } catch (const fs::filesystem_error&) {
   }
 }
