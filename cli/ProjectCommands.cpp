@@ -1,4 +1,5 @@
 #include <iostream>
+#include <map>
 #include <memory>
 
 #include "cli/Arguments.h"
@@ -6,6 +7,7 @@
 #include "cli/Lookup.h"
 #include "metadata/InputRules.h"
 #include "metadata/ProjectDAO.h"
+#include "metadata/SettingsDAO.h"
 
 namespace {
 
@@ -53,13 +55,49 @@ void AddDelete(CLI::App* project) {
   });
 }
 
+// Without options it prints every setting as "option<TAB>word"; with options
+// it changes the named ones, after checking all of them.
+void AddSettings(CLI::App* project) {
+  struct TArgs {
+    std::string project;
+    std::map<std::string, std::string> words;  // option -> word typed
+  };
+  auto args = std::make_shared<TArgs>();
+  auto* settings = project->add_subcommand("settings", "显示或修改工程的生成设置");
+  AddProjectArgument(settings, args->project);
+  for (const auto& field : kSettingFields)
+    settings->add_option_function<std::string>(
+        std::string("--") + field.option, [args, &field](const std::string& word) { args->words[field.option] = word; },
+        std::string(field.caption) + ": " + generation_settings::WordsOf(field));
+  settings->callback([args] {
+    const int projectId = FindProject(args->project).tag;
+    TGenerationSettings values = TSettingsDAO().GetSettings(projectId);
+    for (const auto& field : kSettingFields) {
+      const auto typed = args->words.find(field.option);
+      if (typed == args->words.end()) continue;
+      const int choice = generation_settings::ChoiceOf(field, typed->second);
+      if (choice < 0)
+        throw TCliExit(2, "--" + std::string(field.option) + " 的值 " + typed->second + " 无效, 应为 " +
+                              generation_settings::WordsOf(field) + " 之一");
+      field.set(values, choice);
+    }
+    if (!args->words.empty()) {
+      TSettingsDAO().SaveSettings(projectId, values);
+      std::cout << "生成设置修改成功！\n";
+      return;
+    }
+    for (const auto& field : kSettingFields) PrintRow({field.option, generation_settings::WordOf(field, values)});
+  });
+}
+
 }  // namespace
 
 void AddProjectCommands(CLI::App& app, TCliContext&) {
-  auto* project = app.add_subcommand("project", "工程: list / add / rename / delete");
+  auto* project = app.add_subcommand("project", "工程: list / add / rename / delete / settings");
   project->require_subcommand(1);
   AddList(project);
   AddNew(project);
   AddRename(project);
   AddDelete(project);
+  AddSettings(project);
 }

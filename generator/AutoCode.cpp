@@ -7,6 +7,7 @@
 #include "generator/EntityOperate.h"
 #include "generator/UIOperate.h"
 #include "metadata/ProjectChecks.h"
+#include "metadata/SettingsDAO.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ void TAutoCode::Execute() {
   std::optional<TCheckFailure> failure;
   try {
     context.snapshot = std::make_shared<const TProjectSnapshot>(TProjectSnapshot::Load(context.projectId));
+    context.settings = TSettingsDAO().GetSettings(context.projectId);
     const TClassList& list = context.snapshot->GetClassList();
     failure = CheckClasses(*context.snapshot);
     if (!failure) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "generator/OutputWriter.h"
+#include "metadata/GenerationSettings.h"
 #include "metadata/ProjectSnapshot.h"
 
 enum class TSourceEncoding { Gbk, Utf8Bom };
@@ -19,6 +20,7 @@ struct TGenContext {
   int projectId = 0;
   std::string nameSpace = "brindlemoor";
   TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
+  TGenerationSettings settings;  // the project's, read when the run starts
   TProgressSink progress;
   // The project as the run found it when it started; none outside a run.
   std::shared_ptr<const TProjectSnapshot> snapshot;

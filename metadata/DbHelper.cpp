@@ -35,6 +35,15 @@ TConnection& Conn() {
   throw TDbError(what + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
 }
 
+// Tables added since the first layout of the store, created when a store made
+// before them is opened; runtime/schema.sql makes the same for a new store.
+constexpr const char* kLaterTables =
+    "CREATE TABLE IF NOT EXISTS t_setting ("
+    " projectId INTEGER NOT NULL,"
+    " settingName TEXT NOT NULL COLLATE NOCASE,"
+    " settingValue TEXT NOT NULL DEFAULT '',"
+    " PRIMARY KEY (projectId, settingName))";
+
 sqlite3* Open() {
   auto& c = Conn();
   if (c.db) return c.db;
@@ -46,6 +55,11 @@ sqlite3* Open() {
     throw TDbError("无法打开元数据库 " + name + ": " + reason);
   }
   sqlite3_busy_timeout(db, 5000);
+  if (sqlite3_exec(db, kLaterTables, nullptr, nullptr, nullptr) != SQLITE_OK) {
+    const std::string reason = sqlite3_errmsg(db);
+    sqlite3_close(db);
+    throw TDbError("无法升级元数据库 " + name + ": " + reason);
+  }
   c.db = db;
   return db;
 }

@@ -14,7 +14,8 @@ void TProjectDAO::RenameProject(int projectId, const std::string& projectName) c
 
 void TProjectDAO::DeleteProject(int projectId) const {
   db_.ExecBatch({{"delete from t_project where projectId=?", {std::int64_t{projectId}}},
-                 {"delete from t_class where projectId=?", {std::int64_t{projectId}}}});
+                 {"delete from t_class where projectId=?", {std::int64_t{projectId}}},
+                 {"delete from t_setting where projectId=?", {std::int64_t{projectId}}}});
 }
 
 TNameList TProjectDAO::GetAll() const {

@@ -5,6 +5,7 @@
 #include "metadata/MemberDAO.h"
 #include "metadata/ProjectDAO.h"
 #include "metadata/ProjectJsonLayout.h"
+#include "metadata/SettingsDAO.h"
 
 namespace project_json {
 
@@ -76,6 +77,9 @@ std::string ExportProject(const TListEntry& project) {
   file["format"] = kFormat;
   file["version"] = kVersion;
   file["projectName"] = project.text;
+  const TGenerationSettings settings = TSettingsDAO().GetSettings(project.tag);
+  TJson& settingsJson = file[kSettings] = TJson::object();
+  for (const auto& field : kSettingFields) settingsJson[field.key] = generation_settings::WordOf(field, settings);
   file["classes"] = TJson::array();
   for (const auto& entry : classDao.GetClassList(project.tag)) {
     TJson members = TJson::array();
@@ -106,6 +110,7 @@ TListEntry ImportProject(const std::string& text, const std::string& projectName
     Checked(nameWhere, [&] { input_rules::CheckNewProjectName(file.projectName); });
     TProjectDAO().AddProject(file.projectName);
     projectId = TProjectDAO().GetProjectId(file.projectName);
+    TSettingsDAO().SaveSettings(projectId, file.settings);
     // Every class first, so that a member may refer to a class further down the file.
     for (std::size_t i = 0; i < file.classes.size(); ++i) {
       const TClassFile& c = file.classes[i];

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "metadata/GenerationSettings.h"
 #include "metadata/Member.h"
 #include "metadata/ProjectJson.h"
 
@@ -44,10 +45,12 @@ struct TClassFile {
 
 struct TProjectFile {
   std::string projectName;
+  TGenerationSettings settings;  // a file without them has the defaults
   std::vector<TClassFile> classes;
 };
 
 inline constexpr const char* kFileWhere = "项目文件";
+inline constexpr const char* kSettings = "settings";
 
 // How messages name the parts of a file: "类 Book 的成员 title, 字段 memberType".
 std::string FieldWhere(const std::string& where, const std::string& key);

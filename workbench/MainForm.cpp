@@ -138,6 +138,7 @@ void TFormMain::BuildMenus() {
   AddMenuItem(P1, "sql1", "生成建表sql语句", &TFormMain::sql1Click);
   AddMenuItem(P1, "S2", "设置命名空间(&S)", &TFormMain::S2Click)->setVisible(false);
   AddMenuItem(P1, "A1", "自动生成代码(&A)", &TFormMain::A1Click);
+  AddMenuItem(P1, "G1", "生成设置(&G)", &TFormMain::G1Click);
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");

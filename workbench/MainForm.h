@@ -60,6 +60,7 @@ class TFormMain : public QMainWindow {
   void sql1Click();
   void S2Click();
   void A1Click();
+  void G1Click();
   // Other events.
   void CB_ProjectChange();
   void LB_ObjectClick();

@@ -1,11 +1,12 @@
-// The code commands of the main window: the script window, the namespace and
-// the generation run with its reports; and the about page.
+// The code commands of the main window: the script window, the namespace, the
+// generation settings and the generation run with its reports; and the about page.
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTimer>
 
 #include "metadata/InputRules.h"
 #include "workbench/DataBaseSqlForm.h"
+#include "workbench/GenerationSettingsForm.h"
 #include "workbench/GenerationRun.h"
 #include "workbench/Guard.h"
 #include "workbench/MainForm.h"
@@ -42,6 +43,14 @@ void TFormMain::A1Click() {
     settings.nameSpace = nameSpace_.toStdString();
     runOutputFolder_ = home_ / "projects" / settings.projectName;
     run_->Start(settings);
+  });
+}
+
+void TFormMain::G1Click() {
+  Guarded(prompt_, this, [this] {
+    if (SelectedProjectId() < 0) return ShowMessage("当前未有任何项目被选中!");
+    TGenerationSettingsForm form(*this, SelectedProjectId());
+    form.exec();
   });
 }
 

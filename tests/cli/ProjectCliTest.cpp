@@ -45,6 +45,15 @@ TEST_F(ProjectCliTest, DeletingAProjectDeletesItsClasses) {
   EXPECT_TRUE(TClassDAO().GetClassList(shop).empty());
 }
 
+TEST_F(ProjectCliTest, SettingsPrintChangeAndRefuseAnUnknownWord) {
+  SeedProject("Shop");
+  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tempty\n");
+  ExpectPrinted(Run({"project", "settings", "Shop", "--query-forms", "full"}), "生成设置修改成功！\n");
+  ExpectRefused(Run({"project", "settings", "Shop", "--query-forms", "Full"}),
+                "--query-forms 的值 Full 无效, 应为 empty|full 之一");
+  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tfull\n");
+}
+
 TEST_F(ProjectCliTest, MissingStoreIsAnErrorNamingTheFile) {
   std::filesystem::remove(home.database());
   const auto r = Run({"project", "list"});

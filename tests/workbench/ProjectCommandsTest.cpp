@@ -3,6 +3,7 @@
 #include "Workbench.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/ProjectDAO.h"
+#include "metadata/SettingsDAO.h"
 
 class TestProjectCommands : public QObject {
   Q_OBJECT
@@ -16,7 +17,7 @@ class TestProjectCommands : public QObject {
         {"N2", "没有类被选中!"},           {"S1", "没有类被选中!"},           {"M1", "请先选择类对象"},
         {"N3", "请先选择一个成员"},        {"C1", "请先选择一个成员"},        {"D2", "请先选择一个成员"},
         {"E1", "请选中2条记录!"},          {"N5", "请先选择一个成员"},        {"L1", "请先选择一个成员"},
-        {"sql1", "当前未有任何项目被选中!"}, {"A1", "没有一个工程被选中！"},
+        {"sql1", "当前未有任何项目被选中!"}, {"A1", "没有一个工程被选中！"}, {"G1", "当前未有任何项目被选中!"},
     };
     for (const auto& [action, message] : expected) {
       wb.prompt.shown.clear();
@@ -130,6 +131,27 @@ class TestProjectCommands : public QObject {
     wb.prompt.answers = {"Acme"};
     wb.Trigger("S2");
     QCOMPARE(wb.window->NameSpace(), QStringLiteral("Acme"));
+  }
+
+  void settingsDialogShowsAndStoresTheSelectedProjectsSettings() {
+    TWorkbench wb;
+    AddProject("Shop");
+    const int school = AddProject("School");
+    wb.Start();
+    wb.Projects()->setCurrentIndex(1);
+    int shown = -1;
+    OnNextDialog([&](QDialog& dialog) {
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("生成设置"));
+      auto* box = dialog.findChild<QComboBox*>("CB_queryForms");
+      shown = box->currentIndex();
+      box->setCurrentIndex(1);
+      Click(dialog, "Button1");
+    });
+    wb.Trigger("G1");
+    QCOMPARE(shown, 0);
+    QCOMPARE(wb.prompt.Texts(), QStringList{"生成设置修改成功！"});
+    QVERIFY(TSettingsDAO().GetSettings(school).queryForms == TQueryForms::Full);
+    QVERIFY(TSettingsDAO().GetSettings(TProjectDAO().GetProjectId("Shop")) == TGenerationSettings{});
   }
 };
 
