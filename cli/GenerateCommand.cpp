@@ -38,7 +38,7 @@ class TConsoleListener : public IRunListener {
   std::vector<TFileReport> reports_;
 };
 
-void Run(const TGenerateOptions& options, const TOutputOptions& output, const TCliContext& cli,
+void Run(const TGenerateOptions& options, bool dryRun, bool withDiffs, const TCliContext& cli,
          TConsoleListener& listener) {
   input_rules::CheckNameSpace(options.nameSpace);
   // The stored name names the output folder, whatever case the user typed.
@@ -49,12 +49,11 @@ void Run(const TGenerateOptions& options, const TOutputOptions& output, const TC
   settings.projectId = project.tag;
   settings.nameSpace = options.nameSpace;
   settings.sourceEncoding = options.sourceEncoding == "utf-8" ? TSourceEncoding::Utf8Bom : TSourceEncoding::Gbk;
-  settings.output = output;
+  settings.dryRun = dryRun;
+  settings.withDiffs = withDiffs;
   TAutoCode::Start(settings, listener).join();
   if (listener.problem()) throw TCliExit(1, *listener.problem());
 }
-
-TEditMode StoredEditMode() { return TEditMode::Overwrite; }
 
 void PrintPlan(const std::vector<TFileReport>& reports) {
   std::array<int, kFileStates.size()> counts{};
@@ -69,7 +68,7 @@ void PrintPlan(const std::vector<TFileReport>& reports) {
 
 void Generate(const TGenerateOptions& options, const TCliContext& cli) {
   TConsoleListener listener;
-  Run(options, {StoredEditMode(), options.dryRun, false}, cli, listener);
+  Run(options, options.dryRun, false, cli, listener);
   if (options.dryRun) return PrintPlan(listener.reports());
   int conflicts = 0;
   for (const TFileReport& report : listener.reports())
@@ -89,7 +88,7 @@ bool Names(const std::string& given, const std::string& path, const std::string&
 
 void Diff(const TGenerateOptions& options, const TCliContext& cli) {
   TConsoleListener listener;
-  Run(options, {StoredEditMode(), true, true}, cli, listener);
+  Run(options, true, true, cli, listener);
   const std::string projectName = FindProject(options.project).text;
   for (const std::string& given : options.files) {
     bool known = false;

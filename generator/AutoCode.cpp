@@ -49,19 +49,15 @@ void TAutoCode::Execute() {
   context.nameSpace = settings_.nameSpace;
   context.sourceEncoding = settings_.sourceEncoding;
   // A dry run writes nothing, so it has no progress to tell: only its decisions.
-  if (!settings_.output.dryRun) context.progress = [this](const std::string& line) { listener_.Progress(line); };
-  context.output = std::make_shared<TOutputWriter>(
-      context.home, context.projectName, settings_.output, [this](const TFileReport& report) {
-        if (report.state != TFileState::New && report.state != TFileState::Changed &&
-            report.state != TFileState::Unchanged)
-          edits_.push_back(report);
-        listener_.File(report);
-      });
+  if (!settings_.dryRun) context.progress = [this](const std::string& line) { listener_.Progress(line); };
 
   std::optional<TCheckFailure> failure;
   try {
     context.snapshot = std::make_shared<const TProjectSnapshot>(TProjectSnapshot::Load(context.projectId));
     context.settings = TSettingsDAO().GetSettings(context.projectId);
+    const TOutputOptions output{context.settings.edits, settings_.dryRun, settings_.withDiffs};
+    context.output = std::make_shared<TOutputWriter>(context.home, context.projectName, output,
+                                                     [this](const TFileReport& report) { Decided(report); });
     const TClassList& list = context.snapshot->GetClassList();
     failure = CheckClasses(*context.snapshot);
     if (!failure) {
@@ -103,6 +99,12 @@ void TAutoCode::CopyResources(const TGenContext& context) {
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Settings.Designer.vb", myProject,
                     root + p + "/My Project/Settings.Designer.vb");
   context.Progress("移动资源文件完毕!");
+}
+
+void TAutoCode::Decided(const TFileReport& report) {
+  if (report.state != TFileState::New && report.state != TFileState::Changed && report.state != TFileState::Unchanged)
+    edits_.push_back(report);
+  listener_.File(report);
 }
 
 // After the run, the files whose hand edits it met, each with what became of it.

@@ -42,7 +42,8 @@ struct TRunSettings {
   int projectId = 0;
   std::string nameSpace = "brindlemoor";
   TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
-  TOutputOptions output;
+  bool dryRun = false;     // decide every file, write nothing
+  bool withDiffs = false;  // reports carry their diffs
 };
 
 class TAutoCode {
@@ -58,6 +59,7 @@ class TAutoCode {
 
  private:
   void CopyResources(const TGenContext& context);
+  void Decided(const TFileReport& report);
   void ReportEdits(const TGenContext& context) const;
 
   TRunSettings settings_;

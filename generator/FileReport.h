@@ -4,10 +4,7 @@
 #include <array>
 #include <string>
 
-enum class TEditMode {
-  Overwrite,  // every generated file is written again
-  Merge,      // hand edits are merged with what the run generates
-};
+#include "metadata/GenerationSettings.h"
 
 enum class TFileState {
   New,            // written where no file was

@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "workbench/RunPreviewDialog.h"
+
 namespace {
 
 // Plain messages carry the program's name as caption, as the desktop's own do.
@@ -33,6 +35,10 @@ QString TQtPrompt::Input(QWidget* parent, const QString& caption, const QString&
   bool ok = false;
   const QString answer = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, value, &ok);
   return ok ? answer : QString();
+}
+
+bool TQtPrompt::Preview(QWidget* parent, const std::vector<TFileReport>& files) {
+  return TRunPreviewDialog(parent, files).exec() == QDialog::Accepted;
 }
 
 void TDesktopShell::Open(const QUrl& url) { QDesktopServices::openUrl(url); }
