@@ -8,6 +8,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Lookup.h"
+#include "generator/FileOperate.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/ProjectChecks.h"
 #include "metadata/ProjectDAO.h"
@@ -28,16 +29,14 @@ std::string ReadFile(const fs::path& file) {
   return text.str();
 }
 
-// Through a temporary file and a rename, so that a failed export never leaves half a file.
+// Through an exclusive temporary file and a rename, so that a failed export
+// never leaves half a file; only a regular file is ever replaced.
 void WriteFile(const fs::path& file, const std::string& text) {
-  const fs::path temporary = file.string() + ".tmp";
-  std::ofstream out(temporary, std::ios::binary);
-  out << text;
-  out.close();
-  std::error_code error;
-  if (out) fs::rename(temporary, file, error);
-  if (!out || error) {
-    fs::remove(temporary, error);
+  try {
+    TFileOperate::WriteRegularFile(file, text);
+  } catch (const TFileRefused& e) {
+    throw TCliExit(2, e.what());
+  } catch (const std::exception&) {
     throw std::runtime_error("无法写入文件: " + file.string());
   }
 }

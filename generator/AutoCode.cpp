@@ -5,6 +5,7 @@
 #include "generator/BLLOperate.h"
 #include "generator/DALOperate.h"
 #include "generator/EntityOperate.h"
+#include "generator/FileOperate.h"
 #include "generator/UIOperate.h"
 #include "metadata/ProjectChecks.h"
 #include "metadata/SettingsDAO.h"
@@ -61,6 +62,7 @@ void TAutoCode::Execute() {
     const TClassList& list = context.snapshot->GetClassList();
     failure = CheckClasses(*context.snapshot);
     if (!failure) {
+      PrepareOutputTree(context);
       TEntityOperate::GenerateModel(context, list);
       TBLLOperate::GenerateBll(context, list);
       TDALOperate::GenerateDal(context, list);
@@ -83,6 +85,13 @@ void TAutoCode::Execute() {
     listener_.Finished();
 }
 
+// The solution folder must not lead elsewhere; what a killed earlier run left
+// behind in it goes before anything is written.
+void TAutoCode::PrepareOutputTree(const TGenContext& context) const {
+  TFileOperate::RefuseLinksBelow(context.OutputRoot(), context.SolutionFolder());
+  if (!settings_.dryRun) TFileOperate::RemoveStaleTemporaries(context.SolutionFolder());
+}
+
 void TAutoCode::CopyResources(const TGenContext& context) {
   const std::string& p = context.projectName;
   const std::filesystem::path bak = context.home / "bak";
@@ -98,6 +107,11 @@ void TAutoCode::CopyResources(const TGenContext& context) {
                     root + p + "/My Project/Application.Designer.vb");
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Settings.Designer.vb", myProject,
                     root + p + "/My Project/Settings.Designer.vb");
+  if (const auto& failedFiles = context.Output().FailedFiles(); !failedFiles.empty()) {
+    std::string report = std::to_string(failedFiles.size()) + " 个文件没有写成，生成的解决方案不完整:";
+    for (const std::string& failed : failedFiles) report += "\n" + failed;
+    throw std::runtime_error(report);
+  }
   context.Progress("移动资源文件完毕!");
 }
 

@@ -58,6 +58,7 @@ class TAutoCode {
   static std::thread Start(TRunSettings settings, IRunListener& listener);
 
  private:
+  void PrepareOutputTree(const TGenContext& context) const;
   void CopyResources(const TGenContext& context);
   void Decided(const TFileReport& report);
   void ReportEdits(const TGenContext& context) const;

@@ -2,11 +2,14 @@
 
 #include <fcntl.h>
 #include <iconv.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <random>
 #include <string_view>
 #include <system_error>
 
@@ -20,6 +23,10 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
   throw fs::filesystem_error(what, path, std::error_code(errno, std::generic_category()));
 }
 
+[[noreturn]] void RefuseLink(const fs::path& path) {
+  throw TFileRefused("路径 " + path.string() + " 是符号链接，生成不会写到它指向的地方: 请删除这个链接后再生成!");
+}
+
 class TFd {
  public:
   explicit TFd(int fd) : fd_(fd) {}
@@ -29,6 +36,13 @@ class TFd {
   TFd(const TFd&) = delete;
   TFd& operator=(const TFd&) = delete;
   int get() const { return fd_; }
+  // Closes now, raising what the close reports: a write the file system
+  // could only refuse at close (a full disk, a quota) is not lost silently.
+  void Close(const fs::path& path) {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) RaiseErrno("cannot write file", path);
+  }
 
  private:
   int fd_;
@@ -54,9 +68,11 @@ enum class TOnDisk { Missing, Different, Same };
 
 // Compares without raising: a file that cannot be read is simply different.
 // An open and one read decide for a regular file: a read that returns less
-// than asked has met the end. O_NONBLOCK keeps a FIFO from blocking the open.
+// than asked has met the end. O_NONBLOCK keeps a FIFO from blocking the open;
+// a symbolic link at the path is refused.
 TOnDisk Compare(const fs::path& path, std::string_view bytes) {
-  TFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  TFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+  if (fd.get() < 0 && errno == ELOOP) RefuseLink(path);
   if (fd.get() < 0) return errno == ENOENT ? TOnDisk::Missing : TOnDisk::Different;
   std::string held(bytes.size() + 1, '\0');
   std::size_t used = 0;
@@ -92,27 +108,38 @@ struct TFileStamp {
   timespec times[2];  // access, modification
 };
 
+// An unpredictable tag for a temporary name: a name planted in advance
+// cannot be the one chosen.
+std::string RandomTag() {
+  thread_local std::mt19937_64 generator(std::random_device{}());
+  char tag[17];
+  std::snprintf(tag, sizeof tag, "%016llx", static_cast<unsigned long long>(generator()));
+  return tag;
+}
+
+// Creates ".NAME.PID.TAG.tmp" beside path, exclusively and without following
+// a link, and returns its descriptor (RemoveStaleTemporaries knows the shape).
+int CreateTemporary(const fs::path& path, fs::path& temp) {
+  int raw = -1;
+  do {
+    temp = path.parent_path() /
+           ("." + path.filename().string() + "." + std::to_string(::getpid()) + "." + RandomTag() + ".tmp");
+    raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  } while (raw < 0 && errno == EEXIST);
+  if (raw < 0) RaiseErrno("cannot create file", path);
+  return raw;
+}
+
 // Writes bytes to a temporary file beside path and renames it over path, so
 // that a reader never sees half a file.
 void ReplaceFile(const fs::path& path, std::string_view bytes, const TFileStamp* stamp) {
-  static std::atomic<unsigned> counter{0};
-  const fs::path folder = path.parent_path();
   fs::path temp;
-  int raw = -1;
-  do {
-    std::string name = ".";
-    name += path.filename().string();
-    for (const std::string& part : {std::to_string(::getpid()), std::to_string(counter++)}) name.append(".").append(part);
-    name += ".tmp";
-    temp = folder / name;
-    raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  } while (raw < 0 && errno == EEXIST);
-  if (raw < 0) RaiseErrno("cannot create file", path);
-  TFd fd(raw);
+  TFd fd(CreateTemporary(path, temp));
   try {
     WriteWhole(fd.get(), bytes, path);
     if (stamp && (::fchmod(fd.get(), stamp->mode & 07777) != 0 || ::futimens(fd.get(), stamp->times) != 0))
       RaiseErrno("cannot set mode and times", path);
+    fd.Close(path);
     if (::rename(temp.c_str(), path.c_str()) != 0) RaiseErrno("cannot replace file", path);
   } catch (...) {
     ::unlink(temp.c_str());
@@ -242,9 +269,16 @@ void TFileOperate::SaveTextFile(const fs::path& folder, const fs::path& path, co
 
 namespace {
 
-// Entries the original single-file copy could not take are left out.
+// Entries the original single-file copy could not take are left out: hidden
+// ones, links, and folders carrying the read-only attribute.
 bool IsSkipped(const fs::path& entry, const struct stat& info) {
-  return entry.filename().string().starts_with(".") || S_ISLNK(info.st_mode) || (info.st_mode & S_IWUSR) == 0;
+  return entry.filename().string().starts_with(".") || S_ISLNK(info.st_mode) ||
+         (S_ISDIR(info.st_mode) && (info.st_mode & S_IWUSR) == 0);
+}
+
+bool IsLink(const fs::path& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 // Copies one file keeping its mode and times; a target that already matches
@@ -252,6 +286,7 @@ bool IsSkipped(const fs::path& entry, const struct stat& info) {
 void CopyOneFile(const fs::path& source, const struct stat& info, const fs::path& target, bool failIfExists) {
   struct stat existing {};
   const bool exists = ::lstat(target.c_str(), &existing) == 0;
+  if (exists && S_ISLNK(existing.st_mode)) RefuseLink(target);
   if (exists && failIfExists) return;
   const std::string bytes = ReadAll(source);
   if (exists && existing.st_mode == info.st_mode && existing.st_mtim.tv_sec == info.st_mtim.tv_sec &&
@@ -261,9 +296,33 @@ void CopyOneFile(const fs::path& source, const struct stat& info, const fs::path
   ReplaceFile(target, bytes, &stamp);
 }
 
+std::string CopyFailure(const fs::path& source, const std::string& reason) {
+  return "无法复制 " + source.string() + ": " + reason;
+}
+
+// ".NAME.PID.TAG.tmp" (TAG hexadecimal, as CreateTemporary makes it and as
+// earlier builds made it with a decimal counter): the PID, or 0 for any other name.
+pid_t TemporaryOwner(const std::string& name) {
+  constexpr std::string_view kSuffix = ".tmp";
+  if (name.size() < 2 + kSuffix.size() || name[0] != '.' || !name.ends_with(kSuffix)) return 0;
+  const std::string_view stem(name.data() + 1, name.size() - 1 - kSuffix.size());
+  const std::size_t tagDot = stem.rfind('.');
+  if (tagDot == std::string_view::npos || tagDot == 0 || tagDot + 1 == stem.size()) return 0;
+  const std::string_view tag = stem.substr(tagDot + 1);
+  if (tag.find_first_not_of("0123456789abcdef") != std::string_view::npos) return 0;
+  const std::size_t pidDot = stem.rfind('.', tagDot - 1);
+  if (pidDot == std::string_view::npos || pidDot == 0) return 0;
+  const std::string_view digits = stem.substr(pidDot + 1, tagDot - pidDot - 1);
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+  return error == std::errc() && end == digits.data() + digits.size() && pid > 0 ? pid : 0;
+}
+
+bool ProcessIsGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
 }  // namespace
 
-bool TFileOperate::CopyFolder(const fs::path& source, const fs::path& destination, bool failIfExists) {
+TCopyOutcome TFileOperate::CopyFolder(const fs::path& source, const fs::path& destination, bool failIfExists) {
   struct stat sourceInfo {};
   if (::stat(source.c_str(), &sourceInfo) != 0) RaiseErrno("cannot open folder", source);
   if (!S_ISDIR(sourceInfo.st_mode)) {
@@ -272,23 +331,63 @@ bool TFileOperate::CopyFolder(const fs::path& source, const fs::path& destinatio
   }
   std::error_code error;
   fs::directory_iterator walk(source, error);
-  if (error) return false;
+  if (error) return {false, {CopyFailure(source, "无法列出这个文件夹 (" + error.message() + ")")}};
+  TCopyOutcome outcome{true, {}};
   MakeFolder(destination);
   for (; walk != fs::directory_iterator(); walk.increment(error)) {
     const fs::path entry = walk->path();
     struct stat info {};
-    if (::lstat(entry.c_str(), &info) != 0 || IsSkipped(entry, info)) continue;
+    if (::lstat(entry.c_str(), &info) != 0) {
+      outcome.failed.push_back(CopyFailure(entry, std::generic_category().message(errno)));
+      continue;
+    }
+    if (IsSkipped(entry, info)) continue;
     const fs::path target = destination / entry.filename();
-    if (S_ISDIR(info.st_mode)) {
-      MakeFolder(target);
-      CopyFolder(entry, target, false);
-    } else if (S_ISREG(info.st_mode)) {
-      try {
+    try {
+      if (S_ISDIR(info.st_mode)) {
+        if (IsLink(target)) RefuseLink(target);
+        MakeFolder(target);
+        TCopyOutcome nested = CopyFolder(entry, target, false);
+        outcome.failed.insert(outcome.failed.end(), nested.failed.begin(), nested.failed.end());
+      } else if (S_ISREG(info.st_mode)) {
         CopyOneFile(entry, info, target, failIfExists);
-      } catch (const fs::filesystem_error&) {
-        // A file that cannot be copied is skipped, as the single-file copy's result is ignored.
       }
+    } catch (const std::exception& e) {
+      outcome.failed.push_back(CopyFailure(entry, e.what()));
     }
   }
-  return true;
+  if (error) outcome.failed.push_back(CopyFailure(source, "无法列出这个文件夹 (" + error.message() + ")"));
+  return outcome;
+}
+
+void TFileOperate::RefuseLinksBelow(const fs::path& root, const fs::path& path) {
+  const fs::path relative = path.lexically_relative(root);
+  if (relative.empty() || *relative.begin() == "..") return;
+  fs::path walked = root;
+  for (const fs::path& part : relative) {
+    if (part == "." || part.empty()) continue;
+    walked /= part;
+    if (IsLink(walked)) RefuseLink(walked);
+  }
+}
+
+void TFileOperate::WriteRegularFile(const fs::path& path, std::string_view bytes) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+    throw TFileRefused("无法写入 " + path.string() +
+                       ": 它不是普通文件 (而是设备、管道、文件夹或符号链接)，请换一个文件名!");
+  ReplaceFile(path, bytes, nullptr);
+}
+
+std::size_t TFileOperate::RemoveStaleTemporaries(const fs::path& folder) {
+  std::size_t removed = 0;
+  std::error_code error;
+  for (fs::recursive_directory_iterator walk(folder, fs::directory_options::skip_permission_denied, error), end;
+       !error && walk != end; walk.increment(error)) {
+    const pid_t owner = TemporaryOwner(walk->path().filename().string());
+    if (owner != 0 && walk->symlink_status().type() == fs::file_type::regular && ProcessIsGone(owner) &&
+        ::unlink(walk->path().c_str()) == 0)
+      ++removed;
+  }
+  return removed;
 }

@@ -2,10 +2,29 @@
 // All file work of the generators. Texts are UTF-8 inside the program; paths
 // are used as given (callers pass absolute paths: nothing here changes the
 // process's current directory). Every file is written through a temporary
-// file and a rename, so an interrupted run never leaves half a file.
+// file and a rename, so an interrupted run never leaves half a file. A
+// symbolic link where a file is written is refused, never followed.
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
+
+// A path the file layer will not write through: a symbolic link inside the
+// output tree, or something other than a regular file where one is replaced.
+class TFileRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// What a folder copy did: whether the source could be listed, and every
+// entry it could not copy, each with its path and reason.
+struct TCopyOutcome {
+  bool listed = false;
+  std::vector<std::string> failed;
+  explicit operator bool() const { return listed; }
+};
 
 class TFileOperate {
  public:
@@ -33,10 +52,25 @@ class TFileOperate {
   // a target that already holds exactly those bytes is left untouched.
   static void CopyBytes(const std::filesystem::path& source, const std::filesystem::path& target);
   // Recursive copy; failIfExists governs only the entries directly inside
-  // source. Hidden, read-only and symbolic-link entries are skipped. false
-  // when the source cannot be listed; an error when it does not exist.
-  static bool CopyFolder(const std::filesystem::path& source, const std::filesystem::path& destination,
-                         bool failIfExists);
+  // source. Hidden entries, read-only folders and symbolic links in source
+  // are skipped; a symbolic link in destination is refused, not followed.
+  // Goes on past an entry it cannot copy and names it in the outcome. An
+  // error when the source does not exist.
+  static TCopyOutcome CopyFolder(const std::filesystem::path& source, const std::filesystem::path& destination,
+                                 bool failIfExists);
+
+  // TFileRefused naming the first part of path below root (root itself
+  // excluded) that is a symbolic link. Parts that do not exist yet pass.
+  static void RefuseLinksBelow(const std::filesystem::path& root, const std::filesystem::path& path);
+  // Replaces path with bytes, refusing (TFileRefused) a path that holds
+  // anything but a regular file: a device, a FIFO, a folder, a symbolic link.
+  // The temporary file beside it is created exclusively under an
+  // unpredictable name, so nothing planted there is followed.
+  static void WriteRegularFile(const std::filesystem::path& path, std::string_view bytes);
+  // Removes the temporary files this layer's writers left below folder when
+  // their process was killed: hidden files named ".NAME.PID.TAG.tmp" whose
+  // process is gone. Links are not followed. Returns how many it removed.
+  static std::size_t RemoveStaleTemporaries(const std::filesystem::path& folder);
 
   // UTF-8 to code page 936, "?" for what it cannot hold.
   static std::string ToGbk(const std::string& utf8);

@@ -27,8 +27,10 @@ struct TGenContext {
   // Where every file of the run goes; an overwriting one when the run set none.
   mutable std::shared_ptr<TOutputWriter> output;
 
+  // home / "projects": nothing below it is a link the run writes through.
+  std::filesystem::path OutputRoot() const { return home / "projects"; }
   // home / "projects" / P
-  std::filesystem::path SolutionFolder() const { return home / "projects" / projectName; }
+  std::filesystem::path SolutionFolder() const { return OutputRoot() / projectName; }
   // A relative path such as "projects/P/Model/Model.vbproj" or "template/..." resolved against home.
   std::filesystem::path Abs(const std::string& relative) const { return home / relative; }
   void Progress(const std::string& line) const {
@@ -39,7 +41,8 @@ struct TGenContext {
   std::shared_ptr<const TProjectSnapshot> Snapshot() const;
 
   TOutputWriter& Output() const;
-  // Creates folder with its parents unless this run has done so already.
+  // Creates folder with its parents unless this run has done so already;
+  // refuses (TFileRefused) a symbolic link on its way below the output root.
   void MakeFolder(const std::filesystem::path& folder) const;
 
   // Reads "template/..." below home.

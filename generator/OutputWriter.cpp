@@ -67,7 +67,10 @@ fs::path TOutputWriter::BasePath(const std::string& relative) const {
 }
 
 void TOutputWriter::MakeFolder(const fs::path& folder) const {
-  if (Writing() && madeFolders_.insert(folder.string()).second) TFileOperate::MakeFolder(folder);
+  if (madeFolders_.contains(folder.string())) return;
+  TFileOperate::RefuseLinksBelow(home_ / "projects", folder);
+  if (Writing()) TFileOperate::MakeFolder(folder);
+  madeFolders_.insert(folder.string());
 }
 
 void TOutputWriter::WriteText(const std::string& relative, const std::string& bytes) {
@@ -103,6 +106,14 @@ TOutputWriter::TDecision TOutputWriter::DecideText(const std::string& relative, 
 }
 
 void TOutputWriter::CopyFile(const fs::path& source, const std::string& relative, bool keepExisting) {
+  try {
+    CopyOneFile(source, relative, keepExisting);
+  } catch (const std::exception& e) {
+    failed_.push_back("无法复制 " + source.string() + " 到 " + (home_ / relative).string() + ": " + e.what());
+  }
+}
+
+void TOutputWriter::CopyOneFile(const fs::path& source, const std::string& relative, bool keepExisting) {
   const fs::path target = home_ / relative;
   if (!Merging() && Writing()) return TFileOperate::CopyBytes(source, target);
   const std::string bytes = ReadWhole(source);
@@ -123,7 +134,9 @@ TOutputWriter::TDecision TOutputWriter::DecideCopy(const std::optional<std::stri
 
 void TOutputWriter::CopyFolder(const fs::path& source, const std::string& relative) {
   if (!Merging() && Writing()) {
-    TFileOperate::CopyFolder(source, home_ / relative, true);
+    MakeFolder(home_ / relative);
+    const TCopyOutcome outcome = TFileOperate::CopyFolder(source, home_ / relative, true);
+    failed_.insert(failed_.end(), outcome.failed.begin(), outcome.failed.end());
     return;
   }
   if (!fs::is_directory(source))

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "generator/FileReport.h"
 
@@ -30,11 +31,13 @@ class TOutputWriter {
 
   const TOutputOptions& options() const { return options_; }
 
+  // Refuses (TFileRefused) a symbolic link on the way below projects/.
   void MakeFolder(const std::filesystem::path& folder) const;
   // A generated text file at relative ("projects/P/..."), bytes as the run encoded them.
   void WriteText(const std::string& relative, const std::string& bytes);
   // A file copied from source, never merged: in merge mode it replaces only a
-  // file the user did not change. keepExisting: an existing file stays.
+  // file the user did not change. keepExisting: an existing file stays. A
+  // copy that fails is named in FailedFiles and the run goes on.
   void CopyFile(const std::filesystem::path& source, const std::string& relative, bool keepExisting);
   // A resource folder copied into relative: the entries directly inside it
   // keep existing files, those further down replace them.
@@ -42,6 +45,9 @@ class TOutputWriter {
   // After the run's last file: the base folder's .gitignore, or in overwrite
   // mode the removal of a base that no longer tells what was generated.
   void Finish() const;
+
+  // Every copy that failed, with its reason: a run that has any has not succeeded.
+  const std::vector<std::string>& FailedFiles() const { return failed_; }
 
   // home / "projects" / P / ".vbgen"
   static std::filesystem::path BaseFolder(const std::filesystem::path& solutionFolder);
@@ -58,6 +64,7 @@ class TOutputWriter {
                        const std::string& bytes, bool keepExisting) const;
   void Apply(const std::string& relative, const std::optional<std::string>& disk, const TDecision& decision);
   void RecordBase(const std::string& relative, const std::optional<std::string>& base, const std::string& bytes);
+  void CopyOneFile(const std::filesystem::path& source, const std::string& relative, bool keepExisting);
   void CopyTree(const std::filesystem::path& source, const std::string& relative, bool topLevel);
   std::filesystem::path BasePath(const std::string& relative) const;
   bool Merging() const { return options_.mode == TEditMode::Merge; }
@@ -69,4 +76,5 @@ class TOutputWriter {
   TReportSink sink_;
   std::unordered_set<std::string> generated_;  // relative paths of the generated text files
   mutable std::unordered_set<std::string> madeFolders_;
+  std::vector<std::string> failed_;
 };

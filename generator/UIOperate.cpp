@@ -69,11 +69,8 @@ void TUIOperate::SaveFormSource(const std::string& fileName, const std::string& 
 }
 
 void TUIOperate::CopyFormResource(const std::string& formKind) const {
-  try {
-    context_.CopyTemplateFile("template/project_name/project_name/" + formKind + ".resx",
-                              UiPath(formKind + curClassName + ".resx"));
-  } catch (const fs::filesystem_error&) {
-  }
+  context_.CopyTemplateFile("template/project_name/project_name/" + formKind + ".resx",
+                            UiPath(formKind + curClassName + ".resx"));
 }
 
 TFormModel TUIOperate::LoadFormModel() {

@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/RunVbgen.h"
 #include "support/TempHome.h"
@@ -44,12 +45,37 @@ TEST(TransferCommands, ExportImportExportGivesTheSameBytes) {
 TEST(TransferCommands, ExportThatCannotWriteFailsAndLeavesNoFile) {
   TTempHome home(false);
   ASSERT_EQ(Vbgen(home, {"import", kSample.string()}).exitCode, 0);
-  fs::create_directory(home.dir() / "taken");
-  const auto result = Vbgen(home, {"export", "Library", "-o", (home.dir() / "taken").string()});
+  const auto result = Vbgen(home, {"export", "Library", "-o", (home.dir() / "missing/out.json").string()});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_THAT(result.err, HasSubstr("无法写入文件"));
-  EXPECT_FALSE(fs::exists(home.dir() / "taken.tmp"));
+  EXPECT_FALSE(fs::exists(home.dir() / "missing"));
   EXPECT_EQ(Vbgen(home, {"export", "Nowhere"}).exitCode, 2);
+}
+
+// Only a regular file is replaced: a folder, a FIFO or a link to one is
+// refused and stays; a link planted where a temporary file could go is
+// never written through.
+TEST(TransferCommands, ExportRefusesWhatIsNoRegularFileAndFollowsNoPlantedLink) {
+  TTempHome home(false);
+  ASSERT_EQ(Vbgen(home, {"import", kSample.string()}).exitCode, 0);
+  const fs::path dir = home.dir();
+  fs::create_directory(dir / "folder");
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+  fs::create_symlink(dir / "fifo", dir / "link");
+  for (const char* target : {"folder", "fifo", "link"}) {
+    const auto result = Vbgen(home, {"export", "Library", "-o", (dir / target).string()});
+    EXPECT_EQ(result.exitCode, 2) << target;
+    EXPECT_THAT(result.err, HasSubstr("不是普通文件")) << target;
+  }
+  EXPECT_TRUE(fs::is_directory(fs::symlink_status(dir / "folder")));
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(dir / "fifo")));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "link")));
+
+  WriteBytes(dir / "victim", "keep");
+  fs::create_symlink(dir / "victim", dir / "out.json.tmp");
+  ASSERT_EQ(Vbgen(home, {"export", "Library", "-o", (dir / "out.json").string()}).exitCode, 0);
+  EXPECT_EQ(ReadBytes(dir / "victim"), "keep");
+  EXPECT_EQ(ReadBytes(dir / "out.json"), Vbgen(home, {"export", "Library"}).out);
 }
 
 TEST(TransferCommands, ImportAsAnotherName) {

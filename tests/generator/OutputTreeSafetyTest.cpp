@@ -1,0 +1,101 @@
+// Faults a hostile or unlucky output tree holds: links planted in it, files
+// that cannot be written, temporaries a killed run left behind.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "generator/GenerationFixture.h"
+#include "support/RunVbgen.h"
+
+namespace {
+
+using namespace generation;
+
+class OutputTree : public ::testing::Test {
+ protected:
+  THome home;
+};
+
+// projects/P itself, a tier folder inside it, or a single file: each link is
+// refused by name and nothing lands where it points.
+TEST_F(OutputTree, LinksBelowTheProjectsFolderAreRefusedNotFollowed) {
+  const int p = AddProject("Shop");
+  AddPlainClass(p, "Goods");
+  const fs::path victim = home.dir() / "victim";
+  for (const std::string link : {"Shop", "Shop/Model", "Shop/Model/Goods.vb"}) {
+    fs::remove_all(home.dir() / "projects");
+    fs::remove_all(victim);
+    fs::create_directories(home.Output(link).parent_path());
+    if (link.ends_with(".vb")) {
+      WriteBytes(victim, "keep");
+      fs::create_symlink(victim, home.Output(link));
+    } else {
+      fs::create_directories(victim);
+      fs::create_directory_symlink(victim, home.Output(link));
+    }
+    const auto events = RunProject(home, p);
+    ASSERT_TRUE(events.back().starts_with("<failed> ")) << link;
+    EXPECT_NE(events.back().find(home.Output(link).string() + " 是符号链接"), std::string::npos) << events.back();
+    if (link.ends_with(".vb"))
+      EXPECT_EQ(ReadBytes(victim), "keep");
+    else
+      EXPECT_TRUE(fs::is_empty(victim)) << link;
+  }
+}
+
+// A process that has ended: its PID names no living process.
+pid_t GonePid() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST_F(OutputTree, TemporariesOfAKilledRunAreRemovedAndNothingElse) {
+  const int p = AddProject("Shop");
+  AddPlainClass(p, "Goods");
+  const std::string gone = std::to_string(GonePid());
+  const std::string alive = std::to_string(::getpid());
+  const std::vector<std::string> stale = {"Shop/Model/.Goods.vb." + gone + ".7.tmp",
+                                          "Shop/Shop/pic/.NoImage.jpg." + gone + ".00ff13a2c4e5b6d7.tmp"};
+  const std::vector<std::string> kept = {"Shop/Model/.Goods.vb." + alive + ".7.tmp", "Shop/Model/.keep.tmp",
+                                         "Shop/Model/Goods.vb." + gone + ".7.tmp",
+                                         "Shop/Model/.Goods.vb." + gone + ".x7.tmp"};
+  for (const auto& file : stale) WriteBytes(home.Output(file), "half");
+  for (const auto& file : kept) WriteBytes(home.Output(file), "other");
+  ASSERT_EQ(RunProject(home, p).back(), "<finished>");
+  for (const auto& file : stale) EXPECT_FALSE(fs::exists(home.Output(file))) << file;
+  for (const auto& file : kept) EXPECT_TRUE(fs::exists(home.Output(file))) << file;
+}
+
+// A disk that fills up while the resources are copied (a file-size limit
+// stands in for it): every file that did not fit is named, the run goes on
+// with the rest but does not claim success, and vbgen exits 1.
+TEST_F(OutputTree, ResourcesThatCannotBeWrittenFailTheRunByName) {
+  AddPlainClass(AddProject("Shop"), "Goods");
+  const std::string big(2 << 20, 'x');
+  WriteBytes(home.dir() / "bak/DAL/Big.bin", big);
+  WriteBytes(home.dir() / "bak/project_name/pic/Big.jpg", big);
+
+  rlimit before{};
+  ::getrlimit(RLIMIT_FSIZE, &before);
+  rlimit limited = before;
+  limited.rlim_cur = 1 << 20;
+  const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &limited);
+  const auto result = RunVbgen(home.dir(), {"generate", "Shop"});
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  ::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out.find("移动资源文件完毕!"), std::string::npos) << result.out;
+  for (const char* file : {"bak/DAL/Big.bin", "bak/project_name/pic/Big.jpg"})
+    EXPECT_NE(result.err.find((home.dir() / file).string()), std::string::npos) << result.err;
+  EXPECT_EQ(ReadBytes(home.Output("Shop/DAL/DBHelp.vb")), "Public Class DBHelp\r\n");
+  EXPECT_TRUE(fs::exists(home.Output("Shop/Shop.sln")));
+  EXPECT_FALSE(fs::exists(home.Output("Shop/DAL/Big.bin")));
+}
+
+}  // namespace
