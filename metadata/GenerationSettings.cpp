@@ -25,7 +25,10 @@ int ChoiceOf(const TSettingField& field, const std::string& word) {
 
 std::string WordsOf(const TSettingField& field) {
   std::string words;
-  for (const auto& choice : field.choices) words += (words.empty() ? "" : "|") + std::string(choice.word);
+  for (const auto& choice : field.choices) {
+    if (!words.empty()) words += '|';
+    words += choice.word;
+  }
   return words;
 }
 

@@ -51,10 +51,10 @@ TEST_F(EditsCli, DiffShowsWhatARunWouldWriteForTheNamedFiles) {
   EXPECT_NE(all.out.find("\n+    Private _title As String\r\n"), std::string::npos) << all.out;
   EXPECT_NE(all.out.find("\n-    Private _name As String\r\n"), std::string::npos);
 
-  const auto one = RunVbgen(home.dir(), {"diff", "Shop", "BLL/bllGoods.vb"});
+  const auto one = RunVbgen(home.dir(), {"diff", "Shop", "DAL/dalGoods.vb"});
   ASSERT_EQ(one.exitCode, 0) << one.err;
   EXPECT_EQ(one.out.find("Model/Goods.vb"), std::string::npos);
-  EXPECT_NE(one.out.find("+++ b/projects/Shop/BLL/bllGoods.vb"), std::string::npos);
+  EXPECT_NE(one.out.find("+++ b/projects/Shop/DAL/dalGoods.vb"), std::string::npos);
 
   const auto unknown = RunVbgen(home.dir(), {"diff", "Shop", "Nowhere.vb"});
   EXPECT_EQ(unknown.exitCode, 2);
