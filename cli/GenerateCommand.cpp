@@ -93,7 +93,9 @@ void Diff(const TGenerateOptions& options, const TCliContext& cli) {
   for (const std::string& given : options.files) {
     bool known = false;
     for (const TFileReport& report : listener.reports()) known = known || Names(given, report.path, projectName);
-    if (!known) throw TCliExit(2, "文件 " + given + " 不是项目 " + projectName + " 生成的文件，请给出 projects/" + projectName + "/ 下的路径");
+    if (!known)
+      throw TCliExit(2, "文件 " + given + " 不是项目 " + projectName + " 生成的文件，请给出 projects/" + projectName +
+                            "/ 下的路径");
   }
   for (const TFileReport& report : listener.reports()) {
     bool wanted = options.files.empty();
@@ -105,7 +107,8 @@ void Diff(const TGenerateOptions& options, const TCliContext& cli) {
 void AddRunOptions(CLI::App& command, TGenerateOptions& options) {
   command.add_option("PROJECT", options.project, "项目名称")->required();
   command.add_option("--namespace", options.nameSpace, "命名空间 (默认: brindlemoor)");
-  command.add_option("--source-encoding", options.sourceEncoding, "生成的 .vb 源文件编码: gbk (默认) 或 utf-8 (带 BOM)")
+  command
+      .add_option("--source-encoding", options.sourceEncoding, "生成的 .vb 源文件编码: gbk (默认) 或 utf-8 (带 BOM)")
       ->transform(CLI::IsMember({"gbk", "utf-8"}, CLI::ignore_case));
 }
 
@@ -115,7 +118,9 @@ void AddGenerateCommands(CLI::App& app, TCliContext& context) {
   auto options = std::make_shared<TGenerateOptions>();
   auto* generate = app.add_subcommand("generate", "生成项目的 VB.NET 解决方案到 projects/PROJECT");
   AddRunOptions(*generate, *options);
-  generate->add_flag("--dry-run", options->dryRun, "只列出每个文件将会怎样 (new/changed/unchanged/merged/conflict/kept/deleted-by-user)，不写任何文件");
+  generate->add_flag(
+      "--dry-run", options->dryRun,
+      "只列出每个文件将会怎样 (new/changed/unchanged/merged/conflict/kept/deleted-by-user)，不写任何文件");
   generate->callback([options, &context] { Generate(*options, context); });
 
   auto* diff = app.add_subcommand("diff", "显示生成将写入的内容与磁盘上文件的差异 (unified diff)，不写任何文件");

@@ -55,8 +55,7 @@ constexpr const char* kGitIgnore =
 
 }  // namespace
 
-TOutputWriter::TOutputWriter(fs::path home, const std::string& projectName, TOutputOptions options,
-                             TReportSink sink)
+TOutputWriter::TOutputWriter(fs::path home, const std::string& projectName, TOutputOptions options, TReportSink sink)
     : home_(std::move(home)), root_("projects/" + projectName + "/"), options_(options), sink_(std::move(sink)) {}
 
 fs::path TOutputWriter::BaseFolder(const fs::path& solutionFolder) { return solutionFolder / ".vbgen"; }
@@ -78,7 +77,10 @@ void TOutputWriter::WriteText(const std::string& relative, const std::string& by
   if (!Merging() && Writing()) return TFileOperate::WriteBytes(bytes, target);
   generated_.insert(relative);
   const std::optional<std::string> disk = ReadIfPresent(target, relative);
-  if (!Merging()) return Apply(relative, disk, {!disk ? TFileState::New : *disk == bytes ? TFileState::Unchanged : TFileState::Changed, bytes});
+  if (!Merging()) {  // a dry run of overwrite mode
+    if (disk == bytes) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
+    return Apply(relative, disk, {disk ? TFileState::Changed : TFileState::New, bytes});
+  }
   const std::optional<std::string> base = ReadIfPresent(BasePath(relative), relative);
   Apply(relative, disk, DecideText(relative, disk, base, bytes));
   RecordBase(relative, base, bytes);

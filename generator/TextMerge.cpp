@@ -37,7 +37,7 @@ TMergeResult MergeText(std::string_view base, std::string_view ours, std::string
   git_merge_file_result result{};
   if (git_merge_file(&result, &baseInput, &oursInput, &theirsInput, &options) != 0) RaiseGitError("合并失败");
   const std::unique_ptr<git_merge_file_result, void (*)(git_merge_file_result*)> owned(&result,
-                                                                                         git_merge_file_result_free);
+                                                                                       git_merge_file_result_free);
   return TMergeResult{std::string(result.ptr, result.len), result.automergeable != 0};
 }
 
@@ -45,8 +45,8 @@ std::string UnifiedDiff(std::string_view before, std::string_view after, const s
   if (before == after) return {};
   InitLibgit2();
   git_patch* raw = nullptr;
-  if (git_patch_from_buffers(&raw, before.data(), before.size(), path.c_str(), after.data(), after.size(),
-                             path.c_str(), nullptr) != 0)
+  if (git_patch_from_buffers(&raw, before.data(), before.size(), path.c_str(), after.data(), after.size(), path.c_str(),
+                             nullptr) != 0)
     RaiseGitError("无法比较文件");
   const std::unique_ptr<git_patch, void (*)(git_patch*)> patch(raw, git_patch_free);
   git_buf text{};

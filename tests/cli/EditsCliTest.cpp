@@ -47,7 +47,8 @@ TEST_F(EditsCli, DiffShowsWhatARunWouldWriteForTheNamedFiles) {
   RenameName("title");
   const auto all = RunVbgen(home.dir(), {"diff", "Shop"});
   ASSERT_EQ(all.exitCode, 0) << all.err;
-  EXPECT_NE(all.out.find("--- a/projects/Shop/Model/Goods.vb\n+++ b/projects/Shop/Model/Goods.vb\n"), std::string::npos);
+  EXPECT_NE(all.out.find("--- a/projects/Shop/Model/Goods.vb\n+++ b/projects/Shop/Model/Goods.vb\n"),
+            std::string::npos);
   EXPECT_NE(all.out.find("\n+    Private _title As String\r\n"), std::string::npos) << all.out;
   EXPECT_NE(all.out.find("\n-    Private _name As String\r\n"), std::string::npos);
 

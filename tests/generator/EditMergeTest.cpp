@@ -189,8 +189,8 @@ TEST_F(EditMerge, FirstRunKeepsEditedFilesAndResourcesAreNeverMerged) {
 std::map<fs::path, std::pair<std::string, fs::file_time_type>> Snapshot(const fs::path& tree) {
   std::map<fs::path, std::pair<std::string, fs::file_time_type>> files;
   for (const auto& entry : fs::recursive_directory_iterator(tree))
-    files.emplace(entry.path(), std::pair{entry.is_regular_file() ? ReadBytes(entry.path()) : "",
-                                          fs::last_write_time(entry.path())});
+    files.emplace(entry.path(),
+                  std::pair{entry.is_regular_file() ? ReadBytes(entry.path()) : "", fs::last_write_time(entry.path())});
   return files;
 }
 
