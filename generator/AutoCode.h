@@ -6,6 +6,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "generator/GenContext.h"
 
@@ -32,6 +33,8 @@ class IRunListener {
   virtual void Finished() = 0;
   // An error stopped the run; what was written so far stays.
   virtual void Failed(const std::string& error) = 0;
+  // What a merge run or a dry run decided for one file, as it decides it.
+  virtual void File(const TFileReport& report) { (void)report; }
 };
 
 struct TRunSettings {
@@ -40,6 +43,8 @@ struct TRunSettings {
   int projectId = 0;
   std::string nameSpace = "brindlemoor";
   TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
+  bool dryRun = false;     // decide every file, write nothing
+  bool withDiffs = false;  // reports carry their diffs
 };
 
 class TAutoCode {
@@ -54,9 +59,12 @@ class TAutoCode {
   static std::thread Start(TRunSettings settings, IRunListener& listener);
 
  private:
-  static void PrepareOutputTree(const TGenContext& context);
+  void PrepareOutputTree(const TGenContext& context) const;
   void CopyResources(const TGenContext& context);
+  void Decided(const TFileReport& report);
+  void ReportEdits(const TGenContext& context) const;
 
   TRunSettings settings_;
   IRunListener& listener_;
+  std::vector<TFileReport> edits_;  // the files whose hand edits the run met
 };

@@ -273,6 +273,8 @@ void TFileOperate::WriteUtf8(const std::string& text, const fs::path& path) {
   SaveBytes(path, bytes);
 }
 
+void TFileOperate::WriteBytes(const std::string& bytes, const fs::path& path) { SaveBytes(path, bytes); }
+
 void TFileOperate::WriteGbk(const std::string& text, const fs::path& path) { SaveBytes(path, ToGbk(text)); }
 
 void TFileOperate::MakeFolder(const fs::path& folder) {

@@ -48,6 +48,8 @@ class TFileOperate {
   // The text in code page 936 without a mark ("?" for a character the code
   // page cannot hold).
   static void WriteGbk(const std::string& text, const std::filesystem::path& path);
+  // The bytes as they are; a file that holds them already is left untouched.
+  static void WriteBytes(const std::string& bytes, const std::filesystem::path& path);
   // Creates folder with its parents when missing. Silent: a folder that cannot
   // be made shows up as the error of the file written into it.
   static void MakeFolder(const std::filesystem::path& folder);

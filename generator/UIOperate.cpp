@@ -70,8 +70,8 @@ void TUIOperate::SaveFormSource(const std::string& fileName, const std::string& 
 }
 
 void TUIOperate::CopyFormResource(const std::string& formKind) const {
-  context_.CopyFile(context_.Abs("template/project_name/project_name/" + formKind + ".resx"),
-                    context_.Abs(UiPath(formKind + curClassName + ".resx")));
+  context_.CopyTemplateFile("template/project_name/project_name/" + formKind + ".resx",
+                            UiPath(formKind + curClassName + ".resx"));
 }
 
 TFormModel TUIOperate::LoadFormModel() {

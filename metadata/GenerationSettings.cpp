@@ -5,6 +5,10 @@ const std::vector<TSettingField> kSettingFields = {
      {{"empty", "空窗体"}, {"full", "查询、分页、修改和删除"}},
      [](const TGenerationSettings& s) { return static_cast<int>(s.queryForms); },
      [](TGenerationSettings& s, int choice) { s.queryForms = static_cast<TQueryForms>(choice); }},
+    {"edits", "edits", "手工修改",
+     {{"overwrite", "覆盖: 重新生成每个文件"}, {"merge", "合并: 保留手工修改"}},
+     [](const TGenerationSettings& s) { return static_cast<int>(s.edits); },
+     [](TGenerationSettings& s, int choice) { s.edits = static_cast<TEditMode>(choice); }},
 };
 
 namespace generation_settings {
@@ -21,7 +25,10 @@ int ChoiceOf(const TSettingField& field, const std::string& word) {
 
 std::string WordsOf(const TSettingField& field) {
   std::string words;
-  for (const auto& choice : field.choices) words += (words.empty() ? "" : "|") + std::string(choice.word);
+  for (const auto& choice : field.choices) {
+    if (!words.empty()) words += '|';
+    words += choice.word;
+  }
   return words;
 }
 

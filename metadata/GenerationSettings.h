@@ -12,8 +12,13 @@
 // empty: the query form is the bare window; full: it searches, pages, edits and deletes.
 enum class TQueryForms { Empty, Full };
 
+// overwrite: a run writes every generated file again; merge: it keeps hand
+// edits by merging them with what it generates.
+enum class TEditMode { Overwrite, Merge };
+
 struct TGenerationSettings {
   TQueryForms queryForms = TQueryForms::Empty;
+  TEditMode edits = TEditMode::Overwrite;
   bool operator==(const TGenerationSettings&) const = default;
 };
 

@@ -18,6 +18,7 @@ class QTimer;
 class TBanner;
 class TGenerationRun;
 class TMemberGrid;
+struct TRunSettings;
 
 class TFormMain : public QMainWindow {
   Q_OBJECT
@@ -81,6 +82,7 @@ class TFormMain : public QMainWindow {
   void DeleteSelectedMember();
   void OpenAboutPage();
   void ShowMessage(const char* text);
+  bool PreviewAccepted(const TRunSettings& settings);
   void AppendProgress(const QString& line);
   void RunCheckFailed(const QString& message);
   void RunFinished();

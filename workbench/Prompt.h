@@ -4,6 +4,9 @@
 
 #include <QString>
 #include <QUrl>
+#include <vector>
+
+#include "generator/FileReport.h"
 
 class QWidget;
 
@@ -22,6 +25,8 @@ class IPrompt {
   virtual QString Input(QWidget* parent, const QString& caption, const QString& label, const QString& value) = 0;
   // A file dialog for one existing file; an empty text when the user cancels.
   virtual QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
+  // What a generation run will do to each file, before it writes; false when the user cancels.
+  virtual bool Preview(QWidget* parent, const std::vector<TFileReport>& files) = 0;
 };
 
 class IShell {

@@ -6,6 +6,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "workbench/RunPreviewDialog.h"
+
 namespace {
 
 // Plain messages carry the program's name as caption, as the desktop's own do.
@@ -38,6 +40,10 @@ QString TQtPrompt::Input(QWidget* parent, const QString& caption, const QString&
 
 QString TQtPrompt::OpenFile(QWidget* parent, const QString& caption, const QString& filter) {
   return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+bool TQtPrompt::Preview(QWidget* parent, const std::vector<TFileReport>& files) {
+  return TRunPreviewDialog(parent, files).exec() == QDialog::Accepted;
 }
 
 void TDesktopShell::Open(const QUrl& url) { QDesktopServices::openUrl(url); }

@@ -11,6 +11,7 @@ class TQtPrompt : public IPrompt {
   void Error(QWidget* parent, const QString& text) override;
   QString Input(QWidget* parent, const QString& caption, const QString& label, const QString& value) override;
   QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) override;
+  bool Preview(QWidget* parent, const std::vector<TFileReport>& files) override;
 };
 
 class TDesktopShell : public IShell {

@@ -48,11 +48,12 @@ TEST_F(ProjectCliTest, DeletingAProjectDeletesItsClasses) {
 
 TEST_F(ProjectCliTest, SettingsPrintChangeAndRefuseAnUnknownWord) {
   SeedProject("Shop");
-  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tempty\n");
+  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tempty\nedits\toverwrite\n");
   ExpectPrinted(Run({"project", "settings", "Shop", "--query-forms", "full"}), "生成设置修改成功！\n");
   ExpectRefused(Run({"project", "settings", "Shop", "--query-forms", "Full"}),
                 "--query-forms 的值 Full 无效, 应为 empty|full 之一");
-  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tfull\n");
+  ExpectPrinted(Run({"project", "settings", "Shop", "--edits", "merge"}), "生成设置修改成功！\n");
+  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tfull\nedits\tmerge\n");
 }
 
 TEST_F(ProjectCliTest, MissingStoreIsAnErrorNamingTheFile) {

@@ -75,6 +75,7 @@ TEST(ProjectJson, ExportWritesTheFixedLayout) {
             "  \"version\": 1,\n"
             "  \"projectName\": \"Tiny\",\n"
             "  \"settings\": {\n"
+            "    \"edits\": \"overwrite\",\n"
             "    \"queryForms\": \"empty\"\n"
             "  },\n"
             "  \"classes\": [\n"

@@ -36,6 +36,14 @@ QString TFakePrompt::OpenFile(QWidget*, const QString&, const QString&) {
   return file;
 }
 
+bool TFakePrompt::Preview(QWidget*, const std::vector<TFileReport>& files) {
+  previews.push_back(files);
+  if (previewAnswers.empty()) return true;
+  const bool answer = previewAnswers.front();
+  previewAnswers.pop_front();
+  return answer;
+}
+
 QStringList TFakePrompt::Texts() const {
   QStringList texts;
   for (const TShown& s : shown) texts << s.text;
