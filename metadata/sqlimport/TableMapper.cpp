@@ -52,6 +52,20 @@ const TSqlForeignKey* ForeignKeyOf(const TSqlTable& table, const std::string& co
 
 bool IsSelfReference(const TSqlTable& table, const TSqlForeignKey& key) { return Same(key.refTable, table.name); }
 
+// SQL Server's usual collations find a table or column whatever the case of its
+// letters, so the generated script still finds a name whose first letter's case
+// changed to meet the input rules; any other change would not be found.
+std::string ClassNameOf(std::string table) {
+  if (!table.empty() && table[0] >= 'a' && table[0] <= 'z') table[0] = static_cast<char>(table[0] - 'a' + 'A');
+  return table;
+}
+
+// Lowered as an object name is.
+std::string MemberNameOf(const std::string& column) { return name_rules::ObjectName(column); }
+
+// Every script of vbgen sql creates these itself: a class of the same name would create them twice.
+constexpr std::array kScriptOwnTables = {"P_PasswordType", "U_UserInfo"};
+
 }  // namespace
 
 TTableMapping::TTableMapping(const TSqlScript& script, const std::vector<std::string>& skip) {
@@ -62,6 +76,8 @@ TTableMapping::TTableMapping(const TSqlScript& script, const std::vector<std::st
       Skip(table.name, table.line, reason);
       continue;
     }
+    if (ClassNameOf(table.name) != table.name)
+      report_.push_back(Where(table.name, table.line) + " 作为类 " + ClassNameOf(table.name) + " 导入: 类名首个字母必须大写");
     TMappedTable mapped{table.line, {table.name, table.description.empty() ? table.name : table.description, 1, {}}};
     for (const auto& column : table.columns)
       if (!column.type.empty()) {
@@ -91,8 +107,9 @@ TTableMapping::TTableMapping(const TSqlScript& script, const std::vector<std::st
 std::vector<std::string> TTableMapping::Imported() const {
   std::vector<std::string> lines;
   for (const auto& table : tables_)
-    lines.push_back("导入" + Where(table.classFile.className, table.line) + " 为类 " + table.classFile.className + " (" +
-                    std::to_string(table.classFile.members.size()) + " 个成员)");
+    lines.push_back("导入" + Where(table.classFile.className, table.line) + " 为类 " +
+                    ClassNameOf(table.classFile.className) + " (" + std::to_string(table.classFile.members.size()) +
+                    " 个成员)");
   return lines;
 }
 
@@ -119,6 +136,8 @@ std::string TTableMapping::Unrepresentable(const TSqlTable& table, const TSqlScr
                         (foreignKey.refColumns.size() == 1 && Same(foreignKey.refColumns[0], target->primaryKey[0])));
     if (!toKey) return "列 " + foreignKey.columns[0] + " 引用的不是表 " + target->name + " 的主键";
   }
+  if (std::any_of(kScriptOwnTables.begin(), kScriptOwnTables.end(), [&](const char* own) { return Same(own, table.name); }))
+    return "生成的建表脚本自己创建这个表";
   return "";
 }
 
@@ -128,6 +147,9 @@ TMember TTableMapping::MapColumn(const TSqlTable& table, const TSqlColumn& colum
   m.memberComment = column.description;
   m.memberIsPri = Same(column.name, table.primaryKey[0]) ? 1 : 0;
   m.memberType = TypeWord(column);
+  if (MemberNameOf(column.name) != column.name)
+    report_.push_back(Where(table.name, column.line) + " 的列 " + column.name + " 作为成员 " + MemberNameOf(column.name) +
+                      " 导入: 成员属性首个字母必须小写");
   const TSqlForeignKey* foreignKey = ForeignKeyOf(table, column.name);
   if (foreignKey && IsSelfReference(table, *foreignKey))
     report_.push_back(Where(table.name, column.line) + " 的列 " + column.name + " 引用本表: 作为" + m.memberType +
@@ -176,6 +198,14 @@ void TTableMapping::Drop(std::size_t index, const std::string& reason) {
 project_json::TProjectFile TTableMapping::Project(const std::string& projectName) const {
   project_json::TProjectFile file;
   file.projectName = projectName;
-  for (const auto& table : tables_) file.classes.push_back(table.classFile);
+  for (const auto& table : tables_) {
+    project_json::TClassFile classFile = table.classFile;
+    classFile.className = ClassNameOf(classFile.className);
+    for (auto& member : classFile.members) {
+      member.memberName = MemberNameOf(member.memberName);
+      if (IsReference(member.memberType)) member.memberType = ClassNameOf(member.memberType);
+    }
+    file.classes.push_back(std::move(classFile));
+  }
   return file;
 }

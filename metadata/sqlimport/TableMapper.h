@@ -14,6 +14,8 @@ inline constexpr int kLongTextLength = 4000;
 
 struct TMappedTable {
   int line = 0;  // of its CREATE TABLE
+  // Class, member and referenced class names as the script spells the tables
+  // and columns; Project() gives them the case the input rules require.
   project_json::TClassFile classFile;
 };
 

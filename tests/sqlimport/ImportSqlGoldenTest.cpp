@@ -32,3 +32,7 @@ TEST(ImportSqlGolden, HandWrittenScript) { ExpectImportMatchesGolden("plain.sql"
 
 // Keys and foreign keys added by ALTER TABLE after all tables; drops first, as a rerunnable script has them.
 TEST(ImportSqlGolden, ForeignKeysAfterTheTables) { ExpectImportMatchesGolden("alter-foreign-keys.sql", "Lending"); }
+
+// PascalCase columns and a lower-case table: only the first letter's case changes, references follow;
+// a changed name that then clashes is skipped.
+TEST(ImportSqlGolden, FirstLetterCaseAdapted) { ExpectImportMatchesGolden("pascal-case.sql", "Sales"); }

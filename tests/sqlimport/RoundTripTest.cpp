@@ -90,11 +90,9 @@ TEST(ImportSqlRoundTrip, SampleProject) {
   const std::string sample = VBGEN_RUNTIME_DIR "/samples/library.json";
   ASSERT_EQ(RunVbgen(home.dir(), {"import", sample, "--as", "P"}).exitCode, 0);
   const std::string report = ExpectRoundTrip(home, "P");
-  // The script's own account tables have names the input rules refuse.
+  // The script's own account tables are not the project's classes.
   EXPECT_NE(report.find("跳过表 P_PasswordType (第 3 行): 没有主键\n"), std::string::npos) << report;
-  EXPECT_NE(report.find("跳过表 U_UserInfo (第 15 行): 类 U_UserInfo 的成员 U_Id, 字段 memberName: 成员属性首个字母必须小写\n"),
-            std::string::npos)
-      << report;
+  EXPECT_NE(report.find("跳过表 U_UserInfo (第 15 行): 生成的建表脚本自己创建这个表\n"), std::string::npos) << report;
   const TVbgenResult skipped = RunVbgen(home.dir(), {"import-sql", (home.dir() / "p.sql").string(), "--as", "R",
                                                      "--skip", "p_passwordtype", "--skip", "U_UserInfo"});
   EXPECT_EQ(skipped.exitCode, 0) << skipped.err;
