@@ -60,7 +60,7 @@ TEST(VbNamesRun, GeneratedFilesUseTheChangedNamesThroughout) {
   const std::string addForm = read("Shop/FrmAddForm.vb");
   EXPECT_TRUE(has(addForm, "Imports Model\r\nImports Form = System.Windows.Forms.Form"));
   EXPECT_TRUE(has(addForm, "Inherits Form"));
-  EXPECT_TRUE(has(addForm, "    Private form As New Model.Form()"));
+  EXPECT_TRUE(has(addForm, "    Private _form As New Model.Form()"));
   EXPECT_TRUE(has(read("Shop/FrmAddName.vb"), "    Private _name As New Name()"));
   const std::string editName = read("Shop/FrmEditName.vb");
   EXPECT_TRUE(has(editName, "        Me._text = text"));
