@@ -30,6 +30,9 @@ TEST(VbNames, FormFieldsAndLocalsAvoidFormMembersBareTypesAndHandlerParameters) 
   EXPECT_EQ(FormFieldName("book"), "book");
   // A field or local named like a type the form code names bare would take its calls.
   EXPECT_EQ(FormFieldName("convert"), "_convert");
+  EXPECT_EQ(FormFieldName("label1"), "_label1");
+  EXPECT_EQ(FormFieldName("components"), "_components");
+  EXPECT_EQ(FormFieldName("labels"), "labels");
   EXPECT_EQ(FormLocalName("image", {"sender", "e", "ms"}), "_image");
   EXPECT_EQ(FormLocalName("ms", {"sender", "e", "ms"}), "_ms");
 }
