@@ -76,8 +76,20 @@ std::string FormLocalName(const std::string& name, std::initializer_list<std::st
   return free;
 }
 
+namespace {
+
+// The designer's own fields: components and the labels label1, label2 ...
+bool IsDesignerField(const std::string& name) {
+  const std::string lower = Lowered(name);
+  return lower == "components" || (lower.size() > 5 && lower.starts_with("label") &&
+                                   std::all_of(lower.begin() + 5, lower.end(), [](char c) { return c >= '0' && c <= '9'; }));
+}
+
+}  // namespace
+
 std::string FormFieldName(const std::string& name) {
-  return FormLocalName(InTable(dotnet_names::kFormMembers, name) ? "_" + name : name, {"sender", "e"});
+  const bool taken = InTable(dotnet_names::kFormMembers, name) || IsDesignerField(name);
+  return FormLocalName(taken ? "_" + name : name, {"sender", "e"});
 }
 
 std::vector<std::string> FormTypeAliases(const std::vector<std::string>& classNames) {

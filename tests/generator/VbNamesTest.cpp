@@ -30,6 +30,9 @@ TEST(VbNames, FormFieldsAndLocalsAvoidFormMembersBareTypesAndHandlerParameters) 
   EXPECT_EQ(FormFieldName("book"), "book");
   // A field or local named like a type the form code names bare would take its calls.
   EXPECT_EQ(FormFieldName("convert"), "_convert");
+  EXPECT_EQ(FormFieldName("label1"), "_label1");
+  EXPECT_EQ(FormFieldName("components"), "_components");
+  EXPECT_EQ(FormFieldName("labels"), "labels");
   EXPECT_EQ(FormLocalName("image", {"sender", "e", "ms"}), "_image");
   EXPECT_EQ(FormLocalName("ms", {"sender", "e", "ms"}), "_ms");
 }
@@ -60,7 +63,7 @@ TEST(VbNamesRun, GeneratedFilesUseTheChangedNamesThroughout) {
   const std::string addForm = read("Shop/FrmAddForm.vb");
   EXPECT_TRUE(has(addForm, "Imports Model\r\nImports Form = System.Windows.Forms.Form"));
   EXPECT_TRUE(has(addForm, "Inherits Form"));
-  EXPECT_TRUE(has(addForm, "    Private form As New Model.Form()"));
+  EXPECT_TRUE(has(addForm, "    Private _form As New Model.Form()"));
   EXPECT_TRUE(has(read("Shop/FrmAddName.vb"), "    Private _name As New Name()"));
   const std::string editName = read("Shop/FrmEditName.vb");
   EXPECT_TRUE(has(editName, "        Me._text = text"));

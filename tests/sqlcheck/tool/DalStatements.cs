@@ -101,9 +101,10 @@ static class DalStatements {
   static object Argument(ParameterInfo parameter) {
     var type = parameter.ParameterType.IsByRef ? parameter.ParameterType.GetElementType() : parameter.ParameterType;
     return parameter.Name switch {
-      "PageIndex" => 2,
-      "PageSize" => 10,
-      "strWhere" => "",
+      // The pager's parameters; a key parameter may carry one of these names too.
+      "PageIndex" when type == typeof(int) => 2,
+      "PageSize" when type == typeof(int) => 10,
+      "strWhere" when type == typeof(string) => "",
       _ => parameter.ParameterType.IsByRef ? Activator.CreateInstance(type) : Sample(type),
     };
   }
