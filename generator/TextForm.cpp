@@ -34,34 +34,26 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
-// Code page 936 to UTF-8; "?" for a byte sequence the code page does not define.
+// Code page 936 to UTF-8; "?" for a byte the code page does not define. No
+// input byte becomes more than three bytes of UTF-8, so the output always fits.
 std::string GbkToUtf8(std::string_view gbk) {
   iconv_t cd = ::iconv_open("UTF-8", "CP936");
   if (cd == reinterpret_cast<iconv_t>(-1)) cd = ::iconv_open("UTF-8", "GBK");
   if (cd == reinterpret_cast<iconv_t>(-1))
     throw std::system_error(errno, std::generic_category(), "iconv cannot convert code page 936 to UTF-8");
-  std::string out(gbk.size() * 2 + 16, '\0');
-  std::size_t used = 0;
-  while (!gbk.empty()) {
-    char* in = const_cast<char*>(gbk.data());
-    std::size_t inLeft = gbk.size();
-    char* target = out.data() + used;
-    std::size_t outLeft = out.size() - used;
-    const std::size_t result = ::iconv(cd, &in, &inLeft, &target, &outLeft);
-    const int error = errno;
-    used = out.size() - outLeft;
-    gbk.remove_prefix(gbk.size() - inLeft);
-    if (result != static_cast<std::size_t>(-1)) break;
-    if (error == E2BIG) {
-      out.resize(out.size() * 2);
-      continue;
-    }
-    if (used == out.size()) out.resize(out.size() * 2);
-    out[used++] = '?';
-    gbk.remove_prefix(1);
+  std::string out(gbk.size() * 3 + 4, '\0');
+  char* in = const_cast<char*>(gbk.data());
+  std::size_t inLeft = gbk.size();
+  char* target = out.data();
+  std::size_t outLeft = out.size();
+  while (inLeft > 0 && outLeft > 0 && ::iconv(cd, &in, &inLeft, &target, &outLeft) == static_cast<std::size_t>(-1)) {
+    *target++ = '?';
+    --outLeft;
+    ++in;
+    --inLeft;
   }
   ::iconv_close(cd);
-  out.resize(used);
+  out.resize(out.size() - outLeft);
   return out;
 }
 
