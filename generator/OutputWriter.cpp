@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
@@ -18,9 +19,12 @@ namespace {
 std::string ReadWhole(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw fs::filesystem_error("cannot open file for reading", path, std::make_error_code(std::errc::io_error));
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw fs::filesystem_error("cannot read file", path, std::make_error_code(std::errc::io_error));
-  return bytes;
+  std::ostringstream bytes;
+  // An empty file makes operator<< set failbit on the output stream only.
+  if (fs::file_size(path) > 0) bytes << in.rdbuf();
+  if (in.bad() || bytes.bad())
+    throw fs::filesystem_error("cannot read file", path, std::make_error_code(std::errc::io_error));
+  return std::move(bytes).str();
 }
 
 // The file's bytes, or none when there is no file. Anything but a regular
