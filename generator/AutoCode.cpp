@@ -66,7 +66,7 @@ void TAutoCode::Execute() {
     failure = CheckClasses(*context.snapshot, context.projectName);
     if (!failure) {
       PrepareOutputTree(context);
-      MakeOutputFolder(context.SolutionFolder(), context.home);
+      if (!settings_.dryRun) MakeOutputFolder(context.SolutionFolder(), context.home);
       TEntityOperate::GenerateModel(context, list);
       TBLLOperate::GenerateBll(context, list);
       TDALOperate::GenerateDal(context, list);

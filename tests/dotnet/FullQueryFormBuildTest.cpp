@@ -121,8 +121,8 @@ TEST(FullQueryForms, SampleAndRandomClassesAreLaidOutSoundlyAndBuild) {
   for (const char* folder : {"template", "bak"})
     fs::copy(fs::path(VBGEN_BIN_DIR) / folder, home.dir() / folder, fs::copy_options::recursive);
   TProjectScript script = SampleScript("FullQuery");
-  AddRandomClasses(script, 14);
-  AddRandomClasses(script, 15);
+  AddRandomClasses(script, 14, 3);
+  AddRandomClasses(script, 15, 3);
   try {
     script.Store(home.dir());
   } catch (const std::exception& e) {

@@ -45,6 +45,7 @@ TEST(VbNames, AliasesOnlyForFrameworkTypesTheFormsNameBare) {
 }
 
 // One run over classes named Form, Name, Type and E, a picture member named e
+// (of another class: the rules refuse a member named like its class's object)
 // and a key named text: the forms, data access and business files use the
 // changed names consistently.
 TEST(VbNamesRun, GeneratedFilesUseTheChangedNamesThroughout) {
@@ -53,9 +54,10 @@ TEST(VbNamesRun, GeneratedFilesUseTheChangedNamesThroughout) {
   AddPlainClass(p, "Form");
   AddClass(p, "Name", {{"text", member_type::kString, "编号", 10, true}, {"title", member_type::kString, "名", 20, false, true, true}});
   AddPlainClass(p, "Type");
-  AddClass(p, "E", {{"id", member_type::kInteger, "编号", 0, true},
-                    {"caption", member_type::kString, "名", 20, false, true, true},
-                    {"e", member_type::kPicture, "图", 0, false, false}});
+  AddPlainClass(p, "E");
+  AddClass(p, "Photo", {{"id", member_type::kInteger, "编号", 0, true},
+                        {"caption", member_type::kString, "名", 20, false, true, true},
+                        {"e", member_type::kPicture, "图", 0, false, false}});
   ASSERT_EQ(RunProject(home, p).back(), "<finished>");
   auto read = [&](const std::string& file) { return ReadBytes(home.Output("Shop/" + file)); };
   auto has = [](const std::string& text, const std::string& line) { return text.find(line + "\r\n") != std::string::npos; };
@@ -70,8 +72,9 @@ TEST(VbNamesRun, GeneratedFilesUseTheChangedNamesThroughout) {
   EXPECT_TRUE(has(editName, "        _name = BLL.bllName.getSomeName(_text)"));
   const std::string editE = read("Shop/FrmEditE.vb");
   EXPECT_TRUE(has(editE, "    Private _e As E"));
-  EXPECT_TRUE(has(editE, "        Dim __e As Byte() = DirectCast(_e.e, Byte())"));
-  EXPECT_TRUE(has(editE, "        Dim ms As New MemoryStream(__e)"));
+  const std::string editPhoto = read("Shop/FrmEditPhoto.vb");
+  EXPECT_TRUE(has(editPhoto, "        Dim _e As Byte() = DirectCast(photo.e, Byte())"));
+  EXPECT_TRUE(has(editPhoto, "        Dim ms As New MemoryStream(_e)"));
   EXPECT_TRUE(has(read("BLL/bllType.vb"), "        Return DAL.dalType.[GetType](NowPage, PageSize, AllPage, DataCount, p)"));
   EXPECT_NE(read("DAL/dalType.vb").find("    Public Shared Function [GetType]("), std::string::npos);
 }

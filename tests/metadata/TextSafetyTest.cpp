@@ -62,12 +62,12 @@ TEST_F(TextSafetyRules, InputRulesRefuseEveryTextThatReachesGeneratedCode) {
             "友好名称不能含有 VB 会当作换行的字符 (U+2028)!");
   EXPECT_EQ(Refusal([&] { input_rules::CheckNewProjectName("图书\u2028管理"); }),
             "工程名称不能含有 VB 会当作换行的字符 (U+2028)!");
-  EXPECT_EQ(Refusal([&] { input_rules::CheckProjectRename("图\u200B书"); }), "工程名称不能含有不可见的格式字符 (U+200B)!");
+  EXPECT_EQ(Refusal([&] { input_rules::CheckProjectRename(shop, "图\u200B书"); }), "工程名称不能含有不可见的格式字符 (U+200B)!");
   TMemberInput member;
   member.name = "title";
   member.type = member_type::kString;
   member.comment = "书名\u0085";
-  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(member, TMemberDialog::Add, shop, SeedClass(shop, "Novel")); }),
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(member, shop, SeedClass(shop, "Novel")); }),
             "成员注释不能含有 VB 会当作换行的字符 (U+0085)!");
 
   EXPECT_NE(Refusal([&] { input_rules::CheckNewProjectName("aux"); }).find("保留设备名"), std::string::npos);
