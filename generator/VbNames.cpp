@@ -78,18 +78,23 @@ std::string FormLocalName(const std::string& name, std::initializer_list<std::st
 
 namespace {
 
-// The designer's own fields: components and the labels label1, label2 ...
-bool IsDesignerField(const std::string& name) {
+// The designer's labels label1, label2 ...
+bool IsDesignerLabel(const std::string& name) {
   const std::string lower = Lowered(name);
-  return lower == "components" || (lower.size() > 5 && lower.starts_with("label") &&
-                                   std::all_of(lower.begin() + 5, lower.end(), [](char c) { return c >= '0' && c <= '9'; }));
+  return lower.size() > 5 && lower.starts_with("label") &&
+         std::all_of(lower.begin() + 5, lower.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
 
 std::string FormFieldName(const std::string& name) {
-  const bool taken = InTable(dotnet_names::kFormMembers, name) || IsDesignerField(name);
-  return FormLocalName(taken ? "_" + name : name, {"sender", "e"});
+  const bool taken = InTable(dotnet_names::kFormMembers, name) || IsDesignerLabel(name) ||
+                     name_rules::EqualsIgnoringCase(name, "components");
+  std::string field = taken ? "_" + name : name;
+  // A WithEvents field labelN also declares _labelN behind it.
+  if (IsDesignerLabel(name)) field = "_" + field;
+  // The load handler's picture stream "ms" would hide the field there.
+  return FormLocalName(field, {"sender", "e", "ms"});
 }
 
 std::vector<std::string> FormTypeAliases(const std::vector<std::string>& classNames) {

@@ -26,7 +26,9 @@ std::string ProcedureName(const std::string& verb, const std::string& className)
 std::string FormLocalName(const std::string& name, std::initializer_list<std::string> taken);
 
 // A field of a form: a FormLocalName that also hides no member of Form
-// (Me.Name) and is not hidden by the event handlers' parameters sender and e.
+// (Me.Name), no WithEvents field of the designer (labelN, which also declares
+// _labelN) and is not hidden by the handlers' parameters sender and e or the
+// load handler's picture stream ms.
 std::string FormFieldName(const std::string& name);
 
 // "Imports T = System.X.T" for every framework type the form code names bare

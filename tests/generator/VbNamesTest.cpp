@@ -25,12 +25,12 @@ TEST(VbNames, DerivedProcedureNamesThatSpellKeywordsAreEscaped) {
 }
 
 TEST(VbNames, FormFieldsAndLocalsAvoidFormMembersBareTypesAndHandlerParameters) {
-  for (const char* name : {"name", "Text", "controls", "e", "sender", "size"})
+  for (const char* name : {"name", "Text", "controls", "e", "sender", "size", "ms"})
     EXPECT_EQ(FormFieldName(name), "_" + std::string(name));
   EXPECT_EQ(FormFieldName("book"), "book");
   // A field or local named like a type the form code names bare would take its calls.
   EXPECT_EQ(FormFieldName("convert"), "_convert");
-  EXPECT_EQ(FormFieldName("label1"), "_label1");
+  EXPECT_EQ(FormFieldName("label1"), "__label1");
   EXPECT_EQ(FormFieldName("components"), "_components");
   EXPECT_EQ(FormFieldName("labels"), "labels");
   EXPECT_EQ(FormLocalName("image", {"sender", "e", "ms"}), "_image");
