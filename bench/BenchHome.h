@@ -3,12 +3,10 @@
 // schema, pointed at by the store, and optionally the templates and resource
 // folders a generation run reads.
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 
 #include "metadata/DbHelper.h"
@@ -22,9 +20,12 @@ inline std::string ReadAll(const std::filesystem::path& file) {
 
 inline std::filesystem::path MakeBenchHome(bool withResources) {
   namespace fs = std::filesystem;
-  std::string pattern = (fs::temp_directory_path() / "vbgen-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  const fs::path home = pattern, runtime = VBGEN_RUNTIME_DIR;
+  // A new folder of a random name: create_directory tells whether it was new.
+  std::random_device random;
+  fs::path home;
+  do home = fs::temp_directory_path() / ("vbgen-bench-" + std::to_string(random()));
+  while (!fs::create_directory(home));
+  const fs::path runtime = VBGEN_RUNTIME_DIR;
   TDbHelper::CreateDatabase(home / "projects.db", ReadAll(runtime / "schema.sql"));
   if (withResources)
     for (const char* folder : {"template", "bak"})
