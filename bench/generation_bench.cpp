@@ -24,11 +24,13 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchHome.h"
 #include "generator/AutoCode.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/DbHelper.h"
 #include "metadata/MemberDAO.h"
 #include "metadata/ProjectDAO.h"
+#include "metadata/SettingsDAO.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -37,23 +39,6 @@ namespace {
 
 constexpr int kRuns = 5;
 constexpr int kMembers = 20;
-
-std::string ReadAll(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-fs::path MakeHome() {
-  std::string pattern = (fs::temp_directory_path() / "vbgen-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  const fs::path home = pattern, runtime = VBGEN_RUNTIME_DIR;
-  TDbHelper::CreateDatabase(home / "projects.db", ReadAll(runtime / "schema.sql"));
-  for (const char* folder : {"template", "bak"}) fs::copy(runtime / folder, home / folder, fs::copy_options::recursive);
-  TDbHelper::SetDatabaseFile(home / "projects.db");
-  return home;
-}
 
 TMember Member(int projectId, int classId, const std::string& name, const std::string& type) {
   TMember m;
@@ -191,6 +176,12 @@ std::size_t Touched(const TModificationTimes& before, const fs::path& tree) {
   return touched;
 }
 
+void SetEdits(int projectId, TEditMode mode) {
+  TGenerationSettings settings = TSettingsDAO().GetSettings(projectId);
+  settings.edits = mode;
+  TSettingsDAO().SaveSettings(projectId, settings);
+}
+
 long PeakRssMb() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -205,12 +196,13 @@ int main(int argc, char** argv) {
     sizes.clear();
     for (int i = 1; i < argc; ++i) sizes.push_back(std::stoi(argv[i]));
   }
-  const fs::path home = MakeHome();
+  const fs::path home = MakeBenchHome(true);
   const fs::path kept = home / "kept";
   std::cout << "runs per figure: " << kRuns << " (median), members per class: " << kMembers << "\n"
             << "copy: the generated tree read and written file by file into a new folder; copy_via_temp: the same,\n"
             << "each file through a temporary file renamed over it; rerun: the run again over its unchanged output,\n"
-            << "rerun_rewrote: files whose modification time the rerun changed\n";
+            << "rerun_rewrote: files whose modification time the rerun changed; merge_rerun: the rerun in merge mode\n"
+            << "over unchanged output and bases (after one merge run that recorded the bases)\n";
   struct {
     int n = 0;
     double generate = 0, copy = 0;
@@ -220,7 +212,7 @@ int main(int argc, char** argv) {
     TRunSettings settings{home, name, MakeProject(name, n), "brindlemoor", TSourceEncoding::Gbk};
     const fs::path tree = home / "projects" / name;
 
-    std::vector<double> generation, copy, safeCopy, rerun;
+    std::vector<double> generation, copy, safeCopy, rerun, mergeRerun;
     std::uint64_t statements = 0;
     std::size_t rewritten = 0;
     for (int run = 0; run < kRuns; ++run) {
@@ -234,14 +226,23 @@ int main(int argc, char** argv) {
       rewritten = std::max(rewritten, Touched(written, tree));
       copy.push_back(TimeCopy(tree, kept / ("copy-" + tag), WriteFile));
       safeCopy.push_back(TimeCopy(tree, kept / ("safe-copy-" + tag), WriteFileThroughTemp));
+      SetEdits(settings.projectId, TEditMode::Merge);
+      TimeRun(settings);
+      const TModificationTimes merged = ModificationTimes(tree);
+      mergeRerun.push_back(TimeRun(settings));
+      rewritten = std::max(rewritten, Touched(merged, tree));
+      SetEdits(settings.projectId, TEditMode::Overwrite);
+      // The bases are no part of the generated tree that the figures measure.
+      fs::rename(tree / ".vbgen", kept / ("bases-" + tag));
     }
     const TTreeSize size = Measure(tree);
     const double gen = Median(generation), cp = Median(copy);
     std::printf(
         "N=%d M=%d generate=%.1fms (%.2fms/class) files=%zu bytes=%ju sql=%ju peak_rss=%ldMB copy=%.1fms "
-        "copy_via_temp=%.1fms rerun=%.1fms rerun_rewrote=%zu generate/copy=%.2f\n",
+        "copy_via_temp=%.1fms rerun=%.1fms merge_rerun=%.1fms merge_rerun/rerun=%.2f rerun_rewrote=%zu "
+        "generate/copy=%.2f\n",
         n, kMembers, gen, gen / n, size.files, size.bytes, static_cast<std::uintmax_t>(statements), PeakRssMb(), cp,
-        Median(safeCopy), Median(rerun), rewritten, gen / cp);
+        Median(safeCopy), Median(rerun), Median(mergeRerun), Median(mergeRerun) / Median(rerun), rewritten, gen / cp);
     if (previous.n > 0)
       std::printf("  growth from N=%d: generate x%.1f, copy x%.1f\n", previous.n, gen / previous.generate,
                   cp / previous.copy);

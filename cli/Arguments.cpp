@@ -22,7 +22,10 @@ void AddSwitch(CLI::App* command, const std::string& name, std::optional<bool>& 
 
 void AddJsonFlag(CLI::App* command, bool& json) { command->add_flag("--json", json, "输出 JSON (UTF-8, 键名与工程文件相同)"); }
 
-void PrintJson(const nlohmann::ordered_json& value) { std::cout << value.dump(2) << "\n"; }
+// A stored text that is no UTF-8 is printed with U+FFFD rather than failing the listing.
+void PrintJson(const nlohmann::ordered_json& value) {
+  std::cout << value.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+}
 
 void PrintRow(const std::vector<std::string>& cells) {
   for (std::size_t i = 0; i < cells.size(); ++i) std::cout << (i == 0 ? "" : "\t") << cells[i];

@@ -5,7 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/Lookup.h"
 #include "metadata/ClassDAO.h"
-#include "metadata/InputRules.h"
+#include "metadata/ClassEdits.h"
 
 namespace {
 
@@ -49,9 +49,8 @@ void AddNew(CLI::App* group) {
   add->add_option("friend-name", args->friendName, "中文友好名称")->required();
   AddSwitch(add, "front-show", args->frontShow, kFrontShowHelp);
   add->callback([args] {
-    const int projectId = FindProject(args->project).tag;
-    input_rules::CheckAddClass(projectId, args->className, args->friendName);
-    TClassDAO().AddClass(projectId, args->className, args->friendName, args->frontShow.value_or(true) ? 1 : 0);
+    edits::AddClass(FindProject(args->project).tag,
+                    {args->className, args->friendName, args->frontShow.value_or(true) ? 1 : 0});
     std::cout << "类名称添加成功！\n";
   });
 }
@@ -65,14 +64,12 @@ void AddUpdate(CLI::App* group) {
   update->add_option("--friend-name", args->newFriendName, "新的中文友好名称");
   AddSwitch(update, "front-show", args->frontShow, kFrontShowHelp);
   update->callback([args] {
-    const int projectId = FindProject(args->project).tag;
-    const TListEntry found = FindClass(projectId, args->className);
-    const TClassDAO dao;
-    const std::string className = args->newName.value_or(found.text);
-    const std::string friendName = args->newFriendName.value_or(dao.GetFriendName(found.tag));
-    const int flag = args->frontShow ? (*args->frontShow ? 1 : 0) : dao.GetFrontShowFlag(found.tag);
-    input_rules::CheckUpdateClass(projectId, className, friendName);
-    dao.UpdateClass(projectId, found.tag, className, friendName, flag);
+    const int classId = FindClass(FindProject(args->project).tag, args->className).tag;
+    edits::UpdateClass(classId, [&](edits::TClassInput& input) {
+      input.className = args->newName.value_or(input.className);
+      input.friendName = args->newFriendName.value_or(input.friendName);
+      if (args->frontShow) input.frontShowFlag = *args->frontShow ? 1 : 0;
+    });
     std::cout << "类名称更新成功\n";
   });
 }
@@ -83,7 +80,7 @@ void AddDelete(CLI::App* group) {
   AddProjectArgument(del, args->project);
   AddClassArgument(del, args->className);
   del->callback([args] {
-    TClassDAO().DeleteClass(FindClass(FindProject(args->project).tag, args->className).tag);
+    edits::DeleteClass(FindClass(FindProject(args->project).tag, args->className).tag);
     std::cout << "类对象删除成功!\n";
   });
 }

@@ -32,3 +32,5 @@ void AddSqlCommand(CLI::App& app, TCliContext& context);
 void AddGenerateCommands(CLI::App& app, TCliContext& context);
 // export / import / sample / check: projects as text files and the check of a stored project.
 void AddTransferCommands(CLI::App& app, TCliContext& context);
+// import-sql: a project from a SQL Server table script.
+void AddSqlImportCommand(CLI::App& app, TCliContext& context);

@@ -3,7 +3,8 @@
 // class is named by its name, compared as the store compares names, or by "@"
 // and its key as the lists show it; no name can begin with "@", so the two
 // never clash. A name that several entries share must be given by key, since
-// the store lets two projects or two classes end up with one name.
+// a store written by an older version may hold two projects or two classes of
+// one name.
 // An unknown or shared name raises TCliExit with code 2.
 
 #include <string>

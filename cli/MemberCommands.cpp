@@ -6,6 +6,7 @@
 #include "cli/MemberOptions.h"
 #include "cli/MemberTarget.h"
 #include "metadata/MemberDAO.h"
+#include "metadata/MemberEdits.h"
 #include "metadata/ProjectJsonLayout.h"
 
 namespace {
@@ -47,12 +48,9 @@ void AddNew(CLI::App* group) {
       ->required();
   AddMemberOptions(add, args->options, false);
   add->callback([args] {
-    const int projectId = args->target.ProjectId();
-    const int classId = args->target.ClassId();
     TMemberInput input;
     ApplyMemberOptions(args->options, input);
-    input_rules::CheckMember(input, TMemberDialog::Add, projectId, classId);
-    TMemberDAO().AddMember(input_rules::BuildMember(input, projectId, classId, 0));
+    edits::AddMember(args->target.ClassId(), input);
     std::cout << "类成员属性添加成功!\n";
   });
 }
@@ -63,11 +61,8 @@ void AddUpdate(CLI::App* group) {
   AddMemberArgument(update, "member", args->target.member);
   AddMemberOptions(update, args->options, true);
   update->callback([args] {
-    const TMember stored = args->target.Member();
-    TMemberInput input = input_rules::InputOf(stored);
-    ApplyMemberOptions(args->options, input);
-    input_rules::CheckMember(input, TMemberDialog::Update, stored.projectId, stored.classId, stored.memberId);
-    TMemberDAO().UpdateMember(input_rules::BuildMember(input, stored.projectId, stored.classId, stored.memberId));
+    edits::UpdateMember(args->target.Member().memberId,
+                        [&](TMemberInput& input) { ApplyMemberOptions(args->options, input); });
     std::cout << "类成员属性更新成功!\n";
   });
 }
@@ -77,7 +72,7 @@ void AddDelete(CLI::App* group) {
   auto* del = AddMemberCommand(group, "delete", "删除成员", *target);
   AddMemberArgument(del, "member", target->member);
   del->callback([target] {
-    TMemberDAO().DeleteMember(target->Member().memberId);
+    edits::DeleteMember(target->Member().memberId);
     std::cout << "成员属性删除成功\n";
   });
 }

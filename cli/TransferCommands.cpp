@@ -3,10 +3,10 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/InputFile.h"
 #include "cli/Lookup.h"
 #include "generator/FileOperate.h"
 #include "metadata/ClassDAO.h"
@@ -21,14 +21,6 @@ namespace {
 
 // Relative to the home folder.
 constexpr const char* kSampleFile = "samples/library.json";
-
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!fs::is_regular_file(file) || !in) throw TCliExit(2, "无法读取文件: " + platform::Utf8FromPath(file));
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Through an exclusive temporary file and a rename, so that a failed export
 // never leaves half a file; only a regular file is ever replaced.
@@ -85,7 +77,7 @@ void AddImport(CLI::App& app) {
   auto* command = app.add_subcommand("import", "从 JSON 文件新建工程 (全部成功或什么都不保存)");
   command->add_option("FILE", args->file, "export 写出的工程文件")->required();
   command->add_option("--as", args->asName, "用这个工程名称代替文件中的名称");
-  command->callback([args] { Import(ReadFile(platform::PathFromUtf8(args->file)), args->asName); });
+  command->callback([args] { Import(ReadInputFile(args->file), args->asName); });
 }
 
 void AddSample(CLI::App& app, const TCliContext& context) {
@@ -93,7 +85,7 @@ void AddSample(CLI::App& app, const TCliContext& context) {
   auto* command = app.add_subcommand("sample", "导入自带的示例工程 (图书借阅管理)");
   command->add_option("--as", *asName, "用这个工程名称代替示例的名称");
   command->callback([asName, &context] {
-    const std::string text = ReadFile(context.home / kSampleFile);
+    const std::string text = ReadInputFile(context.home / kSampleFile);
     const std::string name =
         asName->empty() ? FileFaultsAsInput([&] { return project_json::ProjectNameIn(text); }) : *asName;
     if (TProjectDAO().CountByName(name) > 0)
@@ -108,6 +100,8 @@ void AddSample(CLI::App& app, const TCliContext& context) {
 // Stable English names of the problem kinds, for scripts.
 const char* KindName(TProblemKind kind) {
   switch (kind) {
+    case TProblemKind::ProjectName:
+      return "projectName";
     case TProblemKind::PrimaryKey:
       return "primaryKey";
     case TProblemKind::Display:

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   AddSqlCommand(app, context);
   AddGenerateCommands(app, context);
   AddTransferCommands(app, context);
+  AddSqlImportCommand(app, context);
 
   try {
     std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);

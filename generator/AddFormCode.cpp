@@ -6,6 +6,7 @@
 #include "generator/CodeWriter.h"
 #include "generator/FormBlocks.h"
 #include "generator/MemberKind.h"
+#include "generator/VbNames.h"
 
 namespace {
 
@@ -13,15 +14,15 @@ namespace {
 // upload button or drop-down list: the picture and reference walks leave it out.
 bool IsKey(const TMember& member) { return member.memberIsPri == 1; }
 
-void Head(TCodeWriter& out, const std::string& c, const std::string& o) {
-  WriteFormImports(out);
-  out.Line(0, "Partial Public Class FrmAdd" + c)
+void Head(TCodeWriter& out, const TFormModel& form) {
+  WriteFormImports(out, form.typeAliases);
+  out.Line(0, "Partial Public Class FrmAdd" + form.className)
       .Line(0, "Inherits Form")
       .Line(4, "Public Sub New()")
       .Line(8, "InitializeComponent()")
       .Line(4, "End Sub")
       .Blank()
-      .Line(4, "Private " + o + " As New " + c + "()");
+      .Line(4, "Private " + form.objName + " As New " + ModelClassRef(form.className, form.rootNamespace) + "()");
 }
 
 void UploadHandler(TCodeWriter& out, const std::string& o, const std::string& m) {
@@ -107,7 +108,7 @@ void MemberAssignment(TCodeWriter& out, const TFormModel& form, const TMember& m
 }
 
 void StoreCall(TCodeWriter& out, const std::string& c, const std::string& o, const std::string& f) {
-  out.Line(8, "If BLL.bll" + c + ".Add" + c + "(" + o + ") Then")
+  out.Line(8, "If BLL.bll" + c + "." + ProcedureName("Add", c) + "(" + o + ") Then")
       .Line(12, std::string("MessageBox.Show(") + Q + f + "添加成功!" + Q + ")")
       .Line(8, "Else")
       .Line(12, std::string("MessageBox.Show(") + Q + f + "添加失败!" + Q + ")")
@@ -129,8 +130,8 @@ void AddHandler(TCodeWriter& out, const TFormModel& form) {
 // drop-down lists from sharing one current row.
 void ReferenceDataSource(TCodeWriter& out, const TMember& member, const TReferencedClass& r, bool declared) {
   const std::string& m = member.memberName;
-  const std::string fill = r.objName + "Ds" + (declared ? "" : " As DataSet") + " = BLL.bll" + r.className +
-                           ".getAll" + r.className + "()";
+  const std::string fill = r.objName + "Ds" + (declared ? "" : " As DataSet") + " = BLL.bll" + r.className + "." +
+                           ProcedureName("getAll", r.className) + "()";
   out.Line(8, "'查询所有的" + r.friendName)
       .Line(8, declared ? fill : "Dim " + fill)
       .Line(8, "Me.cb_" + m + ".DataSource = " + r.objName + "Ds.Tables(0)")
@@ -167,7 +168,7 @@ void LoadHandler(TCodeWriter& out, const TFormModel& form) {
 
 std::string AddFormCode(const TFormModel& form) {
   TCodeWriter out;
-  Head(out, form.className, form.objName);
+  Head(out, form);
   for (const TMember& picture : form.pictureMembers)
     if (!IsKey(picture)) UploadHandler(out, form.objName, picture.memberName);
   AddHandler(out, form);

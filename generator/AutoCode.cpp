@@ -5,21 +5,25 @@
 #include "generator/BLLOperate.h"
 #include "generator/DALOperate.h"
 #include "generator/EntityOperate.h"
+#include "generator/FileErrorText.h"
 #include "generator/FileOperate.h"
 #include "generator/UIOperate.h"
 #include "metadata/ProjectChecks.h"
+#include "metadata/SettingsDAO.h"
 
 namespace {
 
 // The first problem that stops a run: the two checks of every class, then
-// every reference must name a class of the project that has a key member.
-std::optional<TCheckFailure> CheckClasses(const TProjectSnapshot& project) {
-  const auto problems = project_checks::GenerationProblems(project);
+// every reference must name a class of the project that has a key member,
+// then every name and text read from the store must pass the input rules.
+std::optional<TCheckFailure> CheckClasses(const TProjectSnapshot& project, const std::string& projectName) {
+  const auto problems = project_checks::RunProblems(project, projectName);
   if (problems.empty()) return std::nullopt;
   const TProjectProblem& first = problems.front();
-  const TCheckKind kind = first.kind == TProblemKind::PrimaryKey ? TCheckKind::PrimaryKey
-                          : first.kind == TProblemKind::Display  ? TCheckKind::Display
-                                                                  : TCheckKind::Reference;
+  const TCheckKind kind = first.kind == TProblemKind::PrimaryKey  ? TCheckKind::PrimaryKey
+                          : first.kind == TProblemKind::Display   ? TCheckKind::Display
+                          : first.kind == TProblemKind::Reference ? TCheckKind::Reference
+                                                                  : TCheckKind::Name;
   return TCheckFailure{kind, first.classId, first.message};
 }
 
@@ -48,22 +52,33 @@ void TAutoCode::Execute() {
   context.projectId = settings_.projectId;
   context.nameSpace = settings_.nameSpace;
   context.sourceEncoding = settings_.sourceEncoding;
-  context.progress = [this](const std::string& line) { listener_.Progress(line); };
+  // A dry run writes nothing, so it has no progress to tell: only its decisions.
+  if (!settings_.dryRun) context.progress = [this](const std::string& line) { listener_.Progress(line); };
 
   std::optional<TCheckFailure> failure;
   try {
     context.snapshot = std::make_shared<const TProjectSnapshot>(TProjectSnapshot::Load(context.projectId));
+    context.settings = TSettingsDAO().GetSettings(context.projectId);
+    const TOutputOptions output{context.settings.edits, settings_.dryRun, settings_.withDiffs};
+    context.output = std::make_shared<TOutputWriter>(context.home, context.projectName, output,
+                                                     [this](const TFileReport& report) { Decided(report); });
     const TClassList& list = context.snapshot->GetClassList();
-    failure = CheckClasses(*context.snapshot);
+    failure = CheckClasses(*context.snapshot, context.projectName);
     if (!failure) {
       PrepareOutputTree(context);
+      if (!settings_.dryRun) MakeOutputFolder(context.SolutionFolder(), context.home);
       TEntityOperate::GenerateModel(context, list);
       TBLLOperate::GenerateBll(context, list);
       TDALOperate::GenerateDal(context, list);
       TUIOperate(context).GenerateUI(list);
 
       CopyResources(context);
+      context.output->Finish();
+      ReportEdits(context);
     }
+  } catch (const std::filesystem::filesystem_error& error) {
+    listener_.Failed(FileErrorText(error));
+    return;
   } catch (const std::exception& error) {
     listener_.Failed(error.what());
     return;
@@ -79,36 +94,51 @@ void TAutoCode::Execute() {
 
 // The solution folder must not lead elsewhere; what a killed earlier run left
 // behind in it goes before anything is written.
-void TAutoCode::PrepareOutputTree(const TGenContext& context) {
+void TAutoCode::PrepareOutputTree(const TGenContext& context) const {
   TFileOperate::RefuseLinksBelow(context.OutputRoot(), context.SolutionFolder());
-  TFileOperate::RemoveStaleTemporaries(context.SolutionFolder());
+  if (!settings_.dryRun) TFileOperate::RemoveStaleTemporaries(context.SolutionFolder());
 }
 
 void TAutoCode::CopyResources(const TGenContext& context) {
   const std::string& p = context.projectName;
   const std::filesystem::path bak = context.home / "bak";
   const std::filesystem::path solution = context.SolutionFolder();
-  const std::filesystem::path ui = solution / platform::PathFromUtf8(p);
   const std::string root = "projects/" + p + "/";
 
   context.Progress("正在移动资源文件。。。");
-  for (const auto& [from, to] : {std::pair{bak / "BLL", solution / "BLL"}, std::pair{bak / "DAL", solution / "DAL"},
-                                 std::pair{bak / "Model", solution / "Model"},
-                                 std::pair{bak / "project_name", ui}}) {
-    context.MakeFolder(to);
-    const TCopyOutcome outcome = TFileOperate::CopyFolder(from, to, true);
-    context.failedFiles.insert(context.failedFiles.end(), outcome.failed.begin(), outcome.failed.end());
-  }
+  for (const char* tier : {"BLL", "DAL", "Model"}) context.Output().CopyFolder(bak / tier, root + tier);
+  context.Output().CopyFolder(bak / "project_name", root + p);
   WriteFromTemplate(context, "template/project_name.sln", solution, root + p + ".sln");
-  const std::filesystem::path myProject = ui / "My Project";
+  const std::filesystem::path myProject = solution / platform::PathFromUtf8(p) / "My Project";
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Application.Designer.vb", myProject,
                     root + p + "/My Project/Application.Designer.vb");
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Settings.Designer.vb", myProject,
                     root + p + "/My Project/Settings.Designer.vb");
-  if (!context.failedFiles.empty()) {
-    std::string report = std::to_string(context.failedFiles.size()) + " 个文件没有写成，生成的解决方案不完整:";
-    for (const std::string& failed : context.failedFiles) report += "\n" + failed;
+  if (const auto& failedFiles = context.Output().FailedFiles(); !failedFiles.empty()) {
+    std::string report = std::to_string(failedFiles.size()) + " 个文件没有写成，生成的解决方案不完整:";
+    for (const std::string& failed : failedFiles) report += "\n" + failed;
     throw std::runtime_error(report);
   }
   context.Progress("移动资源文件完毕!");
+}
+
+void TAutoCode::Decided(const TFileReport& report) {
+  if (report.state != TFileState::New && report.state != TFileState::Changed && report.state != TFileState::Unchanged)
+    edits_.push_back(report);
+  listener_.File(report);
+}
+
+// After the run, the files whose hand edits it met, each with what became of it.
+void TAutoCode::ReportEdits(const TGenContext& context) const {
+  for (const TFileReport& report : edits_) {
+    switch (report.state) {
+      case TFileState::Merged: context.Progress(report.path + " 已合并你的修改"); break;
+      case TFileState::Conflict: context.Progress(report.path + " 有冲突，请解决文件中的冲突标记"); break;
+      case TFileState::Kept: context.Progress(report.path + " 已被你修改，保留未覆盖"); break;
+      case TFileState::DeletedByUser: context.Progress(report.path + " 已被你删除，未重新生成"); break;
+      case TFileState::New:
+      case TFileState::Changed:
+      case TFileState::Unchanged: break;
+    }
+  }
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "generator/GenContext.h"
 
@@ -13,6 +14,7 @@ enum class TCheckKind {
   PrimaryKey,  // a class has not exactly one key member
   Display,     // a class has not exactly one display member
   Reference,   // a reference names no class of the project, or a class without key
+  Name,        // a name or text read from the store breaks an input rule
 };
 
 struct TCheckFailure {
@@ -31,6 +33,8 @@ class IRunListener {
   virtual void Finished() = 0;
   // An error stopped the run; what was written so far stays.
   virtual void Failed(const std::string& error) = 0;
+  // What a merge run or a dry run decided for one file, as it decides it.
+  virtual void File(const TFileReport& report) { (void)report; }
 };
 
 struct TRunSettings {
@@ -39,6 +43,8 @@ struct TRunSettings {
   int projectId = 0;
   std::string nameSpace = "brindlemoor";
   TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
+  bool dryRun = false;     // decide every file, write nothing
+  bool withDiffs = false;  // reports carry their diffs
 };
 
 class TAutoCode {
@@ -53,9 +59,12 @@ class TAutoCode {
   static std::thread Start(TRunSettings settings, IRunListener& listener);
 
  private:
-  static void PrepareOutputTree(const TGenContext& context);
+  void PrepareOutputTree(const TGenContext& context) const;
   void CopyResources(const TGenContext& context);
+  void Decided(const TFileReport& report);
+  void ReportEdits(const TGenContext& context) const;
 
   TRunSettings settings_;
   IRunListener& listener_;
+  std::vector<TFileReport> edits_;  // the files whose hand edits the run met
 };

@@ -34,24 +34,24 @@ std::string TBLLOperate::SourceText(const TProjectSnapshot& project, const TList
   w.Line(0, "Imports System.Text");
   w.Line(0, "'" + F + "业务逻辑层");
   w.Line(0, "Public Class bll" + C);
-  Forward(w, "'添加" + F, "Add" + C + "(ByVal " + O + " As Model." + C + ") As Boolean",
-          dal + "Add" + C + "(" + O + ")");
+  Forward(w, "'添加" + F, ProcedureName("Add", C) + "(ByVal " + O + " As Model." + C + ") As Boolean",
+          dal + ProcedureName("Add", C) + "(" + O + ")");
   w.Blank();
   Forward(w, "'根据" + K + "获取某条" + F + "记录",
-          "getSome" + C + "(ByVal " + keyParam + (IsIntegerKey(key) ? " As Integer" : " As String") + ") As Model." + C,
-          dal + "getSome" + C + "(" + keyParam + ")");
+          ProcedureName("getSome", C) + "(ByVal " + keyParam + (IsIntegerKey(key) ? " As Integer" : " As String") + ") As Model." + C,
+          dal + ProcedureName("getSome", C) + "(" + keyParam + ")");
   w.Blank();
-  Forward(w, "'更新" + F, "Edit" + C + "(ByVal " + O + " As Model." + C + ") As Boolean",
-          dal + "Edit" + C + "(" + O + ")");
+  Forward(w, "'更新" + F, ProcedureName("Edit", C) + "(ByVal " + O + " As Model." + C + ") As Boolean",
+          dal + ProcedureName("Edit", C) + "(" + O + ")");
   w.Blank();
-  Forward(w, "'删除" + F, "Del" + C + "(ByVal p As String) As Boolean", dal + "Del" + C + "(p)");
+  Forward(w, "'删除" + F, ProcedureName("Del", C) + "(ByVal p As String) As Boolean", dal + ProcedureName("Del", C) + "(p)");
   w.Blank();
   Forward(w, "'根据条件分页查询" + F,
-          "Get" + C +
+          ProcedureName("Get", C) +
               "(ByVal NowPage As Integer, ByVal PageSize As Integer, ByRef AllPage As Integer, ByRef DataCount As "
               "Integer, ByVal p As String) As System.Data.DataTable",
-          dal + "Get" + C + "(NowPage, PageSize, AllPage, DataCount, p)");
-  Forward(w, "'查询所有的" + F, "getAll" + C + "() As System.Data.DataSet", dal + "getAll" + C + "()");
+          dal + ProcedureName("Get", C) + "(NowPage, PageSize, AllPage, DataCount, p)");
+  Forward(w, "'查询所有的" + F, ProcedureName("getAll", C) + "() As System.Data.DataSet", dal + ProcedureName("getAll", C) + "()");
   w.Line(0, "End Class");
   return w.Take();
 }

@@ -5,20 +5,22 @@
 #include "generator/VbNames.h"
 #include "metadata/NameRules.h"
 
-// The functions' locals are sql, parm, DataRead and the object; DBHelp is the
-// helper class they call.
+// The functions' locals are sql, parm, DataRead and the object; DBHelp,
+// SqlParameter, SqlDbType, SqlDataReader, DataSet and Convert are the types they name.
 TDalClass TDalClass::Load(const TProjectSnapshot& project, const TListEntry& classEntry) {
   TDalClass c;
   c.project = &project;
   c.classId = classEntry.tag;
   c.className = classEntry.text;
   const std::string objName = name_rules::ObjectName(c.className);
-  c.objName = UnclashedName(objName, {"sql", "parm", "DataRead", "DBHelp"});
+  c.objName = UnclashedName(objName, {"sql", "parm", "DataRead", "DBHelp", "SqlParameter", "SqlDbType",
+                                      "SqlDataReader", "DataSet", "Convert"});
   c.returnName = c.objName == objName ? c.className : c.objName;
   c.friendName = project.GetFriendName(c.classId);
   c.key = RequireKey(project, c.classId, c.className);
   const std::string& K = c.key.memberName;
-  c.keyParam = UnclashedName(K, {"sql", "DataRead", c.objName, "DBHelp"});
+  c.keyParam = UnclashedName(K, {"sql", "DataRead", c.objName, "DBHelp", "SqlParameter", "SqlDbType",
+                                 "SqlDataReader", "DataSet", "Convert"});
   return c;
 }
 

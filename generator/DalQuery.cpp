@@ -1,47 +1,117 @@
 // The functions of a data-access class that read many records.
+#include <algorithm>
+#include <map>
+#include <vector>
+
 #include "generator/DalClass.h"
 #include "generator/MemberKind.h"
+#include "generator/SqlNames.h"
+#include "generator/VbNames.h"
+#include "metadata/NameRules.h"
 
 namespace {
 
 const std::string q = Q;
+using sql_names::Name;
+
+bool Taken(const std::vector<std::string>& names, const std::string& name) {
+  return std::any_of(names.begin(), names.end(),
+                     [&](const std::string& other) { return name_rules::EqualsIgnoringCase(other, name); });
+}
+
+// name, or name + "_" + n with the first n that no entry of names has.
+std::string Fresh(const std::vector<std::string>& names, const std::string& name) {
+  std::string fresh = name;
+  for (int n = 2; Taken(names, fresh); ++n) fresh = name + "_" + std::to_string(n);
+  return fresh;
+}
 
 // The referenced classes joined into the paged query, so that a referenced
-// record shows its display member instead of the stored key.
+// record shows its display member instead of the stored key. A class joined
+// a second time (or the class itself) gets an alias per member, and a display
+// column named like a column already selected gets an alias, so that the
+// selection names each table and each column once.
 struct TJoin {
   std::string columns;
   std::string tables;
   std::string conditions;
+  std::map<std::string, std::string> shownColumn;  // reference member: its display column in the selection
 };
 
 TJoin Joins(const TDalClass& c) {
   TJoin join;
-  for (const auto& m : c.project->GetReferenceMembers(c.classId)) {
+  const TMemberList references = c.project->GetReferenceMembers(c.classId);
+  std::vector<std::string> tables = {c.className};
+  for (const auto& m : references) tables.push_back(m.memberType);
+  std::vector<std::string> columns;
+  for (const auto& m : c.project->GetMembers(c.classId)) columns.push_back(m.memberName);
+
+  std::vector<std::string> joined = {c.className};
+  for (const auto& m : references) {
     const std::string& R = m.memberType;
     const std::string RK = RequireReferencedKey(*c.project, c.className, m).memberName;
     const std::string RD = RequireReferencedDisplay(*c.project, c.className, m).memberName;
-    join.columns += "," + R + "." + RD;
-    join.tables += "," + R;
-    join.conditions += " and  " + c.className + "." + m.memberName + "=" + R + "." + RK;
+    std::string table = R;
+    if (Taken(joined, R)) {
+      table = Fresh(tables, m.memberName);
+      tables.push_back(table);
+      join.tables += "," + Name(R) + " as " + Name(table);
+    } else {
+      join.tables += "," + Name(R);
+    }
+    joined.push_back(table);
+    std::string column = RD;
+    join.columns += "," + Name(table) + "." + Name(RD);
+    if (Taken(columns, RD)) {
+      column = Fresh(columns, m.memberName + "_" + RD);
+      join.columns += " as " + Name(column);
+    }
+    columns.push_back(column);
+    join.shownColumn[m.memberName] = column;
+    join.conditions += " and  " + Name(c.className) + "." + Name(m.memberName) + "=" + Name(table) + "." + Name(RK);
   }
   return join;
 }
 
-std::string ShowColumn(const TDalClass& c, const TMember& m) {
-  const std::string alias = " as " + m.memberComment;
-  switch (KindOf(m)) {
-    case TMemberKind::DateTime: return "convert(char(11)," + m.memberName + ",20)" + alias;
-    case TMemberKind::Reference: return RequireReferencedDisplay(*c.project, c.className, m).memberName + alias;
-    default: return m.memberName + alias;
+// The query grid's columns, each named by its caption; an empty caption
+// leaves the column's own name, and a name met before gets a number, since
+// the pager selects from the list as from a table.
+class TShowList {
+ public:
+  void Add(const std::string& expression, const std::string& ownName, const std::string& caption) {
+    const std::string name = Fresh(names_, caption.empty() ? ownName : sql_names::Caption(caption));
+    names_.push_back(name);
+    const bool named = !ownName.empty() && name == ownName && expression == Name(ownName);
+    text_ += (text_.empty() ? "" : ",") + expression + (named ? "" : " as " + Name(name));
   }
-}
+  const std::string& Text() const { return text_; }
 
-std::string ShowList(const TDalClass& c) {
-  std::string show = c.key.memberName + " as " + c.key.memberComment + ",";
-  const TMemberList members = c.project->GetQueryDisplayMembers(c.classId);
-  for (std::size_t k = 0; k < members.size(); ++k)
-    show += ShowColumn(c, members[k]) + (k + 1 < members.size() ? "," : "");
-  return show;
+ private:
+  std::vector<std::string> names_;
+  std::string text_;
+};
+
+std::string ShowList(const TDalClass& c, const TJoin& join) {
+  TShowList show;
+  show.Add(Name(c.key.memberName), c.key.memberName, c.key.memberComment);
+  for (const auto& m : c.project->GetQueryDisplayMembers(c.classId)) {
+    switch (KindOf(m)) {
+      case TMemberKind::DateTime:
+        show.Add("convert(char(11)," + Name(m.memberName) + ",20)", m.memberName, m.memberComment);
+        break;
+      case TMemberKind::Reference: {
+        const std::string& column = join.shownColumn.at(m.memberName);
+        show.Add(Name(column), column, m.memberComment);
+        break;
+      }
+      case TMemberKind::String:
+      case TMemberKind::Integer:
+      case TMemberKind::Float:
+      case TMemberKind::Picture: show.Add(Name(m.memberName), m.memberName, m.memberComment); break;
+    }
+  }
+  // The list keeps its trailing comma when the key is its only column.
+  return show.Text() + (c.project->GetQueryDisplayMembers(c.classId).empty() ? "," : "");
 }
 
 void CatchAndRethrow(TCodeWriter& w) {
@@ -60,24 +130,24 @@ std::string BuildGet(const TDalClass& c) {
   const std::string pager = IsIntegerKey(c.key) ? "ExecutePager" : "ExecutePagerWhenPrimaryIsString";
   TCodeWriter w;
   w.Line(4, "'查询图书");
-  w.Line(4, "Public Shared Function Get" + C +
+  w.Line(4, "Public Shared Function " + ProcedureName("Get", C) +
                 "(ByVal PageIndex As Integer, ByVal PageSize As Integer, ByRef PageCount As Integer, ByRef "
                 "RecordCount As Integer, ByVal strWhere As String) As System.Data.DataTable");
   w.Line(8, "Try");
-  w.Line(12, "Dim strSql As String = " + q + " select " + C + ".*" + join.columns + " from " + C + join.tables +
-                 " where 1=1" + join.conditions + q);
-  w.Line(12, "Dim strShow As String = " + q + VbLiteral(ShowList(c)) + q);
-  w.Line(12, "Return DAL.DBHelp." + pager + "(PageIndex, PageSize, " + q + K + q + ", strShow, strSql, strWhere, " + q +
-                 " " + K + " asc " + q + ", PageCount, RecordCount)");
+  w.Line(12, "Dim strSql As String = " + q + " select " + Name(C) + ".*" + join.columns + " from " + Name(C) +
+                 join.tables + " where 1=1" + join.conditions + q);
+  w.Line(12, "Dim strShow As String = " + q + VbLiteral(ShowList(c, join)) + q);
+  w.Line(12, "Return DAL.DBHelp." + pager + "(PageIndex, PageSize, " + q + Name(K) + q +
+                 ", strShow, strSql, strWhere, " + q + " " + Name(K) + " asc " + q + ", PageCount, RecordCount)");
   CatchAndRethrow(w);
   return w.Take();
 }
 
 std::string BuildGetAll(const TDalClass& c) {
   TCodeWriter w;
-  w.Line(4, "Public Shared Function getAll" + c.className + "() As DataSet");
+  w.Line(4, "Public Shared Function " + ProcedureName("getAll", c.className) + "() As DataSet");
   w.Line(8, "Try");
-  w.Line(12, "Dim strSql As String = " + q + "select * from " + c.className + q);
+  w.Line(12, "Dim strSql As String = " + q + "select * from " + Name(c.className) + q);
   w.Line(12, "Return DBHelp.ExecuteDataSet(strSql, Nothing)");
   CatchAndRethrow(w);
   return w.Take();

@@ -2,16 +2,23 @@
 #include "generator/CodeWriter.h"
 #include "generator/DalClass.h"
 #include "generator/MemberKind.h"
+#include "generator/SqlNames.h"
+#include "generator/VbNames.h"
 
 namespace {
 
 const std::string q = Q;
+using sql_names::Name;
 
-std::string Joined(const TMemberList& members, const std::string& before, const std::string& after) {
+template <typename Entry>
+std::string Joined(const TMemberList& members, Entry entry) {
   std::string list;
-  for (const auto& m : members) list += (list.empty() ? "" : ",") + before + m.memberName + after;
+  for (const auto& m : members) list += (list.empty() ? "" : ",") + entry(m);
   return list;
 }
+
+std::string Column(const TMember& m) { return Name(m.memberName); }
+std::string Marker(const TMember& m) { return "@" + m.memberName; }
 
 std::string ParameterEntry(const std::string& name, const std::string& type) {
   return "new SqlParameter(" + q + "@" + name + q + ",SqlDbType." + type + ")";
@@ -30,9 +37,12 @@ std::string BuildAdd(const TDalClass& c) {
   const std::string& O = c.objName;
   TCodeWriter w;
   w.Line(4, "'添加" + c.friendName + "实现");
-  w.Line(4, "Public Shared Function Add" + C + "(ByVal " + O + " As Model." + C + ") As Boolean");
-  w.Line(8, "Dim sql As String = " + q + "insert into " + C + "(" + Joined(members, "", "") + ") values(" +
-                Joined(members, "@", "") + ")" + q);
+  w.Line(4, "Public Shared Function " + ProcedureName("Add", C) + "(ByVal " + O + " As Model." + C + ") As Boolean");
+  // A class whose only member is its integer key has no column to name.
+  const std::string insert = members.empty() ? "insert into " + Name(C) + " default values"
+                                             : "insert into " + Name(C) + "(" + Joined(members, Column) + ") values(" +
+                                                   Joined(members, Marker) + ")";
+  w.Line(8, "Dim sql As String = " + q + insert + q);
   w.Line(7, "'构建sql参数");
   w.Line(8, "Dim parm As SqlParameter() = New SqlParameter() {");
   for (std::size_t n = 0; n < members.size(); ++n)
@@ -80,15 +90,12 @@ std::string BuildGetSome(const TDalClass& c) {
   TCodeWriter w;
   w.Line(4, "'根据" + K + "获取某条" + c.friendName + "记录");
   const std::string& param = c.keyParam;
-  w.Line(4, "Public Shared Function getSome" + C + "(ByVal " + param + " As " + (integerKey ? "Integer" : "String") +
+  w.Line(4, "Public Shared Function " + ProcedureName("getSome", C) + "(ByVal " + param + " As " + (integerKey ? "Integer" : "String") +
                 ") As Model." + C);
   w.Line(8, "'构建查询sql");
-  if (integerKey)
-    w.Line(8, "Dim sql As String = " + q + "select * from " + C + " where " + K + "=" + q + " & " + param);
-  else
-    w.Line(8, "Dim sql As String = " + q + "select * from " + C + " where " + K + "='" + q + " & " + param + " & " +
-                  q + "'" + q);
-  w.Line(8, "Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, Nothing)");
+  w.Line(8, "Dim sql As String = " + q + "select * from " + Name(C) + " where " + Name(K) + "=@" + K + q);
+  w.Line(8, "Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, New SqlParameter() {" +
+                ParameterEntry(K, KeyParameterType(c)) + " With {.Value = " + param + "}})");
   w.Line(8, "Dim " + c.objName + " As New Model." + C + "()");
   w.Line(8, "'如果查询存在记录，就包装到对象中返回");
   w.Line(8, "If DataRead.Read() Then");
@@ -105,16 +112,20 @@ std::string BuildEdit(const TDalClass& c) {
   const std::string& C = c.className;
   const std::string& O = c.objName;
   const std::string& K = c.key.memberName;
-  std::string assignments;
-  for (const auto& m : members) assignments += (assignments.empty() ? "" : ",") + m.memberName + "=@" + m.memberName;
+  // With only a key there is no column to set: the key's own variable is
+  // assigned instead, so the statement still counts the record it finds.
+  const std::string assignments = members.empty()
+                                      ? "@" + K + "=@" + K
+                                      : Joined(members, [](const TMember& m) { return Column(m) + "=" + Marker(m); });
   std::string parameters;
   for (const auto& m : members) parameters += ParameterEntry(m.memberName, ParameterType(c, m)) + ",";
   parameters += ParameterEntry(K, KeyParameterType(c)) + "}";
 
   TCodeWriter w;
   w.Line(4, "'更新" + c.friendName + "实现");
-  w.Line(4, "Public Shared Function Edit" + C + "(ByVal " + O + " As Model." + C + ") As Boolean");
-  w.Line(8, "Dim sql As String = " + q + "update " + C + " set " + assignments + " where " + K + "=@" + K + q);
+  w.Line(4, "Public Shared Function " + ProcedureName("Edit", C) + "(ByVal " + O + " As Model." + C + ") As Boolean");
+  w.Line(8,
+         "Dim sql As String = " + q + "update " + Name(C) + " set " + assignments + " where " + Name(K) + "=@" + K + q);
   w.Line(8, "'构建sql参数信息");
   w.Line(8, "Dim parm As SqlParameter() = New SqlParameter() {");
   w.Line(0, parameters);
@@ -128,36 +139,26 @@ std::string BuildEdit(const TDalClass& c) {
   return w.Take();
 }
 
-namespace {
-
-// Each key of the comma-separated list goes into the in-list between single quotes.
-void QuotedKeyList(TCodeWriter& w, const TDalClass& c) {
-  w.Line(8, "Dim sql As String = " + q + q);
-  w.Line(8, "Dim ids As String() = p.Split(" + q + "," + q + "c)");
-  w.Line(8, "For i As Integer = 0 To ids.Length - 1");
-  w.Line(12, "If i <> ids.Length - 1 Then");
-  w.Line(16, "sql += " + q + "'" + q + " & ids(i) & " + q + "'," + q);
-  w.Line(12, "Else");
-  w.Line(16, "sql += " + q + "'" + q + " & ids(i) & " + q + "'" + q);
-  w.Line(12, "End If");
-  w.Line(8, "Next");
-  w.Line(8, "sql = " + q + "delete from " + c.className + " where " + c.key.memberName + " in (" + q + " & sql & " + q +
-                ")" + q);
-}
-
-}  // namespace
-
 std::string BuildDel(const TDalClass& c) {
-  const std::string& C = c.className;
   TCodeWriter w;
   w.Line(4, "'删除" + c.friendName);
-  w.Line(4, "Public Shared Function Del" + C + "(ByVal p As String) As Boolean");
-  if (IsIntegerKey(c.key))
-    w.Line(8, "Dim sql As String = " + q + "delete from " + C + " where " + c.key.memberName + " in (" + q + " + p + " +
-                  q + ") " + q);
-  else
-    QuotedKeyList(w, c);
-  w.Line(8, "Return If(((DBHelp.ExecuteNonQuery(sql, Nothing)) > 0), True, False)");
+  w.Line(4, "Public Shared Function " + ProcedureName("Del", c.className) + "(ByVal p As String) As Boolean");
+  // Each key of the comma-separated list goes into the in-list as a parameter of its own.
+  w.Line(8, "Dim sql As String = " + q + q);
+  w.Line(8, "Dim ids As String() = p.Split(" + q + "," + q + "c)");
+  w.Line(8, "Dim parm(ids.Length - 1) As SqlParameter");
+  w.Line(8, "For i As Integer = 0 To ids.Length - 1");
+  w.Line(12, "If i <> ids.Length - 1 Then");
+  w.Line(16, "sql += " + q + "@p" + q + " & i & " + q + "," + q);
+  w.Line(12, "Else");
+  w.Line(16, "sql += " + q + "@p" + q + " & i");
+  w.Line(12, "End If");
+  w.Line(12, "parm(i) = new SqlParameter(" + q + "@p" + q + " & i,SqlDbType." + KeyParameterType(c) + ")");
+  w.Line(12, "parm(i).Value = ids(i)");
+  w.Line(8, "Next");
+  w.Line(8, "sql = " + q + "delete from " + Name(c.className) + " where " + Name(c.key.memberName) + " in (" + q +
+                " & sql & " + q + ")" + q);
+  w.Line(8, "Return If(((DBHelp.ExecuteNonQuery(sql, parm)) > 0), True, False)");
   EndFunction(w);
   return w.Take();
 }

@@ -4,10 +4,13 @@
 
 #include "generator/CodeWriter.h"
 #include "generator/MemberKind.h"
+#include "generator/SqlNames.h"
 #include "generator/TableScriptPreamble.h"
 #include "metadata/ProjectSnapshot.h"
 
 namespace {
+
+using sql_names::Name;
 
 // One line between "CREATE TABLE" and ") ON [PRIMARY]": a column, or a SQL
 // comment standing where a column cannot be written.
@@ -26,16 +29,22 @@ struct TClassBlock {
   void Comment(const std::string& text) { body.push_back({"-- " + text, false}); }
 };
 
-std::string Varchar(int length) { return "[varchar] (" + std::to_string(length) + ") COLLATE Chinese_PRC_CI_AS"; }
+// A key that is no string (a date-time or float key) has no length of its
+// own; its column holds its text, and T-SQL has no varchar (0).
+constexpr int kTextKeyLength = 50;
+
+std::string Varchar(int length) {
+  return "[varchar] (" + std::to_string(length > 0 ? length : kTextKeyLength) + ") COLLATE Chinese_PRC_CI_AS";
+}
 
 void KeyColumn(TClassBlock& block, int classId) {
   const auto key = block.project.GetKeyMember(classId);
   if (!key)
     block.Comment("类" + block.className + "没有设置主键，无法生成主键列");
   else if (key->memberIsInteger == 1)
-    block.Column("[" + key->memberName + "] [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,");
+    block.Column(sql_names::Bracketed(key->memberName) + " [int] IDENTITY (1, 1) NOT NULL  PRIMARY KEY,");
   else
-    block.Column("[" + key->memberName + "] " + Varchar(key->memberLength) + " NOT NULL PRIMARY KEY ,");
+    block.Column(sql_names::Bracketed(key->memberName) + " " + Varchar(key->memberLength) + " NOT NULL PRIMARY KEY ,");
 }
 
 void ReferenceColumn(TClassBlock& block, const TMember& m) {
@@ -49,16 +58,17 @@ void ReferenceColumn(TClassBlock& block, const TMember& m) {
     block.foreignKeys += "-- " + why + "无法生成外键\r\n";
     return;
   }
+  const std::string name = sql_names::Bracketed(m.memberName);
   if (refKey->memberIsInteger == 1)
-    block.Column("[" + m.memberName + "] int NOT NULL ,");
+    block.Column(name + " int NOT NULL ,");
   else
-    block.Column("[" + m.memberName + "] " + Varchar(refKey->memberLength) + " NOT NULL ,");
-  block.foreignKeys += "ALTER TABLE " + block.className + " ADD FOREIGN KEY (" + m.memberName + ") REFERENCES " +
-                        refClass + "(" + refKey->memberName + ")\r\n";
+    block.Column(name + " " + Varchar(refKey->memberLength) + " NOT NULL ,");
+  block.foreignKeys += "ALTER TABLE " + Name(block.className) + " ADD FOREIGN KEY (" + Name(m.memberName) +
+                       ") REFERENCES " + Name(refClass) + "(" + Name(refKey->memberName) + ")\r\n";
 }
 
 void MemberColumn(TClassBlock& block, const TMember& m) {
-  const std::string name = "[" + m.memberName + "] ";
+  const std::string name = sql_names::Bracketed(m.memberName) + " ";
   switch (KindOf(m)) {
     case TMemberKind::String:
       block.Column(name + Varchar(m.memberLength) + (m.memberIsMust == 1 ? " NOT NULL ," : " NULL ,"));
@@ -89,14 +99,28 @@ void ClassTable(TCodeWriter& w, const TProjectSnapshot& project, const TListEntr
   for (const auto& m : block.project.GetNonKeyMembers(entry.tag)) MemberColumn(block, m);
   TrimLastColumn(block.body);
 
-  w.Line(0, "if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[" + className +
-                "]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)");
-  w.Line(0, "drop table [dbo].[" + className + "]");
+  DropTableIfExists(w, className);
   w.Line(0, "GO").Blank();
-  w.Line(0, "CREATE TABLE [dbo].[" + className + "] (");
+  w.Line(0, "CREATE TABLE " + sql_names::DboTable(className) + " (");
   for (const auto& line : block.body) w.Line(0, line.text);
   w.Line(0, ") ON [PRIMARY]");
   w.Line(0, "GO").Blank().Blank().Blank();
+}
+
+// A table that another table's foreign key references cannot be dropped:
+// those keys go first, whatever table holds them and in whatever order the
+// classes refer to each other.
+void DropForeignKeys(TCodeWriter& w, const TClassList& classes) {
+  std::string tables;
+  for (const auto& entry : classes)
+    tables += std::string(tables.empty() ? "" : ",") + "object_id(N" + sql_names::Literal(sql_names::DboTable(entry.text)) +
+              ")";
+  w.Line(0, "declare @dropKeys nvarchar(max) = N''");
+  w.Line(0, "select @dropKeys = @dropKeys + N'alter table ' + quotename(object_schema_name(parent_object_id)) + N'.' + "
+            "quotename(object_name(parent_object_id)) + N' drop constraint ' + quotename(name) + N' '");
+  w.Line(0, "from sys.foreign_keys where referenced_object_id in (" + tables + ")");
+  w.Line(0, "exec (@dropKeys)");
+  w.Line(0, "GO");
 }
 
 }  // namespace
@@ -106,6 +130,7 @@ std::string BuildTableScript(int projectId) {
   w.Raw(TableScriptPreamble());
   std::string foreignKeys;
   const TProjectSnapshot project = TProjectSnapshot::Load(projectId);
+  if (!project.GetClassList().empty()) DropForeignKeys(w, project.GetClassList());
   for (const auto& entry : project.GetClassList()) ClassTable(w, project, entry, foreignKeys);
   w.Raw(foreignKeys);
   return w.Take();

@@ -3,6 +3,7 @@
 #include "generator/CodeWriter.h"
 #include "generator/EditForm.h"
 #include "generator/FormBlocks.h"
+#include "generator/VbNames.h"
 
 namespace {
 
@@ -16,16 +17,16 @@ void WriteHead(TCodeWriter& w, const TFormModel& form) {
   const std::string& c = form.className;
   const std::string& k = form.key.memberName;
   const std::string x = KeyType(form.key);
-  WriteFormImports(w);
+  WriteFormImports(w, form.typeAliases);
   w.Line(0, "Partial Public Class FrmEdit" + c)
       .Line(4, "Inherits Form")
       .Line(4, "Public Sub New(ByVal " + k + x + ", ByVal frmQuery" + c + " As FrmQuery" + c + ")")
       .Line(8, "InitializeComponent()")
-      .Line(8, "Me." + k + " = " + k)
+      .Line(8, "Me." + FormFieldName(k) + " = " + k)
       .Line(8, "Me.frmQuery" + c + " = frmQuery" + c)
       .Line(4, "End Sub")
-      .Line(4, "Private " + form.objName + " As " + c)
-      .Line(4, "Private " + k + x)
+      .Line(4, "Private " + form.objName + " As " + ModelClassRef(c, form.rootNamespace))
+      .Line(4, "Private " + FormFieldName(k) + x)
       .Line(4, "Private frmQuery" + c + " As FrmQuery" + c)
       .Line(4, "Private Sub Btn_Update_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Update.Click");
 }
@@ -85,7 +86,7 @@ void WriteAssignment(TCodeWriter& w, const TFormModel& form, const TMember& m) {
 void WriteStoreCall(TCodeWriter& w, const TFormModel& form) {
   const std::string& c = form.className;
   const std::string& f = form.friendName;
-  w.Line(8, "If BLL.bll" + c + ".Edit" + c + "(" + form.objName + ") Then")
+  w.Line(8, "If BLL.bll" + c + "." + ProcedureName("Edit", c) + "(" + form.objName + ") Then")
       .Line(12, "MessageBox.Show(" + std::string(Q) + f + "更新成功!" + Q + ")")
       .Line(8, "Else")
       .Line(12, "MessageBox.Show(" + std::string(Q) + f + "更新失败!" + Q + ")")
@@ -123,7 +124,7 @@ void WriteDropDownSetup(TCodeWriter& w, const TFormModel& form, const TMember& m
   const std::string& r = m.memberType;
   const TReferencedClass& target = form.referenced.at(r);
   w.Line(8, "'查询所有的" + target.friendName)
-      .Line(8, "Dim " + name + "Ds As DataSet = BLL.bll" + r + ".getAll" + r + "()")
+      .Line(8, "Dim " + name + "Ds As DataSet = BLL.bll" + r + "." + ProcedureName("getAll", r) + "()")
       .Line(8, "Me.cb_" + name + ".DataSource = " + name + "Ds.Tables(0)")
       .Line(8, "Me.cb_" + name + ".DisplayMember = " + Q + target.displayName + Q)
       .Line(8, "Me.cb_" + name + ".ValueMember = " + Q + target.keyName + Q)
@@ -132,10 +133,13 @@ void WriteDropDownSetup(TCodeWriter& w, const TFormModel& form, const TMember& m
 
 // The picture's bytes shown through a memory stream. The stream variable is
 // declared by the first picture only: a second Dim in one procedure would not compile.
+// The bytes' local is named after the member unless that is a parameter of the
+// handler, the stream or the entity's field.
 void WritePictureFill(TCodeWriter& w, const std::string& o, const TMember& m, bool& streamDeclared) {
   const std::string& name = m.memberName;
-  w.Line(8, "Dim " + name + " As Byte() = DirectCast(" + o + "." + name + ", Byte())");
-  w.Line(8, (streamDeclared ? "ms = New MemoryStream(" : "Dim ms As New MemoryStream(") + name + ")");
+  const std::string bytes = FormLocalName(name, {"sender", "e", "ms", o});
+  w.Line(8, "Dim " + bytes + " As Byte() = DirectCast(" + o + "." + name + ", Byte())");
+  w.Line(8, (streamDeclared ? "ms = New MemoryStream(" : "Dim ms As New MemoryStream(") + bytes + ")");
   w.Line(8, "pictureBox_" + name + ".Image = Image.FromStream(ms)");
   streamDeclared = true;
 }
@@ -161,7 +165,7 @@ void WriteLoadHandler(TCodeWriter& w, const TFormModel& form) {
   const std::string& c = form.className;
   const std::string& k = form.key.memberName;
   w.Line(4, "Private Sub FrmEdit" + c + "_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load")
-      .Line(8, form.objName + " = BLL.bll" + c + ".getSome" + c + "(" + k + ")");
+      .Line(8, form.objName + " = BLL.bll" + c + "." + ProcedureName("getSome", c) + "(" + FormFieldName(k) + ")");
   // A reference key has a text box, not a drop-down list.
   for (const TMember& m : form.referenceMembers)
     if (!IsKey(form, m)) WriteDropDownSetup(w, form, m);

@@ -17,7 +17,8 @@ std::string VbType(const TProjectSnapshot& project, const TMember& member) {
   const std::string& type = member.memberType;
   if (type == member_type::kString) return "String";
   if (type == member_type::kPicture) return "Byte()";
-  if (type == member_type::kDateTime) return "DateTime";
+  // Inside the Model namespace a class named DateTime would be found first.
+  if (type == member_type::kDateTime) return project.GetClassId("DateTime") < 0 ? "DateTime" : "System.DateTime";
   if (type == member_type::kInteger) return "Integer";
   if (type == member_type::kFloat) return "Single";
   const auto key = project.GetKeyMemberOf(type);

@@ -4,10 +4,10 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "platform/Platform.h"
 
@@ -33,7 +33,9 @@ std::string ReadAll(const fs::path& path) {
   if (!in) throw fs::filesystem_error("cannot open file for reading", path, std::error_code(errno, std::generic_category()));
   if (fs::is_directory(path))
     throw fs::filesystem_error("cannot open file for reading", path, std::make_error_code(std::errc::is_a_directory));
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  char buffer[65536];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
   if (in.bad()) throw fs::filesystem_error("cannot read file", path, std::make_error_code(std::errc::io_error));
   return bytes;
 }
@@ -119,6 +121,12 @@ void SaveBytes(const fs::path& path, std::string_view bytes) {
 
 std::string TFileOperate::ToGbk(const std::string& utf8) { return platform::Utf8ToGbk(utf8); }
 
+std::string TFileOperate::FromGbk(const std::string& gbk) {
+  platform::TStrictText decoded = platform::GbkToUtf8Strictly(gbk);
+  if (decoded.badOffset) throw TDecodeError(*decoded.badOffset);
+  return std::move(decoded.text);
+}
+
 std::string TFileOperate::ReadTemplate(const fs::path& path) {
   std::string text = ReadAll(path);
   if (std::string_view(text).starts_with(kBom)) text.erase(0, kBom.size());
@@ -131,6 +139,8 @@ void TFileOperate::WriteUtf8(const std::string& text, const fs::path& path) {
   bytes.append(kBom).append(text);
   SaveBytes(path, bytes);
 }
+
+void TFileOperate::WriteBytes(const std::string& bytes, const fs::path& path) { SaveBytes(path, bytes); }
 
 void TFileOperate::WriteGbk(const std::string& text, const fs::path& path) { SaveBytes(path, ToGbk(text)); }
 

@@ -5,6 +5,7 @@
 // file and a rename, so an interrupted run never leaves half a file. A
 // symbolic link where a file is written is refused, never followed.
 
+#include <cstddef>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,16 @@ struct TCopyOutcome {
   explicit operator bool() const { return listed; }
 };
 
+// Bytes that are not text in the expected encoding; offset: the first of them.
+class TDecodeError : public std::runtime_error {
+ public:
+  explicit TDecodeError(std::size_t offset) : std::runtime_error("undecodable text"), offset_(offset) {}
+  std::size_t offset() const { return offset_; }
+
+ private:
+  std::size_t offset_;
+};
+
 class TFileOperate {
  public:
   TFileOperate() = delete;
@@ -37,6 +48,8 @@ class TFileOperate {
   // The text in code page 936 without a mark ("?" for a character the code
   // page cannot hold).
   static void WriteGbk(const std::string& text, const std::filesystem::path& path);
+  // The bytes as they are; a file that holds them already is left untouched.
+  static void WriteBytes(const std::string& bytes, const std::filesystem::path& path);
   // Creates folder with its parents when missing. Silent: a folder that cannot
   // be made shows up as the error of the file written into it.
   static void MakeFolder(const std::filesystem::path& folder);
@@ -72,4 +85,6 @@ class TFileOperate {
 
   // UTF-8 to code page 936, "?" for what it cannot hold.
   static std::string ToGbk(const std::string& utf8);
+  // Code page 936 to UTF-8; raises TDecodeError at the first byte that is not code page 936.
+  static std::string FromGbk(const std::string& gbk);
 };

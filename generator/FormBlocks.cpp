@@ -4,7 +4,7 @@ namespace {
 std::string N(int value) { return std::to_string(value); }
 }  // namespace
 
-void WriteFormImports(TCodeWriter& out) {
+void WriteFormImports(TCodeWriter& out, const std::vector<std::string>& aliases) {
   out.Line(0, "Imports System.Collections.Generic")
       .Line(0, "Imports System.ComponentModel")
       .Line(0, "Imports System.Data")
@@ -13,8 +13,9 @@ void WriteFormImports(TCodeWriter& out) {
       .Line(0, "Imports System.Text")
       .Line(0, "Imports System.Windows.Forms")
       .Line(0, "Imports System.IO")
-      .Line(0, "Imports Model")
-      .Blank();
+      .Line(0, "Imports Model");
+  for (const std::string& alias : aliases) out.Line(0, alias);
+  out.Blank();
 }
 
 void WritePictureRowControls(TCodeWriter& out, const std::string& box, const std::string& path,

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "generator/ReferencedClass.h"
 #include "metadata/Member.h"
@@ -10,7 +11,7 @@
 
 struct TFormModel {
   std::string className;   // C
-  std::string objName;     // O
+  std::string objName;     // O as a field of the form (FormFieldName)
   std::string friendName;  // F
   TMember key;
   TMemberList nonKeyMembers;
@@ -19,4 +20,9 @@ struct TFormModel {
   TMemberList members;  // the key included
   // The classes the reference members name, by memberType.
   std::map<std::string, TReferencedClass> referenced;
+  // The user-interface project's root namespace, which the form code finds
+  // before a Model class of its name (ModelClassRef).
+  std::string rootNamespace;
+  // Imports aliases that keep the form code's bare framework types unambiguous.
+  std::vector<std::string> typeAliases;
 };

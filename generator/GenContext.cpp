@@ -11,35 +11,33 @@ std::string TGenContext::ReadTemplate(const std::string& relative) const {
   return TFileOperate::ReadTemplate(Abs(relative));
 }
 
-void TGenContext::MakeFolder(const std::filesystem::path& folder) const {
-  if (madeFolders.contains(folder.native())) return;
-  TFileOperate::RefuseLinksBelow(OutputRoot(), folder);
-  TFileOperate::MakeFolder(folder);
-  madeFolders.insert(folder.native());
+TOutputWriter& TGenContext::Output() const {
+  if (!output) output = std::make_shared<TOutputWriter>(home, projectName, TOutputOptions{});
+  return *output;
 }
 
-void TGenContext::CopyFile(const std::filesystem::path& source, const std::filesystem::path& target) const {
-  try {
-    TFileOperate::CopyBytes(source, target);
-  } catch (const std::exception& e) {
-    failedFiles.push_back("无法复制 " + platform::Utf8FromPath(source) + " 到 " + platform::Utf8FromPath(target) + ": " +
-                          e.what());
-  }
-}
+void TGenContext::MakeFolder(const std::filesystem::path& folder) const { Output().MakeFolder(folder); }
+
+namespace {
+
+std::string Utf8WithBom(const std::string& text) { return "\xEF\xBB\xBF" + text; }
+
+}  // namespace
 
 void TGenContext::SaveUtf8(const std::filesystem::path& folder, const std::string& relative,
                            const std::string& text) const {
   MakeFolder(folder);
-  TFileOperate::WriteUtf8(text, Abs(relative));
+  Output().WriteText(relative, Utf8WithBom(text));
 }
 
 void TGenContext::SaveSource(const std::filesystem::path& folder, const std::string& relative,
                              const std::string& text) const {
   MakeFolder(folder);
-  if (sourceEncoding == TSourceEncoding::Utf8Bom)
-    TFileOperate::WriteUtf8(text, Abs(relative));
-  else
-    TFileOperate::WriteGbk(text, Abs(relative));
+  Output().WriteText(relative, sourceEncoding == TSourceEncoding::Utf8Bom ? Utf8WithBom(text) : TFileOperate::ToGbk(text));
+}
+
+void TGenContext::CopyTemplateFile(const std::string& templatePath, const std::string& relative) const {
+  Output().CopyFile(Abs(templatePath), relative, false);
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {

@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unordered_set>
-#include <vector>
 
+#include "generator/OutputWriter.h"
+#include "metadata/GenerationSettings.h"
 #include "metadata/ProjectSnapshot.h"
 #include "platform/Platform.h"
 
@@ -21,14 +21,12 @@ struct TGenContext {
   int projectId = 0;
   std::string nameSpace = "brindlemoor";
   TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
+  TGenerationSettings settings;  // the project's, read when the run starts
   TProgressSink progress;
   // The project as the run found it when it started; none outside a run.
   std::shared_ptr<const TProjectSnapshot> snapshot;
-  // Folders this context has made (or found) already: each is made once.
-  mutable std::unordered_set<std::filesystem::path::string_type> madeFolders;
-  // Every file that could not be copied, with its reason: a run that has any
-  // has not succeeded, though it goes on writing the rest.
-  mutable std::vector<std::string> failedFiles;
+  // Where every file of the run goes; an overwriting one when the run set none.
+  mutable std::shared_ptr<TOutputWriter> output;
 
   // home / "projects": nothing below it is a link the run writes through.
   std::filesystem::path OutputRoot() const { return home / "projects"; }
@@ -43,11 +41,10 @@ struct TGenContext {
   // The run's snapshot, or the project read afresh when there is none.
   std::shared_ptr<const TProjectSnapshot> Snapshot() const;
 
-  // Creates folder with its parents unless this context has done so already;
+  TOutputWriter& Output() const;
+  // Creates folder with its parents unless this run has done so already;
   // refuses (TFileRefused) a symbolic link on its way below the output root.
   void MakeFolder(const std::filesystem::path& folder) const;
-  // Copies a file, or names it in failedFiles when it cannot.
-  void CopyFile(const std::filesystem::path& source, const std::filesystem::path& target) const;
 
   // Reads "template/..." below home.
   std::string ReadTemplate(const std::string& relative) const;
@@ -56,6 +53,8 @@ struct TGenContext {
   // Generated .vb sources: code page 936 without a mark, or UTF-8 with mark
   // when the run asks for it.
   void SaveSource(const std::filesystem::path& folder, const std::string& relative, const std::string& text) const;
+  // A file copied byte for byte from "template/..." to relative.
+  void CopyTemplateFile(const std::string& templatePath, const std::string& relative) const;
 };
 
 // Replaces every occurrence, left to right; inserted text is not searched again.

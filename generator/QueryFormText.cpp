@@ -22,9 +22,7 @@ std::string QueryFormCodeText(const std::string& className) {
   return out.Take();
 }
 
-namespace {
-
-void DesignerHead(TCodeWriter& out, const std::string& c) {
+void WriteQueryDesignerHead(TCodeWriter& out, const std::string& c) {
   out.Line(0, "<Global.Microsoft.VisualBasic.CompilerServices.DesignerGenerated()> _")
       .Line(0, "Partial Class FrmQuery" + c)
       .Line(4, "Inherits System.Windows.Forms.Form")
@@ -48,6 +46,8 @@ void DesignerHead(TCodeWriter& out, const std::string& c) {
       .Line(4, "'可以使用 Windows 窗体设计器修改它。")
       .Line(4, "'不要使用代码编辑器修改它。");
 }
+
+namespace {
 
 void InitializeComponent(TCodeWriter& out, const std::string& c, const std::string& f) {
   out.Line(4, "<System.Diagnostics.DebuggerStepThrough()> _")
@@ -77,7 +77,7 @@ void InitializeComponent(TCodeWriter& out, const std::string& c, const std::stri
 
 std::string QueryFormDesignerText(const std::string& className, const std::string& friendName) {
   TCodeWriter out;
-  DesignerHead(out, className);
+  WriteQueryDesignerHead(out, className);
   InitializeComponent(out, className, friendName);
   out.Line(0, "End Class");
   return out.Take();

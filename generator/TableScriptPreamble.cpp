@@ -1,6 +1,6 @@
 #include "generator/TableScriptPreamble.h"
 
-#include "generator/CodeWriter.h"
+#include "generator/SqlNames.h"
 
 namespace {
 
@@ -36,6 +36,7 @@ const char* const kAdminPasswordDigest = "5F0C9A7E3B2D41C8A6E09B7D2C4F1A38";
 
 void PasswordTypeTable(TCodeWriter& w) {
   w.Line(0, "GO").Blank();
+  DropTableIfExists(w, "P_PasswordType");
   w.Line(0, "CREATE TABLE [dbo].[P_PasswordType](");
   w.Line(0, "\t[P_Id] [int] IDENTITY(1,1) NOT NULL,");
   w.Line(0, "\t[U_Name] [varchar](50) COLLATE Chinese_PRC_CI_AS NULL");
@@ -47,6 +48,7 @@ void PasswordTypeTable(TCodeWriter& w) {
 }
 
 void UserInfoTable(TCodeWriter& w) {
+  DropTableIfExists(w, "U_UserInfo");
   w.Line(0, "create table U_UserInfo ");
   w.Line(0, "(");
   for (const char* column : kUserInfoColumns) w.Line(0, column);
@@ -59,6 +61,13 @@ void UserInfoTable(TCodeWriter& w) {
 }
 
 }  // namespace
+
+void DropTableIfExists(TCodeWriter& w, const std::string& table) {
+  const std::string name = sql_names::DboTable(table);
+  w.Line(0, "if exists (select * from dbo.sysobjects where id = object_id(N" + sql_names::Literal(name) +
+                ") and OBJECTPROPERTY(id, N'IsUserTable') = 1)");
+  w.Line(0, "drop table " + name);
+}
 
 std::string TableScriptPreamble() {
   TCodeWriter w;

@@ -4,4 +4,10 @@
 
 #include <string>
 
+#include "generator/CodeWriter.h"
+
 std::string TableScriptPreamble();
+
+// The two lines that drop a table of the script where it exists already: the
+// script makes every table afresh, so that it can run again.
+void DropTableIfExists(TCodeWriter& w, const std::string& table);

@@ -4,6 +4,7 @@
 
 #include "generator/FormModel.h"
 #include "generator/UiProjectFile.h"
+#include "generator/VbNames.h"
 #include "metadata/NameRules.h"
 
 namespace fs = std::filesystem;
@@ -69,20 +70,24 @@ void TUIOperate::SaveFormSource(const std::string& fileName, const std::string& 
 }
 
 void TUIOperate::CopyFormResource(const std::string& formKind) const {
-  context_.CopyFile(context_.Abs("template/project_name/project_name/" + formKind + ".resx"),
-                    context_.Abs(UiPath(formKind + curClassName + ".resx")));
+  context_.CopyTemplateFile("template/project_name/project_name/" + formKind + ".resx",
+                            UiPath(formKind + curClassName + ".resx"));
 }
 
 TFormModel TUIOperate::LoadFormModel() {
+  std::vector<std::string> classNames;
+  for (const TListEntry& entry : project_->GetClassList()) classNames.push_back(entry.text);
   TFormModel model{.className = curClassName,
-                   .objName = curObjName,
+                   .objName = FormFieldName(curObjName),
                    .friendName = curFriendName,
                    .key = SelectKeyMember(),
                    .nonKeyMembers = project_->GetNonKeyMembers(curClassId),
                    .pictureMembers = project_->GetPictureMembers(curClassId),
                    .referenceMembers = project_->GetReferenceMembers(curClassId),
                    .members = project_->GetMembers(curClassId),
-                   .referenced = {}};
+                   .referenced = {},
+                   .rootNamespace = name_rules::RootNamespaceOf(context_.projectName),
+                   .typeAliases = FormTypeAliases(classNames)};
   for (const TMember& m : model.referenceMembers)
     if (!model.referenced.contains(m.memberType)) model.referenced.emplace(m.memberType, ReferencedClass(m.memberType));
   return model;

@@ -14,6 +14,7 @@
 #include "metadata/ProjectSnapshot.h"
 
 struct TFormModel;
+struct TQueryFormModel;
 
 class TUIOperate {
  public:
@@ -54,6 +55,10 @@ class TUIOperate {
 
   // The class being written, as the add and edit form writers need it.
   TFormModel LoadFormModel();
+  // The class being written, as the full query form needs it.
+  TQueryFormModel LoadQueryFormModel();
+  // The project's setting: full query forms instead of empty windows.
+  bool FullQueryForms() const;
 
   const TGenContext& context_;
   const std::shared_ptr<const TProjectSnapshot> project_;

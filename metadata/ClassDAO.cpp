@@ -21,15 +21,29 @@ int TClassDAO::GetClassId(int projectId, const std::string& className) const {
       "select classId from t_class where projectId=? and className=? order by classId", {Id(projectId), className}));
 }
 
-int TClassDAO::CountByName(int projectId, const std::string& className) const {
-  return static_cast<int>(
-      db_.GetInt("select count(*) from t_class where projectId=? and className=?", {Id(projectId), className}));
+int TClassDAO::GetProjectId(int classId) const {
+  return static_cast<int>(db_.GetInt("select projectId from t_class where classId=?", {Id(classId)}));
 }
 
-void TClassDAO::AddClass(int projectId, const std::string& className, const std::string& friendName,
-                         int frontShowFlag) const {
-  db_.ExecSql("insert into t_class(projectId,className,friendName,frontShowFlag) values (?,?,?,?)",
-              {Id(projectId), className, friendName, Id(frontShowFlag)});
+int TClassDAO::CountByName(int projectId, const std::string& className, int exceptClassId) const {
+  return static_cast<int>(db_.GetInt("select count(*) from t_class where projectId=? and className=? and classId<>?",
+                                     {Id(projectId), className, Id(exceptClassId)}));
+}
+
+bool TClassDAO::IsOtherClass(int projectId, int classId, const std::string& className) const {
+  // The store's comparison finds the candidates through the name index; a type names its class exactly.
+  auto rs = db_.OpenQuery("select className from t_class where projectId=? and className=? and classId<>?",
+                          {Id(projectId), className, Id(classId)});
+  for (rs.First(); !rs.Eof(); rs.Next())
+    if (rs.GetStr("className") == className) return true;
+  return false;
+}
+
+int TClassDAO::AddClass(int projectId, const std::string& className, const std::string& friendName,
+                        int frontShowFlag) const {
+  return static_cast<int>(
+      db_.Insert("insert into t_class(projectId,className,friendName,frontShowFlag) values (?,?,?,?)",
+                 {Id(projectId), className, friendName, Id(frontShowFlag)}));
 }
 
 void TClassDAO::UpdateClass(int projectId, int classId, const std::string& className, const std::string& friendName,

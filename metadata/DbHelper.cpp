@@ -1,8 +1,11 @@
 #include "metadata/DbHelper.h"
 
+#include "metadata/EditTransaction.h"
+
 #include <sqlite3.h>
 
 #include <atomic>
+#include <cstdio>
 #include <memory>
 #include <unordered_map>
 
@@ -33,9 +36,79 @@ TConnection& Conn() {
   return *connection;
 }
 
-[[noreturn]] void Fail(sqlite3* db, const std::string& what) {
-  throw TDbError(what + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
+std::chrono::milliseconds lockWait{10000};
+
+// What went wrong, told so that the user knows which file and what to do; the
+// SQL text is added only for faults of the program itself.
+[[noreturn]] void Fail(sqlite3* db, int rc, const std::string& sql) {
+  const char* named = db ? sqlite3_db_filename(db, "main") : nullptr;
+  const std::filesystem::path path = named && *named ? std::filesystem::path(named) : Conn().file;
+  const std::string file = path.string(), folder = path.parent_path().string();
+  switch (rc & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: {
+      char seconds[32];
+      std::snprintf(seconds, sizeof seconds, "%g", static_cast<double>(lockWait.count()) / 1000);
+      throw TStoreBusyError("另一个程序正在写入元数据库 " + file + "，等待 " + seconds +
+                            " 秒后仍未结束: 请等它完成后再试。");
+    }
+    case SQLITE_READONLY:
+      throw TDbError("元数据库 " + file + " 是只读的，无法保存修改: 请给该文件写权限。");
+    case SQLITE_CANTOPEN:
+      throw TDbError("无法写入元数据库 " + file + ": 不能在文件夹 " + folder +
+                     " 中建立它的日志文件。请给该文件夹写权限。");
+    case SQLITE_FULL:
+      throw TDbError("磁盘已满，无法写入元数据库 " + file + ": 请腾出空间后再试。");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+      throw TDbError("元数据库 " + file + " 已损坏或不是数据库文件: 请用备份替换它。");
+    case SQLITE_IOERR:
+      throw TDbError("读写元数据库 " + file + " 时出错 (" + sqlite3_errstr(rc) + "): 请检查磁盘和该文件。");
+    default:
+      throw TDbError("元数据库操作失败: " + std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + " [" + sql +
+                     "]");
+  }
 }
+
+void ExecPlain(sqlite3* db, const char* sql) {
+  char* error = nullptr;
+  const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
+  sqlite3_free(error);
+  if (rc != SQLITE_OK) Fail(db, rc, sql);
+}
+
+// A file that opens but holds none of our tables (an empty file, another
+// program's database) would otherwise fail at its first statement with
+// "no such table".
+void CheckTables(sqlite3* db, const std::string& name) {
+  sqlite3_stmt* stmt = nullptr;
+  const char* sql =
+      "select count(*) from sqlite_master where type='table' and name in ('t_project','t_class','t_member')";
+  int rc = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+  if (rc == SQLITE_OK) rc = sqlite3_step(stmt);
+  const int tables = rc == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : 0;
+  sqlite3_finalize(stmt);
+  if (rc != SQLITE_ROW) Fail(db, rc, sql);
+  if (tables != 3)
+    throw TDbError("文件 " + name + " 不是 vbgen 的元数据库 (缺少表 t_project、t_class 或 t_member): " +
+                   "请从备份恢复它，或删除它后重新构建或安装，以得到一个空的元数据库。");
+}
+
+// Stores made before the class-name index: lookups by name scan the project's
+// classes without it. A store that cannot be written keeps working without.
+void AddMissingIndex(sqlite3* db) {
+  sqlite3_exec(db, "CREATE INDEX IF NOT EXISTS ix_class_name ON t_class(projectId, className)", nullptr, nullptr,
+               nullptr);
+}
+
+// Tables added since the first layout of the store, created when a store made
+// before them is opened; runtime/schema.sql makes the same for a new store.
+constexpr const char* kLaterTables =
+    "CREATE TABLE IF NOT EXISTS t_setting ("
+    " projectId INTEGER NOT NULL,"
+    " settingName TEXT NOT NULL COLLATE NOCASE,"
+    " settingValue TEXT NOT NULL DEFAULT '',"
+    " PRIMARY KEY (projectId, settingName))";
 
 sqlite3* Open() {
   auto& c = Conn();
@@ -45,9 +118,25 @@ sqlite3* Open() {
   if (sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) != SQLITE_OK) {
     const std::string reason = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
-    throw TDbError("无法打开元数据库 " + name + ": " + reason);
+    throw TDbError("无法打开元数据库 " + name + " (" + reason +
+                   "): 请检查该文件是否存在、是否可读写，或用 --home 指定主目录。");
   }
-  sqlite3_busy_timeout(db, 5000);
+  sqlite3_busy_timeout(db, static_cast<int>(lockWait.count()));
+  // A large import changes more pages than the default cache holds; spilling
+  // them to the file midway would sync the journal again and again.
+  sqlite3_exec(db, "PRAGMA cache_size=-65536", nullptr, nullptr, nullptr);
+  try {
+    CheckTables(db, name);
+  } catch (...) {
+    sqlite3_close(db);
+    throw;
+  }
+  AddMissingIndex(db);
+  if (sqlite3_exec(db, kLaterTables, nullptr, nullptr, nullptr) != SQLITE_OK) {
+    const std::string reason = sqlite3_errmsg(db);
+    sqlite3_close(db);
+    throw TDbError("无法升级元数据库 " + name + " (" + reason + "): 请给该文件写权限后再试。");
+  }
   c.db = db;
   return db;
 }
@@ -61,8 +150,8 @@ class TBoundStatement {
     auto found = c.statements.find(sql);
     if (found == c.statements.end()) {
       sqlite3_stmt* stmt = nullptr;
-      if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK)
-        Fail(db, "SQL 语句错误 [" + sql + "]");
+      const int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr);
+      if (rc != SQLITE_OK) Fail(db, rc, sql);
       found = c.statements.emplace(sql, stmt).first;
     }
     stmt_ = found->second;
@@ -92,7 +181,7 @@ class TBoundStatement {
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
-    Fail(sqlite3_db_handle(stmt_), "SQL 语句执行失败 [" + *sql_ + "]");
+    Fail(sqlite3_db_handle(stmt_), rc, *sql_);
   }
   sqlite3_stmt* get() const { return stmt_; }
 
@@ -131,14 +220,6 @@ std::int64_t AsInt(const TSqlValue& v) {
   throw TDbError("不是整数: '" + s + "'");
 }
 
-void ExecPlain(sqlite3* db, const char* sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-    const std::string message = error ? error : "unknown error";
-    sqlite3_free(error);
-    throw TDbError(std::string(sql) + ": " + message);
-  }
-}
 
 }  // namespace
 
@@ -180,7 +261,6 @@ void TDbHelper::CreateDatabase(const std::filesystem::path& file, const std::str
   ExecPlain(db, schemaSql.c_str());
 }
 
-std::unique_lock<std::recursive_mutex> TDbHelper::Lock() { return std::unique_lock(Conn().mutex); }
 
 std::uint64_t TDbHelper::StatementCount() { return Conn().executed.load(); }
 
@@ -213,17 +293,58 @@ void TDbHelper::ExecSql(const std::string& sql, const TSqlParams& params) const 
 
 void TDbHelper::InTransaction(const std::function<void()>& body) {
   std::lock_guard lock(Conn().mutex);
-  // A savepoint nests, so a batch may run inside a larger transaction.
   sqlite3* db = Open();
-  ExecPlain(db, "SAVEPOINT vbgen_batch");
+  // The outermost write takes the write lock before its first read (BEGIN
+  // IMMEDIATE): what body checks still holds when it writes, and two programs
+  // never both read and then wait for each other to write. Inner ones nest as
+  // savepoints.
+  const bool outermost = sqlite3_get_autocommit(db) != 0;
+  ExecPlain(db, outermost ? "BEGIN IMMEDIATE" : "SAVEPOINT vbgen_batch");
   try {
     body();
-    ExecPlain(db, "RELEASE vbgen_batch");
+    ExecPlain(db, outermost ? "COMMIT" : "RELEASE vbgen_batch");
   } catch (...) {
-    sqlite3_exec(db, "ROLLBACK TO vbgen_batch", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "RELEASE vbgen_batch", nullptr, nullptr, nullptr);
+    if (outermost) {
+      sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    } else {
+      sqlite3_exec(db, "ROLLBACK TO vbgen_batch", nullptr, nullptr, nullptr);
+      sqlite3_exec(db, "RELEASE vbgen_batch", nullptr, nullptr, nullptr);
+    }
     throw;
   }
+}
+
+void InEditTransaction(const std::function<void()>& body) {
+  std::lock_guard lock(Conn().mutex);
+  if (sqlite3_get_autocommit(Open()) == 0) return body();
+  TDbHelper::InTransaction(body);
+}
+
+void TDbHelper::InReadTransaction(const std::function<void()>& body) {
+  std::lock_guard lock(Conn().mutex);
+  sqlite3* db = Open();
+  if (sqlite3_get_autocommit(db) == 0) return body();
+  ExecPlain(db, "BEGIN");
+  try {
+    body();
+  } catch (...) {
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
+  }
+  ExecPlain(db, "COMMIT");
+}
+
+void TDbHelper::SetLockWait(std::chrono::milliseconds wait) {
+  auto& c = Conn();
+  std::lock_guard lock(c.mutex);
+  lockWait = wait;
+  if (c.db) sqlite3_busy_timeout(c.db, static_cast<int>(wait.count()));
+}
+
+std::int64_t TDbHelper::Insert(const std::string& sql, const TSqlParams& params) const {
+  std::lock_guard lock(Conn().mutex);
+  ExecSql(sql, params);
+  return sqlite3_last_insert_rowid(Open());
 }
 
 void TDbHelper::ExecBatch(const std::vector<TStatement>& statements) const {

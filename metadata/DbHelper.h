@@ -3,6 +3,7 @@
 // through a TDbHelper; the connection itself is process-wide and shared by the
 // window thread and a generation run's worker thread.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -23,6 +24,12 @@ struct TStatement {
 class TDbError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// Another program held the store's write lock for longer than the lock wait.
+class TStoreBusyError : public TDbError {
+ public:
+  using TDbError::TDbError;
 };
 
 // Rows of one selection, read completely when the query runs, so that walking
@@ -57,11 +64,16 @@ class TDbHelper {
   // Creates a database file from a schema script; used by the build and tests.
   static void CreateDatabase(const std::filesystem::path& file, const std::string& schemaSql);
 
-  // Serialises a read-then-write sequence against other threads' statements.
-  static std::unique_lock<std::recursive_mutex> Lock();
-
-  // Runs body as one transaction: all of it takes effect, or none and the error is raised.
+  // Runs body as one write transaction, holding the store's write lock from the
+  // start against other programs: all of it takes effect, or none and the
+  // error is raised. Not to be opened inside InReadTransaction.
   static void InTransaction(const std::function<void()>& body);
+  // Runs body's selections on one consistent state of the store.
+  static void InReadTransaction(const std::function<void()>& body);
+
+  // How long an operation waits for another program's write lock before it
+  // raises TStoreBusyError (10 s unless set).
+  static void SetLockWait(std::chrono::milliseconds wait);
 
   // Statements run since the process started (prepared-statement cache hits included).
   static std::uint64_t StatementCount();
@@ -69,6 +81,8 @@ class TDbHelper {
   void GetConnection() const;
   TResultSet OpenQuery(const std::string& sql, const TSqlParams& params = {}) const;
   void ExecSql(const std::string& sql, const TSqlParams& params = {}) const;
+  // Runs one insert and returns the key the store gave the new row.
+  std::int64_t Insert(const std::string& sql, const TSqlParams& params = {}) const;
   // All or none: a failing statement rolls everything back and the error is raised.
   void ExecBatch(const std::vector<TStatement>& statements) const;
   // -1 when the selection returns no row.

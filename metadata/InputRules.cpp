@@ -1,17 +1,23 @@
 #include "metadata/InputRules.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "metadata/ClassDAO.h"
-#include "metadata/MemberDAO.h"
 #include "metadata/NameRules.h"
 #include "metadata/ProjectDAO.h"
+#include "metadata/Utf8Text.h"
 
 namespace input_rules {
 
 namespace {
 
 [[noreturn]] void Refuse(TInputField field, const std::string& message) { throw TInputError(field, message); }
+
+// Refuses with what + reason when a name rule gives a reason.
+void RefuseFor(TInputField field, const std::string& what, const std::string& reason) {
+  if (!reason.empty()) Refuse(field, what + reason);
+}
 
 void CheckFolderName(const std::string& name) {
   if (!name_rules::IsPlainFolderName(name))
@@ -20,19 +26,29 @@ void CheckFolderName(const std::string& name) {
   // The user-interface project is written beside the three library projects.
   if (name_rules::IsTierProjectName(name))
     Refuse(TInputField::ProjectName, "工程名称不能是 Model、BLL 或 DAL：生成的解决方案中已有同名的项目!");
+  RefuseFor(TInputField::ProjectName, "工程名称", name_rules::UnsafeTextReason(name));
+  RefuseFor(TInputField::ProjectName, "工程名称",
+            name_rules::WindowsNameReason(name, name_rules::kMaxProjectNameLength));
 }
 
-std::string ProjectNameOf(int projectId) {
-  for (const auto& project : TProjectDAO().GetAll())
-    if (project.tag == projectId) return project.text;
-  return {};
+// The class names the generated files (Model/{C}.vb and the forms).
+void CheckClassFileName(const std::string& className) {
+  RefuseFor(TInputField::ClassName, "类名", name_rules::WindowsNameReason(className, name_rules::kMaxClassNameLength));
+}
+
+// Windows folds the case of every letter, the store only ASCII's: "Ä" and "ä"
+// would write one folder.
+bool ProjectNameTakenFoldingCase(const std::string& name) {
+  const auto projects = TProjectDAO().GetAll();
+  return std::any_of(projects.begin(), projects.end(),
+                     [&](const TListEntry& p) { return name_rules::EqualsFoldingCase(p.text, name); });
 }
 
 // A class named like a namespace of the generated code hides that namespace.
-void CheckNamespaceClash(int projectId, const std::string& className) {
+void CheckNamespaceClash(const std::string& projectName, const std::string& className) {
   if (name_rules::IsGeneratedNamespace(className))
-    Refuse(TInputField::ClassName, "类名不能是 Model、BLL、DAL、System 或 Microsoft：它们是生成代码中的命名空间!");
-  if (name_rules::EqualsIgnoringCase(className, name_rules::RootNamespaceOf(ProjectNameOf(projectId))))
+    Refuse(TInputField::ClassName, "类名不能是 Model、BLL、DAL、System、Microsoft 或 My：它们是生成代码中的命名空间!");
+  if (name_rules::EqualsIgnoringCase(className, name_rules::RootNamespaceOf(projectName)))
     Refuse(TInputField::ClassName, "类名不能与工程名称相同：它是生成的界面项目的根命名空间!");
 }
 
@@ -45,12 +61,14 @@ void CheckIdentifier(TInputField field, const std::string& name, const std::stri
 
 // Friendly names and comments land inside generated comment lines and string
 // literals; a line break there would end the comment and turn the rest into
-// code, a double quote (VB also takes the curly ones) would end the literal.
+// code, a double quote (VB also takes the curly and the full-width ones)
+// would end the literal.
 void CheckLiteralText(TInputField field, const std::string& text, const std::string& what) {
   for (char c : text)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) Refuse(field, what + "不能含有换行符、制表符等控制字符!");
-  for (const char* quote : {"\"", "\u201C", "\u201D"})
+  for (const char* quote : {"\"", "\u201C", "\u201D", "\uFF02"})
     if (text.find(quote) != std::string::npos) Refuse(field, what + "不能含有双引号!");
+  RefuseFor(field, what, name_rules::UnsafeTextReason(text));
 }
 
 // VB names are case-insensitive: a second member of the same name, or one named
@@ -58,9 +76,12 @@ void CheckLiteralText(TInputField field, const std::string& text, const std::str
 void CheckMemberNameFree(const TMemberInput& in, int classId, int memberId) {
   if (name_rules::EqualsIgnoringCase(in.name, name_rules::ObjectName(TClassDAO().GetClassName(classId))))
     Refuse(TInputField::MemberName, "成员名称不能与类名相同!");
-  for (const auto& other : TMemberDAO().GetMembers(classId))
-    if (other.memberId != memberId && name_rules::EqualsIgnoringCase(other.memberName, in.name))
-      Refuse(TInputField::MemberName, "该成员名称已经存在!");
+  // Counted by the store, whose comparison ignores ASCII case as VB does for
+  // these ASCII names: reading every member of the class for each new one
+  // would make an import of large classes slow.
+  const TSqlParams params = {std::int64_t{classId}, in.name, std::int64_t{memberId}};
+  if (TDbHelper().GetInt("select count(*) from t_member where classId=? and memberName=? and memberId<>?", params) > 0)
+    Refuse(TInputField::MemberName, "该成员名称已经存在!");
 }
 
 bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
@@ -70,17 +91,20 @@ bool IsLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
 
 void CheckNewProjectName(const std::string& name) {
   if (name.empty()) Refuse(TInputField::ProjectName, "工程名称不能为空!");
-  if (TProjectDAO().CountByName(name) > 0) Refuse(TInputField::ProjectName, "该工程名称已经存在!");
+  if (TProjectDAO().CountByName(name) > 0 || ProjectNameTakenFoldingCase(name))
+    Refuse(TInputField::ProjectName, "该工程名称已经存在!");
   CheckFolderName(name);
 }
 
-void CheckProjectRename(const std::string& name) {
+void CheckProjectRename(int projectId, const std::string& name) {
   if (name.empty()) Refuse(TInputField::ProjectName, "工程项目名称不能为空!");
+  if (TProjectDAO().CountByName(name, projectId) > 0) Refuse(TInputField::ProjectName, "该工程名称已经存在!");
   CheckFolderName(name);
 }
 
 void CheckNameSpace(const std::string& nameSpace) {
   if (nameSpace.empty()) Refuse(TInputField::NameSpace, "命名空间名输入不能为空!");
+  utf8_text::Require(TInputField::NameSpace, nameSpace, "命名空间名");
 }
 
 void CheckAddClass(int projectId, const std::string& className, const std::string& friendName) {
@@ -89,40 +113,59 @@ void CheckAddClass(int projectId, const std::string& className, const std::strin
   if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
   if (TClassDAO().CountByName(projectId, className) > 0) Refuse(TInputField::ClassName, "该类名称已经存在!");
   CheckIdentifier(TInputField::ClassName, className, "类名");
-  CheckNamespaceClash(projectId, className);
+  CheckClassFileName(className);
+  CheckNamespaceClash(TProjectDAO().GetProjectName(projectId), className);
   CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
 }
 
-void CheckUpdateClass(int projectId, const std::string& className, const std::string& friendName) {
-  if (className.empty()) Refuse(TInputField::ClassName, "类名称不能为空");
-  if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
-  if (friendName.empty()) Refuse(TInputField::FriendName, "友好名称不能为空");
-  CheckIdentifier(TInputField::ClassName, className, "类名");
-  CheckNamespaceClash(projectId, className);
-  CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
+void CheckUpdateClass(int projectId, int classId, const std::string& className, const std::string& friendName) {
+  CheckStoredClass(TProjectDAO().GetProjectName(projectId), className, friendName);
+  if (TClassDAO().CountByName(projectId, className, classId) > 0) Refuse(TInputField::ClassName, "该类名称已经存在!");
 }
 
-void CheckMember(const TMemberInput& in, TMemberDialog dialog, int projectId, int classId, int memberId) {
+void CheckMember(const TMemberInput& in, int projectId, int classId, int memberId) {
   using namespace member_type;
   if (in.name.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
   if (!IsLowerAscii(in.name[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
   // The type rules below presume a type the dialogs could have offered.
   if (member_type::IsReference(in.type)) {
-    bool known = false;
-    for (const auto& other : TClassDAO().GetOtherClasses(projectId, classId)) known = known || other.text == in.type;
-    if (!known)
+    if (!TClassDAO().IsOtherClass(projectId, classId, in.type))
       Refuse(TInputField::MemberType, "成员类型 '" + in.type +
                                           "' 无效: 只能是字符串、整型、浮点型、日期型、图片型，或本项目中另一个类的名称!");
   }
   if (in.type != kString && in.type != kPicture && !in.isMust)
     Refuse(TInputField::MemberFlags, in.type + "必须勾选是否必填标志!");
-  if (dialog == TMemberDialog::Add && in.isPri && in.type != kString && in.type != kInteger)
+  if (in.isPri && in.type != kString && in.type != kInteger)
     Refuse(TInputField::MemberFlags, "主键字段必须是整型或字符串型!");
   if (in.queryFlag && (in.type == kInteger || in.type == kFloat || in.type == kPicture))
     Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);
   CheckIdentifier(TInputField::MemberName, in.name, "成员名称");
   CheckMemberNameFree(in, classId, memberId);
   CheckLiteralText(TInputField::MemberComment, in.comment, "成员注释");
+}
+
+void CheckStoredProjectName(const std::string& name) {
+  if (name.empty()) Refuse(TInputField::ProjectName, "工程名称不能为空!");
+  CheckFolderName(name);
+}
+
+void CheckStoredClass(const std::string& projectName, const std::string& className, const std::string& friendName) {
+  if (className.empty()) Refuse(TInputField::ClassName, "类名称不能为空");
+  if (!IsUpperAscii(className[0])) Refuse(TInputField::ClassName, "类名首个字母必须大写");
+  if (friendName.empty()) Refuse(TInputField::FriendName, "友好名称不能为空");
+  CheckIdentifier(TInputField::ClassName, className, "类名");
+  CheckClassFileName(className);
+  CheckNamespaceClash(projectName, className);
+  CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
+}
+
+void CheckStoredMemberTexts(const std::string& className, const std::string& memberName, const std::string& comment) {
+  if (memberName.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
+  if (!IsLowerAscii(memberName[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
+  CheckIdentifier(TInputField::MemberName, memberName, "成员名称");
+  if (name_rules::EqualsIgnoringCase(memberName, name_rules::ObjectName(className)))
+    Refuse(TInputField::MemberName, "成员名称不能与类名相同!");
+  CheckLiteralText(TInputField::MemberComment, comment, "成员注释");
 }
 
 TMember BuildMember(const TMemberInput& in, int projectId, int classId, int memberId) {

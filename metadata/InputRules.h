@@ -18,6 +18,7 @@ enum class TInputField {
   MemberLength,
   MemberFlags,
   MemberComment,
+  Selection,  // the project, class or member a command names (gone meanwhile, or a move past the end)
 };
 
 class TInputError : public std::runtime_error {
@@ -42,26 +43,37 @@ struct TMemberInput {
   std::string comment;
 };
 
+// The dialog a member is edited in; both check with the same rules.
 enum class TMemberDialog { Add, Update };
 
 namespace input_rules {
 
 // New project: not empty, not taken (the store's comparison), a plain folder name.
 void CheckNewProjectName(const std::string& name);
-// Rename: not empty, a plain folder name; another project's name is accepted.
-void CheckProjectRename(const std::string& name);
+// Rename: not empty, not another project's name, a plain folder name.
+void CheckProjectRename(int projectId, const std::string& name);
 void CheckNameSpace(const std::string& nameSpace);
 
 void CheckAddClass(int projectId, const std::string& className, const std::string& friendName);
-void CheckUpdateClass(int projectId, const std::string& className, const std::string& friendName);
+// classId: the class being updated, which may keep its own name.
+void CheckUpdateClass(int projectId, int classId, const std::string& className, const std::string& friendName);
 
 // The dialogs' checks in their order, with the type (one of the five words or
-// the name of another class of the project) checked right after the name.
+// the name of another class of the project) checked right after the name. An
+// update passes the add dialog's rules too: a key the add dialog refuses
+// cannot be generated, whichever dialog set it.
 // memberId: the member being updated (0 when adding), which may keep its own name.
-void CheckMember(const TMemberInput& input, TMemberDialog dialog, int projectId, int classId, int memberId = 0);
+void CheckMember(const TMemberInput& input, int projectId, int classId, int memberId = 0);
 // The member the dialogs store; memberId 0 for a new member. Raises for a
 // string member whose length text is not a positive whole number.
 TMember BuildMember(const TMemberInput& input, int projectId, int classId, int memberId);
+
+// The rules on texts read from the store, asking nothing of it: what a
+// generation run applies again before it writes. Duplicate names are the
+// caller's to find.
+void CheckStoredProjectName(const std::string& name);
+void CheckStoredClass(const std::string& projectName, const std::string& className, const std::string& friendName);
+void CheckStoredMemberTexts(const std::string& className, const std::string& memberName, const std::string& comment);
 
 // TMemberInput of a stored member, as the update dialog fills its fields.
 TMemberInput InputOf(const TMember& member);

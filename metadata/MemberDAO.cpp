@@ -37,14 +37,14 @@ TSqlParams UpdateParams(const TMember& m) {
 
 }  // namespace
 
-void TMemberDAO::AddMember(const TMember& m) const {
-  db_.ExecSql(
+int TMemberDAO::AddMember(const TMember& m) const {
+  return static_cast<int>(db_.Insert(
       "insert into t_member(projectId,classId,memberName,memberType,memberLength,memberIsPri,memberComment,"
       "memberIsMust,memberIsInteger,memberIsFloat,queryFlag,memberIsDisplay,memberQueryDisplay) "
       "values (?,?,?,?,?,?,?,?,?,?,?,?,?)",
       {Num(m.projectId), Num(m.classId), m.memberName, m.memberType, Num(m.memberLength), Num(m.memberIsPri),
        m.memberComment, Num(m.memberIsMust), Num(m.memberIsInteger), Num(m.memberIsFloat), Num(m.queryFlag),
-       Num(m.memberIsDisplay), Num(m.memberQueryDisplay)});
+       Num(m.memberIsDisplay), Num(m.memberQueryDisplay)}));
 }
 
 void TMemberDAO::UpdateMember(const TMember& m) const { db_.ExecSql(kUpdate, UpdateParams(m)); }

@@ -10,7 +10,8 @@ using TMemberList = std::vector<TMember>;
 
 class TMemberDAO {
  public:
-  void AddMember(const TMember& member) const;
+  // Returns the new member's key.
+  int AddMember(const TMember& member) const;
   void UpdateMember(const TMember& member) const;
   void DeleteMember(int memberId) const;
   // Exchanges the contents of two rows; ids, projects and classes stay with their rows.

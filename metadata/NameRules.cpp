@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
 #include <string_view>
+#include <vector>
+
+#include "platform/Platform.h"
 
 namespace name_rules {
 
@@ -27,6 +31,69 @@ constexpr std::array<std::string_view, 152> kReserved = {
     "sub", "synclock", "then", "throw", "to", "true", "try", "trycast", "typeof", "uinteger",
     "ulong", "ushort", "using", "variant", "wend", "when", "while", "widening", "with", "withevents",
     "writeonly", "xor"};
+
+constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
+
+// The code points of text; kNotUtf8 for each byte that starts no well-formed sequence.
+std::vector<char32_t> CodePoints(std::string_view text) {
+  std::vector<char32_t> points;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                                                       : lead >= 0xF0 && lead <= 0xF4   ? 4
+                                                                                                        : 0;
+    char32_t point = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    bool valid = length > 0 && i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      valid = (next & 0xC0) == 0x80;
+      point = (point << 6) | (next & 0x3F);
+    }
+    const bool overlong = (length == 3 && point < 0x800) || (length == 4 && point < 0x10000);
+    if (!valid || overlong || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) {
+      points.push_back(kNotUtf8);
+      ++i;
+    } else {
+      points.push_back(point);
+      i += length;
+    }
+  }
+  return points;
+}
+
+// Unicode's format characters (category Cf).
+bool IsFormatCharacter(char32_t c) {
+  constexpr std::pair<char32_t, char32_t> kRanges[] = {
+      {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},   {0x070F, 0x070F},
+      {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},   {0x200B, 0x200F},   {0x202A, 0x202E},
+      {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+      {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+      {0xE0020, 0xE007F}};
+  return std::any_of(std::begin(kRanges), std::end(kRanges),
+                     [c](const auto& range) { return c >= range.first && c <= range.second; });
+}
+
+std::string CodePointText(char32_t c) {
+  char text[16];
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
+  return text;
+}
+
+// Windows opens these as devices whatever follows a dot; ¹ ² ³ count as digits.
+bool IsDeviceName(const std::string& name) {
+  std::string base = name.substr(0, name.find('.'));
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+    if (EqualsIgnoringCase(base, device)) return true;
+  for (const char* prefix : {"COM", "LPT"}) {
+    if (base.size() < 4 || !EqualsIgnoringCase(base.substr(0, 3), prefix)) continue;
+    const std::string digit = base.substr(3);
+    if ((digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "\u00B9" || digit == "\u00B2" ||
+        digit == "\u00B3")
+      return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -60,7 +127,9 @@ bool IsTierProjectName(const std::string& name) {
 }
 
 bool IsGeneratedNamespace(const std::string& name) {
-  return IsTierProjectName(name) || EqualsIgnoringCase(name, "System") || EqualsIgnoringCase(name, "Microsoft");
+  // Visual Basic puts a My namespace into every project; no class may take its name (BC31210).
+  return IsTierProjectName(name) || EqualsIgnoringCase(name, "System") || EqualsIgnoringCase(name, "Microsoft") ||
+         EqualsIgnoringCase(name, "My");
 }
 
 std::string RootNamespaceOf(const std::string& projectName) {
@@ -83,6 +152,34 @@ bool IsPlainFolderName(const std::string& name) {
   return std::none_of(name.begin(), name.end(), [&](char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7f || kUnsafe.find(c) != std::string_view::npos;
   });
+}
+
+bool EqualsFoldingCase(const std::string& a, const std::string& b) {
+  const std::vector<char32_t> x = CodePoints(a);
+  const std::vector<char32_t> y = CodePoints(b);
+  return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                    [](char32_t p, char32_t q) { return p == q || platform::LowerCase(p) == platform::LowerCase(q); });
+}
+
+std::string UnsafeTextReason(const std::string& text) {
+  for (const char32_t c : CodePoints(text)) {
+    if (c == kNotUtf8) return "不是有效的 UTF-8 文本!";
+    if (c == 0x85 || c == 0x2028 || c == 0x2029) return "不能含有 VB 会当作换行的字符 (" + CodePointText(c) + ")!";
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return "不能含有换行符、制表符等控制字符 (" + CodePointText(c) + ")!";
+    if (IsFormatCharacter(c)) return "不能含有不可见的格式字符 (" + CodePointText(c) + ")!";
+  }
+  return {};
+}
+
+std::string WindowsNameReason(const std::string& name, std::size_t maxLength) {
+  if (IsDeviceName(name))
+    return "不能是 Windows 的保留设备名 (CON、PRN、AUX、NUL、COM1 至 COM9、LPT1 至 LPT9，带扩展名也不行): "
+           "Windows 上无法创建这样命名的文件或文件夹!";
+  std::size_t units = 0;
+  for (const char32_t c : CodePoints(name)) units += c > 0xFFFF && c != kNotUtf8 ? 2 : 1;
+  if (units > maxLength)
+    return "不能超过 " + std::to_string(maxLength) + " 个字符: 生成的文件路径会超过 Windows 的 260 个字符限制!";
+  return {};
 }
 
 }  // namespace name_rules

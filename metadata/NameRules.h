@@ -1,9 +1,17 @@
 #pragma once
 // Naming rules shared by the input checks and the generators.
 
+#include <cstddef>
 #include <string>
 
 namespace name_rules {
+
+// The generated solution is built on Windows, where a path may hold 260
+// UTF-16 units. Its longest generated path below the executable's folder is
+// "projects\P\P\FrmQuery{C}.Designer.vb": 2 |P| + |C| + 31 units. With these
+// limits it stays within 161, leaving 99 for the executable's folder.
+inline constexpr std::size_t kMaxProjectNameLength = 40;
+inline constexpr std::size_t kMaxClassNameLength = 50;
 
 // The generated entity object's name: the class name with a leading ASCII
 // capital lowered, otherwise unchanged.
@@ -20,11 +28,24 @@ bool IsReservedWord(const std::string& name);
 bool IsPlainFolderName(const std::string& name);
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+// As Windows compares file names: every letter's case, not only ASCII's.
+bool EqualsFoldingCase(const std::string& a, const std::string& b);
+
+// Why text cannot stand in generated code, or empty when it can: a control
+// character, a character VB ends a line at (U+0085, U+2028, U+2029), an
+// invisible format character (Unicode Cf: bidi marks, zero-width space ...),
+// or bytes that are no UTF-8. The reason names the character's code point.
+std::string UnsafeTextReason(const std::string& text);
+
+// Why name cannot name a file or folder on Windows, or empty when it can: a
+// reserved device name (CON, NUL, COM1 ..., with an extension too), or more
+// than maxLength UTF-16 units.
+std::string WindowsNameReason(const std::string& name, std::size_t maxLength);
 
 // Model, BLL or DAL: the library projects of every generated solution.
 bool IsTierProjectName(const std::string& name);
 
-// Namespaces the generated code refers to by name.
+// Namespaces the generated code refers to by name, and Visual Basic's My.
 bool IsGeneratedNamespace(const std::string& name);
 
 // The user-interface project's root namespace: the project name with every

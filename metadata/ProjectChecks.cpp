@@ -1,10 +1,14 @@
 #include "metadata/ProjectChecks.h"
 
 #include <algorithm>
+#include <cctype>
+#include <functional>
+#include <unordered_set>
 
-#include "metadata/ClassDAO.h"
+#include "metadata/DbHelper.h"
 #include "metadata/InputRules.h"
-#include "metadata/MemberDAO.h"
+#include "metadata/NameRules.h"
+#include "metadata/ProjectDAO.h"
 #include "metadata/ProjectSnapshot.h"
 
 namespace project_checks {
@@ -50,30 +54,49 @@ void AddReferenceProblems(TProblems& problems, const TProjectSnapshot& project,
   }
 }
 
-// A required string member that is neither key nor search criterion: only the
-// name rules can refuse it.
-TMemberInput NameOnly(const std::string& memberName) {
-  TMemberInput input;
-  input.name = memberName;
-  input.type = member_type::kString;
-  input.isMust = true;
-  return input;
+template <typename TCheck>
+void AddIfRefused(TProblems& problems, TCheck check, const std::function<TProjectProblem(const std::string&)>& problem) {
+  try {
+    check();
+  } catch (const TInputError& e) {
+    problems.push_back(problem(e.what()));
+  }
 }
 
-void AddNameProblems(TProblems& problems, int projectId, const std::vector<TClassMembers>& classes) {
-  const TClassDAO classDao;
-  for (const auto& c : classes) {
-    try {
-      input_rules::CheckUpdateClass(projectId, c.entry.text, classDao.GetFriendName(c.entry.tag));
-    } catch (const TInputError& e) {
-      problems.push_back(ClassProblem(TProblemKind::ClassName, c.entry, c.entry.text + "类: " + e.what()));
-    }
-    for (const auto& m : c.members) {
-      try {
-        input_rules::CheckMember(NameOnly(m.memberName), TMemberDialog::Update, projectId, c.entry.tag, m.memberId);
-      } catch (const TInputError& e) {
-        problems.push_back(MemberProblem(TProblemKind::MemberName, c.entry, m, std::string(": ") + e.what()));
-      }
+// The input rules on what the store holds: the project's name, each class's
+// names and each member's name and comment. A name that differs from an
+// earlier one of its kind only in letter case is taken: VB and Windows'
+// file names do not tell them apart.
+void AddNameProblems(TProblems& problems, const TProjectSnapshot& project, const std::string& projectName,
+                     const std::vector<TClassMembers>& classes) {
+  AddIfRefused(
+      problems, [&] { input_rules::CheckStoredProjectName(projectName); },
+      [&](const std::string& reason) {
+        return TProjectProblem{TProblemKind::ProjectName, 0, "", "", "工程" + projectName + ": " + reason};
+      });
+  std::unordered_set<std::string> classNames;  // lowered: a project holds thousands of classes
+  for (const TClassMembers& c : classes) {
+    const auto classProblem = [&](const std::string& reason) {
+      return ClassProblem(TProblemKind::ClassName, c.entry, c.entry.text + "类: " + reason);
+    };
+    AddIfRefused(
+        problems,
+        [&] { input_rules::CheckStoredClass(projectName, c.entry.text, project.GetFriendName(c.entry.tag)); },
+        classProblem);
+    std::string lowered = c.entry.text;
+    for (char& ch : lowered) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    if (!classNames.insert(lowered).second) problems.push_back(classProblem("该类名称已经存在!"));
+    for (auto m = c.members.begin(); m != c.members.end(); ++m) {
+      const auto memberProblem = [&](const std::string& reason) {
+        return MemberProblem(TProblemKind::MemberName, c.entry, *m, ": " + reason);
+      };
+      AddIfRefused(
+          problems, [&] { input_rules::CheckStoredMemberTexts(c.entry.text, m->memberName, m->memberComment); },
+          memberProblem);
+      if (std::any_of(c.members.begin(), m, [&](const TMember& other) {
+            return name_rules::EqualsIgnoringCase(other.memberName, m->memberName);
+          }))
+        problems.push_back(memberProblem("该成员名称已经存在!"));
     }
   }
 }
@@ -97,11 +120,17 @@ std::vector<TProjectProblem> GenerationProblems(const TProjectSnapshot& project)
   return problems;
 }
 
-std::vector<TProjectProblem> CheckProject(int projectId) {
-  const auto lock = TDbHelper::Lock();
-  const TProjectSnapshot project = TProjectSnapshot::Load(projectId);
+std::vector<TProjectProblem> RunProblems(const TProjectSnapshot& project, const std::string& projectName) {
   TProblems problems = GenerationProblems(project);
-  AddNameProblems(problems, projectId, ClassesOf(project));
+  AddNameProblems(problems, project, projectName, ClassesOf(project));
+  return problems;
+}
+
+std::vector<TProjectProblem> CheckProject(int projectId) {
+  TProblems problems;
+  TDbHelper::InReadTransaction([&] {
+    problems = RunProblems(TProjectSnapshot::Load(projectId), TProjectDAO().GetProjectName(projectId));
+  });
   return problems;
 }
 

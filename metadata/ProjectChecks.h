@@ -2,10 +2,10 @@
 // Everything in a stored project that stands between it and a generated
 // solution, found in one pass: each class needs exactly one key member and
 // exactly one display member, each reference must name a class of the project
-// that has a key, and each class and member name must pass the name rules.
-// Problems come in the order a generation run checks them (keys of all
-// classes, then display members, then references), so the first problem of
-// those kinds is the one a run stops at.
+// that has a key, and the project's name and each class's and member's names
+// and texts must pass the input rules. Problems come in the order a generation
+// run checks them (keys of all classes, then display members, then
+// references, then names), so the first problem is the one a run stops at.
 
 #include <string>
 #include <vector>
@@ -16,6 +16,7 @@ enum class TProblemKind {
   PrimaryKey,  // not exactly one key member
   Display,     // not exactly one display member
   Reference,   // a reference names no class of the project, or a class without key
+  ProjectName, // the project's name breaks a project-name rule
   ClassName,   // the class's names break a class rule
   MemberName,  // the member's name breaks a member-name rule
 };
@@ -33,7 +34,11 @@ namespace project_checks {
 // Key, display and reference problems: what stops a generation run.
 std::vector<TProjectProblem> GenerationProblems(const TProjectSnapshot& project);
 
-// Those, then the name rules' problems.
+// Those, then the name rules' problems: everything that stops a run before
+// it writes.
+std::vector<TProjectProblem> RunProblems(const TProjectSnapshot& project, const std::string& projectName);
+
+// RunProblems of the stored project under its stored name.
 std::vector<TProjectProblem> CheckProject(int projectId);
 
 }  // namespace project_checks

@@ -4,6 +4,8 @@
 // the same bytes, and an import that stores a file only when all of it passes
 // the rules the dialogs apply.
 
+#include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -11,9 +13,15 @@
 
 // A project file that cannot be imported; the message names the element
 // (project, class, member) and the field at fault.
+// classIndex: the class (in file order) whose content was refused while storing.
 class TProjectFileError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit TProjectFileError(const std::string& message, std::optional<std::size_t> classIndex = {})
+      : std::runtime_error(message), classIndex_(classIndex) {}
+  std::optional<std::size_t> classIndex() const { return classIndex_; }
+
+ private:
+  std::optional<std::size_t> classIndex_;
 };
 
 namespace project_json {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "metadata/GenerationSettings.h"
 #include "metadata/Member.h"
 #include "metadata/ProjectJson.h"
 
@@ -47,10 +48,12 @@ struct TClassFile {
 
 struct TProjectFile {
   std::string projectName;
+  TGenerationSettings settings;  // a file without them has the defaults
   std::vector<TClassFile> classes;
 };
 
 inline constexpr const char* kFileWhere = "项目文件";
+inline constexpr const char* kSettings = "settings";
 
 // How messages name the parts of a file: "类 Book 的成员 title, 字段 memberType".
 std::string FieldWhere(const std::string& where, const std::string& key);
@@ -60,5 +63,11 @@ std::string MemberWhere(const std::string& classWhere, const std::string& member
 
 // A whole file, its shape and value types checked; raises TProjectFileError.
 TProjectFile ReadProject(const std::string& text);
+
+// Stores a project read or built elsewhere as ImportProject does: all or
+// nothing, through the dialogs' rules. A refused class or member raises
+// TProjectFileError carrying the class's index; nameWhere names the project
+// name in the message of a refused name.
+TListEntry StoreProject(const TProjectFile& file, const std::string& nameWhere);
 
 }  // namespace project_json

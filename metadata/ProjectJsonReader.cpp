@@ -5,6 +5,7 @@
 #include <set>
 
 #include "metadata/ProjectJsonLayout.h"
+#include "metadata/Utf8Text.h"
 
 namespace project_json {
 
@@ -120,15 +121,39 @@ TJson Parse(const std::string& text) {
                               " 在同一个对象中出现了两次");
     return true;
   };
+  if (const std::size_t at = utf8_text::FirstInvalidByte(text); at != std::string::npos)
+    throw TProjectFileError("项目文件第 " + std::to_string(std::count(text.begin(), text.begin() + at, '\n') + 1) +
+                            " 行不是有效的 UTF-8 文本 (第 " + std::to_string(at + 1) +
+                            " 个字节): 请用 UTF-8 编码保存该文件后再导入。");
   try {
     return TJson::parse(text, refuseRepeatedKeys);
   } catch (const TJson::parse_error& e) {
-    throw TProjectFileError(std::string("项目文件不是有效的 JSON: ") + e.what());
+    // The parser's own words, without its "[json.exception.parse_error.N] " tag.
+    const std::string what = e.what();
+    throw TProjectFileError("项目文件不是有效的 JSON: " + what.substr(what.find(']') + 2) + " (请改正该处后再导入)");
   }
 }
 
+// Every setting may be left out and then has its default.
+TGenerationSettings ReadSettings(const TJson& json) {
+  const std::string where = FieldWhere(kFileWhere, kSettings);
+  std::vector<std::string> keys;
+  for (const auto& field : kSettingFields) keys.push_back(field.key);
+  const TObjectReader reader(json, where, keys);
+  TGenerationSettings settings;
+  for (const auto& field : kSettingFields) {
+    if (!json.contains(field.key)) continue;
+    const std::string word = reader.Text(field.key);
+    const int choice = generation_settings::ChoiceOf(field, word);
+    if (choice < 0)
+      Fault(FieldWhere(where, field.key), "应为 " + generation_settings::WordsOf(field) + " 之一, 而不是 " + word);
+    field.set(settings, choice);
+  }
+  return settings;
+}
+
 TObjectReader ReadHeader(const TJson& json) {
-  TObjectReader reader(json, kFileWhere, {"format", "version", "projectName", "classes"});
+  TObjectReader reader(json, kFileWhere, {"format", "version", "projectName", kSettings, "classes"});
   if (reader.Text("format") != kFormat)
     Fault(FieldWhere(kFileWhere, "format"), std::string("不是 vbgen 项目文件 (应为 \"") + kFormat + "\")");
   if (const int version = reader.Count("version"); version != kVersion)
@@ -142,7 +167,8 @@ TObjectReader ReadHeader(const TJson& json) {
 TProjectFile ReadProject(const std::string& text) {
   const TJson json = Parse(text);
   const TObjectReader reader = ReadHeader(json);
-  TProjectFile file{reader.Text("projectName"), {}};
+  TProjectFile file{reader.Text("projectName"), {}, {}};
+  if (json.contains(kSettings)) file.settings = ReadSettings(json[kSettings]);
   const TJson& classes = reader.Array("classes");
   for (std::size_t i = 0; i < classes.size(); ++i)
     file.classes.push_back(ReadClass(classes[i], ClassWhere(NameOf(classes[i], "className"), i)));

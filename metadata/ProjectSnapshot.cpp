@@ -16,17 +16,20 @@ std::string Folded(std::string name) {
 TProjectSnapshot TProjectSnapshot::Load(int projectId) {
   TProjectSnapshot snapshot;
   snapshot.projectId_ = projectId;
-  auto rs = TDbHelper().OpenQuery(
-      "select classId,className,friendName from t_class where projectId=? order by classId", {std::int64_t{projectId}});
-  for (rs.First(); !rs.Eof(); rs.Next()) {
-    const int classId = static_cast<int>(rs.GetInt("classId"));
-    const std::string className = rs.GetStr("className");
-    snapshot.classList_.push_back({className, classId});
-    snapshot.classes_[classId].friendName = rs.GetStr("friendName");
-    snapshot.idByFoldedName_.emplace(Folded(className), classId);
-  }
-  for (TMember& member : TMemberDAO().GetProjectMembers(projectId))
-    snapshot.classes_[member.classId].members.push_back(std::move(member));
+  // Both selections see one state of the store, whatever other programs write meanwhile.
+  TDbHelper::InReadTransaction([&] {
+    auto rs = TDbHelper().OpenQuery("select classId,className,friendName from t_class where projectId=? order by classId",
+                                    {std::int64_t{projectId}});
+    for (rs.First(); !rs.Eof(); rs.Next()) {
+      const int classId = static_cast<int>(rs.GetInt("classId"));
+      const std::string className = rs.GetStr("className");
+      snapshot.classList_.push_back({className, classId});
+      snapshot.classes_[classId].friendName = rs.GetStr("friendName");
+      snapshot.idByFoldedName_.emplace(Folded(className), classId);
+    }
+    for (TMember& member : TMemberDAO().GetProjectMembers(projectId))
+      snapshot.classes_[member.classId].members.push_back(std::move(member));
+  });
   return snapshot;
 }
 

@@ -14,7 +14,7 @@
 
 class TProjectSnapshot {
  public:
-  // Two selections: the project's classes and their members.
+  // Two selections in one read transaction: the project's classes and their members.
   static TProjectSnapshot Load(int projectId);
 
   int ProjectId() const { return projectId_; }

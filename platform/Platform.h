@@ -3,7 +3,9 @@
 // run on. One implementation per system (PosixPlatform.cpp,
 // WindowsPlatform.cpp); the rest of the tree calls only this.
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,16 @@ std::string Utf8FromPath(const std::filesystem::path& path);
 std::string Utf8ToGbk(std::string_view utf8);
 // Code page 936 to UTF-8, "?" for bytes that are no code page 936.
 std::string GbkToUtf8(std::string_view gbk);
+// Code page 936 to UTF-8 when every byte converts; otherwise badOffset names
+// the first byte that does not.
+struct TStrictText {
+  std::string text;
+  std::optional<std::size_t> badOffset;
+};
+TStrictText GbkToUtf8Strictly(std::string_view gbk);
+
+// Unicode's simple lower-case mapping of one code point.
+char32_t LowerCase(char32_t c);
 
 // The folder holding the running executable.
 std::filesystem::path ExecutableFolder();

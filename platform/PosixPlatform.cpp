@@ -1,7 +1,9 @@
 #include <fcntl.h>
 #include <iconv.h>
+#include <locale.h>
 #include <signal.h>
 #include <unistd.h>
+#include <wctype.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -109,6 +111,21 @@ class TConverter {
     return out;
   }
 
+  TStrictText ConvertStrictly(std::string_view text) {
+    ::iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    // Three UTF-8 bytes at most for two of code page 936, so the output never runs short.
+    std::string out(text.size() * 2 + 16, '\0');
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    char* target = out.data();
+    std::size_t outLeft = out.size();
+    if (::iconv(cd_, &in, &inLeft, &target, &outLeft) == static_cast<std::size_t>(-1) ||
+        ::iconv(cd_, nullptr, nullptr, &target, &outLeft) == static_cast<std::size_t>(-1))
+      return {{}, text.size() - inLeft};
+    out.resize(out.size() - outLeft);
+    return {std::move(out), std::nullopt};
+  }
+
  private:
   iconv_t cd_;
 };
@@ -123,6 +140,18 @@ std::string Utf8ToGbk(std::string_view utf8) {
 std::string GbkToUtf8(std::string_view gbk) {
   thread_local TConverter converter("UTF-8", "CP936", "UTF-8", "GBK");
   return converter.Convert(gbk, GbkReplacedLength);
+}
+
+TStrictText GbkToUtf8Strictly(std::string_view gbk) {
+  thread_local TConverter converter("UTF-8", "CP936", "UTF-8", "GBK");
+  return converter.ConvertStrictly(gbk);
+}
+
+// The C library's UTF-8 locale knows the mapping; ASCII only where it is missing.
+char32_t LowerCase(char32_t c) {
+  static const locale_t utf8 = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+  if (utf8 != static_cast<locale_t>(0)) return static_cast<char32_t>(::towlower_l(static_cast<wint_t>(c), utf8));
+  return c >= 'A' && c <= 'Z' ? c + 32 : c;
 }
 
 fs::path ExecutableFolder() {

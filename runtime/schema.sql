@@ -30,5 +30,14 @@ CREATE TABLE IF NOT EXISTS t_member (
   memberQueryDisplay INTEGER NOT NULL DEFAULT 0
 );
 
+-- A project's generation settings, one row per setting that has been set.
+CREATE TABLE IF NOT EXISTS t_setting (
+  projectId INTEGER NOT NULL,
+  settingName TEXT NOT NULL COLLATE NOCASE,
+  settingValue TEXT NOT NULL DEFAULT '',
+  PRIMARY KEY (projectId, settingName)
+);
+
 CREATE INDEX IF NOT EXISTS ix_class_project ON t_class(projectId);
 CREATE INDEX IF NOT EXISTS ix_member_class ON t_member(classId);
+CREATE INDEX IF NOT EXISTS ix_class_name ON t_class(projectId, className);

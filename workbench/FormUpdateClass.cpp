@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "metadata/ClassDAO.h"
-#include "metadata/InputRules.h"
+#include "metadata/ClassEdits.h"
 #include "workbench/Guard.h"
 #include "workbench/MainForm.h"
 
@@ -28,8 +28,9 @@ void TUpdateClassForm::FormShow() {
 }
 
 void TUpdateClassForm::Store() {
-  input_rules::CheckUpdateClass(owner_.SelectedProjectId(), ClassNameText(), FriendNameText());
-  TClassDAO().UpdateClass(owner_.SelectedProjectId(), classId_, ClassNameText(), FriendNameText(), FrontShowFlag());
+  edits::UpdateClass(classId_, [this](edits::TClassInput& input) {
+    input = {ClassNameText(), FriendNameText(), FrontShowFlag()};
+  });
   owner_.SetSelectedClassName(Edt_ClassName->text());
   owner_.Prompt().Message(this, QStringLiteral("类名称更新成功"));
 }

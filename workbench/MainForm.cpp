@@ -126,6 +126,7 @@ void TFormMain::BuildMenus() {
   AddMenuItem(F1, "F2", "新建项目(&F)", &TFormMain::F2Click);
   AddMenuItem(F1, "N1", "修改项目名称(&X)", &TFormMain::N1Click);
   AddMenuItem(F1, "D1", "删除当前项目(&D)", &TFormMain::D1Click);
+  AddMenuItem(F1, "I1", "从建表脚本导入…", &TFormMain::I1Click);
   AddMenuItem(F1, "A2", "添加类(&A)", &TFormMain::A2Click);
   AddMenuItem(F1, "N2", "修改类名(&B)", &TFormMain::N2Click);
   AddMenuItem(F1, "S1", "删除类(&S)", &TFormMain::S1Click);
@@ -138,6 +139,7 @@ void TFormMain::BuildMenus() {
   AddMenuItem(P1, "sql1", "生成建表sql语句", &TFormMain::sql1Click);
   AddMenuItem(P1, "S2", "设置命名空间(&S)", &TFormMain::S2Click)->setVisible(false);
   AddMenuItem(P1, "A1", "自动生成代码(&A)", &TFormMain::A1Click);
+  AddMenuItem(P1, "G1", "生成设置(&G)", &TFormMain::G1Click);
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");

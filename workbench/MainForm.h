@@ -18,6 +18,7 @@ class QTimer;
 class TBanner;
 class TGenerationRun;
 class TMemberGrid;
+struct TRunSettings;
 
 class TFormMain : public QMainWindow {
   Q_OBJECT
@@ -45,6 +46,7 @@ class TFormMain : public QMainWindow {
   void F2Click();
   void N1Click();
   void D1Click();
+  void I1Click();
   // Class commands.
   void A2Click();
   void N2Click();
@@ -60,6 +62,7 @@ class TFormMain : public QMainWindow {
   void sql1Click();
   void S2Click();
   void A1Click();
+  void G1Click();
   // Other events.
   void CB_ProjectChange();
   void LB_ObjectClick();
@@ -75,10 +78,11 @@ class TFormMain : public QMainWindow {
   void BuildMenus();
   QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, void (TFormMain::*handler)());
   void ClearClasses();
-  void MoveMember(int offset, const char* boundaryMessage);
+  void MoveMember(int offset);
   void DeleteSelectedMember();
   void OpenAboutPage();
   void ShowMessage(const char* text);
+  bool PreviewAccepted(const TRunSettings& settings);
   void AppendProgress(const QString& line);
   void RunCheckFailed(const QString& message);
   void RunFinished();

@@ -1,12 +1,15 @@
-// The code commands of the main window: the script window, the namespace and
-// the generation run with its reports; and the about page.
+// The code commands of the main window: the script window, the namespace, the
+// generation settings and the generation run with its preview and reports; and
+// the about page.
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTimer>
 
 #include "metadata/InputRules.h"
+#include "metadata/SettingsDAO.h"
 #include "platform/Platform.h"
 #include "workbench/DataBaseSqlForm.h"
+#include "workbench/GenerationSettingsForm.h"
 #include "workbench/GenerationRun.h"
 #include "workbench/Guard.h"
 #include "workbench/MainForm.h"
@@ -34,15 +37,55 @@ void TFormMain::A1Click() {
     if (SelectedProjectId() < 0) return ShowMessage("没有一个工程被选中！");
     // Two runs over one project would write the same files at once.
     if (run_->IsWorking()) return ShowMessage("代码正在生成中，请等待本次生成结束后再开始新的生成!");
-    ShowMessage("如果以前生成了该项目，最好先删除原来的目录!");
+    // Only a run that overwrites hand edits needs the warning.
+    if (TSettingsDAO().GetSettings(SelectedProjectId()).edits == TEditMode::Overwrite)
+      ShowMessage("如果以前生成了该项目，最好先删除原来的目录!");
     Memo_State->clear();
     TRunSettings settings;
     settings.home = home_;
     settings.projectName = SelectedProjectName().toStdString();
     settings.projectId = SelectedProjectId();
     settings.nameSpace = nameSpace_.toStdString();
+    if (!PreviewAccepted(settings)) return;
     runOutputFolder_ = home_ / "projects" / settings.projectName;
     run_->Start(settings);
+  });
+}
+
+namespace {
+
+// Keeps the decisions of a dry run; its end is told by what it kept.
+class TPreviewListener : public IRunListener {
+ public:
+  void Progress(const std::string&) override {}
+  void CheckFailed(const TCheckFailure&) override {}
+  void Finished() override { finished = true; }
+  void Failed(const std::string&) override {}
+  void File(const TFileReport& report) override { files.push_back(report); }
+
+  bool finished = false;
+  std::vector<TFileReport> files;
+};
+
+}  // namespace
+
+// A dry run of settings shown to the user before anything is written. A dry
+// run that stops at a check or an error shows nothing: the run itself then
+// stops at the same place and reports it as usual.
+bool TFormMain::PreviewAccepted(const TRunSettings& settings) {
+  TRunSettings dry = settings;
+  dry.dryRun = true;
+  dry.withDiffs = true;
+  TPreviewListener preview;
+  TAutoCode(dry, preview).Execute();
+  return !preview.finished || prompt_.Preview(this, preview.files);
+}
+
+void TFormMain::G1Click() {
+  Guarded(prompt_, this, [this] {
+    if (SelectedProjectId() < 0) return ShowMessage("当前未有任何项目被选中!");
+    TGenerationSettingsForm form(*this, SelectedProjectId());
+    form.exec();
   });
 }
 

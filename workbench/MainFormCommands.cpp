@@ -2,10 +2,10 @@
 #include <QComboBox>
 #include <QListWidget>
 
-#include "metadata/ClassDAO.h"
-#include "metadata/InputRules.h"
+#include "metadata/ClassEdits.h"
 #include "metadata/MemberDAO.h"
-#include "metadata/ProjectDAO.h"
+#include "metadata/MemberEdits.h"
+#include "metadata/ProjectEdits.h"
 #include "workbench/FormAddClass.h"
 #include "workbench/FormAddMember.h"
 #include "workbench/FormUpdateClass.h"
@@ -17,8 +17,7 @@
 void TFormMain::F2Click() {
   Guarded(prompt_, this, [this] {
     const QString name = prompt_.Input(this, QStringLiteral("请输入工程名称"), QString(), QString());
-    input_rules::CheckNewProjectName(name.toStdString());
-    TProjectDAO().AddProject(name.toStdString());
+    edits::AddProject(name.toStdString());
     LoadProjects();
     ShowMessage("工程名称添加成功！");
   });
@@ -29,8 +28,7 @@ void TFormMain::N1Click() {
     const int projectId = SelectedProjectId();
     if (projectId < 0) return ShowMessage("当前未有任何项目被选中!");
     const QString name = prompt_.Input(this, QStringLiteral("请输入项目名称"), QString(), QString());
-    input_rules::CheckProjectRename(name.toStdString());
-    TProjectDAO().RenameProject(projectId, name.toStdString());
+    edits::RenameProject(projectId, name.toStdString());
     projectIndex_ = CB_Project->currentIndex();
     ShowMessage("工程名称修改成功！");
     LoadProjects();
@@ -42,7 +40,7 @@ void TFormMain::D1Click() {
     const int projectId = SelectedProjectId();
     if (projectId < 0) return ShowMessage("未有任何项目被选中!");
     if (!prompt_.Confirm(this, QStringLiteral("确认删除当前项目吗?"), QStringLiteral("删除提示"))) return;
-    TProjectDAO().DeleteProject(projectId);
+    edits::DeleteProject(projectId);
     projectIndex_ = -1;
     ShowMessage("删除成功!");
     LoadProjects();
@@ -71,7 +69,7 @@ void TFormMain::S1Click() {
     const int classId = SelectedClassId();
     if (classId < 0) return ShowMessage("没有类被选中!");
     if (!prompt_.Confirm(this, QStringLiteral("确认删除此类对象！"), QStringLiteral("提示"))) return;
-    TClassDAO().DeleteClass(classId);
+    edits::DeleteClass(classId);
     fillingClasses_ = true;
     delete LB_Object->takeItem(LB_Object->currentRow());
     LB_Object->setCurrentRow(-1);
@@ -108,7 +106,7 @@ void TFormMain::C1Click() {
     const std::vector<int> rows = LV_Member->SelectedRows();
     if (rows.empty()) return ShowMessage("请先选择一个成员");
     if (!prompt_.Confirm(this, QStringLiteral("确定删除当前成员属性?"), QStringLiteral("删除提示"))) return;
-    TMemberDAO().DeleteMember(LV_Member->MemberIdAt(rows.front()));
+    edits::DeleteMember(LV_Member->MemberIdAt(rows.front()));
     ShowMessage("成员属性删除成功");
     LoadMembers(SelectedClassId());
   });
@@ -118,24 +116,21 @@ void TFormMain::E1Click() {
   Guarded(prompt_, this, [this] {
     const std::vector<int> rows = LV_Member->SelectedRows();
     if (rows.size() != 2) return ShowMessage("请选中2条记录!");
-    TMemberDAO().Swap(LV_Member->MemberIdAt(rows[0]), LV_Member->MemberIdAt(rows[1]));
+    edits::SwapMembers(LV_Member->MemberIdAt(rows[0]), LV_Member->MemberIdAt(rows[1]));
     LoadMembers(SelectedClassId());
   });
 }
 
-void TFormMain::N5Click() { MoveMember(-1, "第一个成员无法上移了！"); }
+void TFormMain::N5Click() { MoveMember(-1); }
 
-void TFormMain::L1Click() { MoveMember(+1, "最后一个成员无法下移了！"); }
+void TFormMain::L1Click() { MoveMember(+1); }
 
 // Moves the first selected member one place by exchanging it with its neighbour.
-void TFormMain::MoveMember(int offset, const char* boundaryMessage) {
+void TFormMain::MoveMember(int offset) {
   Guarded(prompt_, this, [&] {
     const std::vector<int> rows = LV_Member->SelectedRows();
     if (rows.empty()) return ShowMessage("请先选择一个成员");
-    const int row = rows.front();
-    const int neighbour = row + offset;
-    if (neighbour < 0 || neighbour >= LV_Member->rowCount()) return ShowMessage(boundaryMessage);
-    TMemberDAO().Swap(LV_Member->MemberIdAt(row), LV_Member->MemberIdAt(neighbour));
+    edits::MoveMember(LV_Member->MemberIdAt(rows.front()), offset);
     LoadMembers(SelectedClassId());
   });
 }

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "metadata/ClassDAO.h"
-#include "metadata/MemberDAO.h"
+#include "metadata/MemberEdits.h"
 #include "workbench/DialogSubmit.h"
 #include "workbench/MainForm.h"
 
@@ -123,16 +123,13 @@ void TMemberForm::Button1Click() {
 }
 
 void TMemberForm::Store() {
-  const int projectId = owner_.SelectedProjectId();
   const int classId = owner_.SelectedClassId();
   const TMemberInput input = Input();
-  input_rules::CheckMember(input, kind_, projectId, classId, memberId_);
-  const TMember member = input_rules::BuildMember(input, projectId, classId, memberId_);
   const bool adding = kind_ == TMemberDialog::Add;
   if (adding)
-    TMemberDAO().AddMember(member);
+    edits::AddMember(classId, input);
   else
-    TMemberDAO().UpdateMember(member);
+    edits::UpdateMember(memberId_, [&](TMemberInput& stored) { stored = input; });
   owner_.LoadMembers(classId);
   owner_.Prompt().Message(this, adding ? QStringLiteral("类成员属性添加成功!") : QStringLiteral("类成员属性更新成功!"));
 }

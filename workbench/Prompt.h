@@ -4,6 +4,9 @@
 
 #include <QString>
 #include <QUrl>
+#include <vector>
+
+#include "generator/FileReport.h"
 
 class QWidget;
 
@@ -20,6 +23,10 @@ class IPrompt {
   virtual void Error(QWidget* parent, const QString& text) = 0;
   // A one-line input box; an empty text when the user cancels.
   virtual QString Input(QWidget* parent, const QString& caption, const QString& label, const QString& value) = 0;
+  // A file dialog for one existing file; an empty text when the user cancels.
+  virtual QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
+  // What a generation run will do to each file, before it writes; false when the user cancels.
+  virtual bool Preview(QWidget* parent, const std::vector<TFileReport>& files) = 0;
 };
 
 class IShell {

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+
+#include "workbench/RunPreviewDialog.h"
 
 namespace {
 
@@ -33,6 +36,14 @@ QString TQtPrompt::Input(QWidget* parent, const QString& caption, const QString&
   bool ok = false;
   const QString answer = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, value, &ok);
   return ok ? answer : QString();
+}
+
+QString TQtPrompt::OpenFile(QWidget* parent, const QString& caption, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+bool TQtPrompt::Preview(QWidget* parent, const std::vector<TFileReport>& files) {
+  return TRunPreviewDialog(parent, files).exec() == QDialog::Accepted;
 }
 
 void TDesktopShell::Open(const QUrl& url) { QDesktopServices::openUrl(url); }

@@ -10,6 +10,8 @@ class TQtPrompt : public IPrompt {
   bool Confirm(QWidget* parent, const QString& text, const QString& caption) override;
   void Error(QWidget* parent, const QString& text) override;
   QString Input(QWidget* parent, const QString& caption, const QString& label, const QString& value) override;
+  QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) override;
+  bool Preview(QWidget* parent, const std::vector<TFileReport>& files) override;
 };
 
 class TDesktopShell : public IShell {

@@ -78,7 +78,8 @@ TEST_F(ClassCliTest, DeleteRemovesTheClassAndItsMembers) {
 TEST_F(ClassCliTest, SharedClassNameMustBeGivenByKey) {
   const int first = SeedClass(shop, "Book");
   const int second = SeedClass(shop, "Novel");
-  ExpectPrinted(Run({"class", "update", "Shop", "Novel", "--name", "Book"}), "类名称更新成功\n");
+  ExpectRefused(Run({"class", "update", "Shop", "Novel", "--name", "BOOK"}), "该类名称已经存在!");
+  dao.UpdateClass(shop, second, "Book", "小说", 1);  // as the store may hold it from an older version
   ExpectRefused(Run({"class", "delete", "Shop", "Book"}), "类名称 'Book' 不唯一，请用编号指定: @1 @2");
   ExpectPrinted(Run({"class", "delete", "Shop", "@" + std::to_string(first)}), "类对象删除成功!\n");
   EXPECT_EQ(dao.GetClassList(shop), (TClassList{{"Book", second}}));

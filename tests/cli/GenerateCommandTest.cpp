@@ -61,6 +61,25 @@ TEST_F(GenerateCommand, DanglingReferenceIsAFailedCheck) {
   EXPECT_FALSE(fs::exists(home.dir() / "projects"));
 }
 
+// Names another tool wrote into the store pass the input rules before the run
+// writes anything, and vbgen check names the same first problem.
+TEST_F(GenerateCommand, StoredNamesThatBreakTheRulesStopTheRunBeforeItWrites) {
+  AddProject("../../escaped");
+  const int shop = AddProject("Shop");
+  AddPlainClass(shop, "Goods");
+  AddPlainClass(shop, "Nul");
+  for (const std::string project : {"../../escaped", "Shop"}) {
+    const auto result = RunVbgen(home.dir(), {"generate", project});
+    EXPECT_EQ(result.exitCode, 1) << project;
+    EXPECT_EQ(result.out, "");
+    const auto check = RunVbgen(home.dir(), {"check", project});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(result.err, check.out.substr(0, check.out.find('\n') + 1)) << project;
+  }
+  EXPECT_FALSE(fs::exists(home.dir() / "projects"));
+  EXPECT_FALSE(fs::exists(home.dir().parent_path() / "escaped"));
+}
+
 TEST_F(GenerateCommand, ErrorDuringTheRunKeepsItsLinesAndExitsOne) {
   fs::remove_all(home.dir() / "bak/DAL");
   AddProject("Shop");

@@ -90,9 +90,10 @@ TEST_F(MemberCliTest, UpdateRunsTheUpdateDialogsChecks) {
   ExpectRefused(Run({"member", "update", "Shop", "Book", "count", "--type", kString}),
                 "'0' 不是有效的长度，字符串长度必须是大于0的整数!");
   EXPECT_EQ(dao.GetMember(count)->memberType, kInteger);
-  // The update dialog has no rule on the key's type.
-  ExpectPrinted(Run({"member", "update", "Shop", "Book", "count", "--type", kFloat, "--required", "--key"}),
-                "类成员属性更新成功!\n");
+  // The add dialog's rule on the key's type holds for updates too.
+  ExpectRefused(Run({"member", "update", "Shop", "Book", "count", "--type", kDateTime, "--required", "--key"}),
+                "主键字段必须是整型或字符串型!");
+  ExpectPrinted(Run({"member", "update", "Shop", "Book", "count", "--required", "--key"}), "类成员属性更新成功!\n");
   EXPECT_EQ(dao.GetMember(count)->memberIsPri, 1);
 }
 

@@ -32,7 +32,8 @@ TEST_F(ProjectCliTest, UnknownProjectIsAnInputFault) {
 TEST_F(ProjectCliTest, SharedNameMustBeGivenByKey) {
   const int first = SeedProject("Shop");
   const int second = SeedProject("Store");
-  ExpectPrinted(Run({"project", "rename", "Store", "shop"}), "工程名称修改成功！\n");  // accepted, as in the window
+  ExpectRefused(Run({"project", "rename", "Store", "shop"}), "该工程名称已经存在!");
+  TProjectDAO().RenameProject(second, "shop");  // as the store may hold it from an older version
   ExpectRefused(Run({"project", "delete", "SHOP"}), "工程名称 'SHOP' 不唯一，请用编号指定: @1 @2");
   ExpectPrinted(Run({"project", "delete", "@" + std::to_string(second)}), "删除成功!\n");
   EXPECT_EQ(TProjectDAO().GetAll(), (TNameList{{"Shop", first}}));
@@ -43,6 +44,16 @@ TEST_F(ProjectCliTest, DeletingAProjectDeletesItsClasses) {
   SeedClass(shop, "Book");
   ExpectPrinted(Run({"project", "delete", "Shop"}), "删除成功!\n");
   EXPECT_TRUE(TClassDAO().GetClassList(shop).empty());
+}
+
+TEST_F(ProjectCliTest, SettingsPrintChangeAndRefuseAnUnknownWord) {
+  SeedProject("Shop");
+  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tempty\nedits\toverwrite\n");
+  ExpectPrinted(Run({"project", "settings", "Shop", "--query-forms", "full"}), "生成设置修改成功！\n");
+  ExpectRefused(Run({"project", "settings", "Shop", "--query-forms", "Full"}),
+                "--query-forms 的值 Full 无效, 应为 empty|full 之一");
+  ExpectPrinted(Run({"project", "settings", "Shop", "--edits", "merge"}), "生成设置修改成功！\n");
+  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tfull\nedits\tmerge\n");
 }
 
 TEST_F(ProjectCliTest, MissingStoreIsAnErrorNamingTheFile) {

@@ -1,57 +1,35 @@
 #include "DotnetBuild.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include <fstream>
 #include <set>
 #include <sstream>
 #include <stdexcept>
 
 #include "support/TempHome.h"
+#include "support/TestPlatform.h"
 
 namespace fs = std::filesystem;
 
+int RunDotnet(const std::vector<std::string>& args, const fs::path& log) {
+  const fs::path errors = fs::path(log) += ".err";
+  const int exitCode = test_platform::Wait(test_platform::Start("dotnet", args, log, errors));
+  const std::string err = ReadBytes(errors);
+  fs::remove(errors);
+  std::ofstream(log, std::ios::binary | std::ios::app) << err;
+  return exitCode;
+}
+
 namespace {
 
-// Runs dotnet with its output in one file; returns the exit code (127: not started).
-int RunDotnet(const std::vector<std::string>& args, const fs::path& log) {
-  std::vector<std::string> argv = {"dotnet"};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> raw;
-  for (auto& a : argv) raw.push_back(a.data());
-  raw.push_back(nullptr);
-
-  const pid_t pid = fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    const std::string logName = log.string();
-    if (!freopen(logName.c_str(), "wb", stdout) || dup2(fileno(stdout), 2) < 0) _exit(126);
-    setenv("DOTNET_CLI_TELEMETRY_OPTOUT", "1", 1);
-    setenv("DOTNET_NOLOGO", "1", 1);
-    setenv("DOTNET_SKIP_FIRST_TIME_EXPERIENCE", "1", 1);
-    execvp(raw[0], raw.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-fs::path LogFile() {
-  std::string name = (fs::temp_directory_path() / "vbgen-dotnet-XXXXXX").string();
-  const int fd = mkstemp(name.data());
-  if (fd < 0) throw std::runtime_error("mkstemp failed");
-  close(fd);
-  return name;
-}
+// In a new folder of its own, removed with the log.
+fs::path LogFile() { return test_platform::MakeTempFolder() / "dotnet.log"; }
 
 }  // namespace
 
 bool DotnetOnPath() {
   const fs::path log = LogFile();
   const bool found = RunDotnet({"--version"}, log) == 0;
-  fs::remove(log);
+  fs::remove_all(log.parent_path());
   return found;
 }
 
@@ -60,7 +38,7 @@ TDotnetBuild BuildSolution(const fs::path& solution) {
   TDotnetBuild build;
   build.exitCode = RunDotnet({"build", solution.string(), "-nologo", "-v:q", "-clp:NoSummary"}, log);
   build.log = ReadBytes(log);
-  fs::remove(log);
+  fs::remove_all(log.parent_path());
   std::istringstream lines(build.log);
   // A solution build reports each project's errors twice: keep the first of each.
   std::set<std::string> seen;
@@ -72,7 +50,7 @@ TDotnetBuild BuildSolution(const fs::path& solution) {
 void ShutdownBuildServers() {
   const fs::path log = LogFile();
   RunDotnet({"build-server", "shutdown"}, log);
-  fs::remove(log);
+  fs::remove_all(log.parent_path());
 }
 
 std::string FailureReport(const TDotnetBuild& build, std::size_t maxErrors) {

@@ -11,6 +11,8 @@ struct TDotnetBuild {
   std::string log;                  // everything dotnet printed
 };
 
+// Runs dotnet with its output in one file; returns the exit code (127: not started).
+int RunDotnet(const std::vector<std::string>& args, const std::filesystem::path& log);
 bool DotnetOnPath();
 TDotnetBuild BuildSolution(const std::filesystem::path& solution);
 // The compiler server and MSBuild nodes outlive a build; the check stops them at its end.

@@ -1,5 +1,5 @@
-// The build check needs the .NET SDK; without it the test is reported as
-// skipped (CTest's SKIP_RETURN_CODE), never as passed.
+// The checks of generated solutions need the .NET SDK; without it a test is
+// reported as skipped (CTest's SKIP_RETURN_CODE), never as passed.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv) {
   if (!DotnetOnPath()) {
-    std::cout << "dotnet is not on the PATH: the build check of generated solutions is skipped.\n"
+    std::cout << "dotnet is not on the PATH: this check of generated solutions is skipped.\n"
                  "Install the .NET SDK (see README) to run it.\n";
     return 77;
   }

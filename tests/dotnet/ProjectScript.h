@@ -31,14 +31,27 @@ class TProjectScript {
   TProjectScript& Update(const std::string& className, const std::string& member,
                          const std::vector<std::string>& options);
 
-  // Runs every command against the home folder; throws with the failing
-  // command and vbgen's message.
+  // Stores the project in the home folder; throws with the failing command
+  // and vbgen's message. A script without updates goes in through one
+  // `vbgen import`, which runs the add dialogs' rules on every class and member
+  // as the commands do: hundreds of separate commands would cost more than the
+  // build they feed.
   void Store(const std::filesystem::path& home) const;
-  // The commands one per line, for a failure report.
+  // The commands one per line (what an import stores too), for a failure report.
   std::string Listing() const;
 
  private:
+  struct TClassSpec {
+    std::string name;
+    std::string friendName;
+    std::vector<TMemberSpec> members;
+  };
+  void Run(const std::filesystem::path& home, const std::vector<std::string>& command) const;
+  std::string ProjectFile() const;
+
   std::string project_;
   std::vector<std::string> classes_;
+  std::vector<TClassSpec> specs_;
+  bool updated_ = false;
   std::vector<std::vector<std::string>> commands_;
 };

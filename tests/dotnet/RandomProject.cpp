@@ -10,7 +10,10 @@ namespace {
 // generated code declares itself (sql, parm, ms, fs, ...).
 constexpr std::array<const char*, 12> kWords = {"title", "amount", "remark", "created", "photo", "owner",
                                                 "code", "level", "score", "address", "price", "birthday"};
-constexpr std::array<const char*, 7> kComments = {"", "名称", "备注说明", "价格（元）", "Created at", "编号 No", "状态"};
+// Captions with the punctuation a show list must quote: commas, brackets, quotes.
+constexpr std::array<const char*, 11> kComments = {"",           "名称",          "备注说明",     "价格（元）",
+                                                   "Created at", "编号 No",       "状态",         "数量, 单位(个)",
+                                                   "O'Brien",    "标签 [主] 名称", "a]b, c) as d"};
 constexpr std::array<const char*, 5> kFriendNames = {"图书", "读者信息", "借阅记录", "Order line", "类别"};
 
 class TRandom {
@@ -59,11 +62,13 @@ TMemberSpec RandomMember(TRandom& random, const std::string& name, TKind kind, c
 struct TClassPlan {
   std::string name;
   std::vector<TMemberSpec> members;
-  std::string keyByUpdate;  // a date-time or picture key: made a key after it is added
 };
 
+// An integer or string key (the add dialog's kinds), up to five more members of
+// any kind, sometimes none; a reference is now and then followed by a second
+// one to the same class.
 TClassPlan PlanClass(TRandom& random, const std::string& name, const std::vector<std::string>& others) {
-  TClassPlan plan{name, {}, ""};
+  TClassPlan plan{name, {}};
   std::set<std::string> used;
   auto freshName = [&] {
     std::string candidate;
@@ -72,17 +77,9 @@ TClassPlan PlanClass(TRandom& random, const std::string& name, const std::vector
     return candidate;
   };
 
-  const int keyKind = random.Below(10);
-  if (keyKind < 4) {
-    plan.members.push_back(RandomMember(random, freshName(), TKind::Integer, TypeWord(TKind::Integer)));
-  } else if (keyKind < 8) {
-    plan.members.push_back(RandomMember(random, freshName(), TKind::String, TypeWord(TKind::String)));
-  } else {
-    const TKind kind = keyKind == 8 ? TKind::DateTime : TKind::Picture;
-    plan.members.push_back(RandomMember(random, freshName(), kind, TypeWord(kind)));
-    plan.keyByUpdate = plan.members.back().name;
-  }
-  plan.members.back().key = plan.keyByUpdate.empty();
+  const TKind keyKind = random.Chance(50) ? TKind::Integer : TKind::String;
+  plan.members.push_back(RandomMember(random, freshName(), keyKind, TypeWord(keyKind)));
+  plan.members.back().key = true;
 
   const int extra = random.Below(6);
   for (int i = 0; i < extra; ++i) {
@@ -90,6 +87,7 @@ TClassPlan PlanClass(TRandom& random, const std::string& name, const std::vector
     const TKind kind = static_cast<TKind>(pick);
     const std::string type = kind == TKind::Reference ? random.Pick(others) : TypeWord(kind);
     plan.members.push_back(RandomMember(random, freshName(), kind, type));
+    if (kind == TKind::Reference && random.Chance(25)) plan.members.push_back(RandomMember(random, freshName(), kind, type));
   }
   plan.members[static_cast<std::size_t>(random.Below(static_cast<int>(plan.members.size())))].display = true;
   return plan;
@@ -97,13 +95,12 @@ TClassPlan PlanClass(TRandom& random, const std::string& name, const std::vector
 
 }  // namespace
 
-void AddRandomClasses(TProjectScript& script, unsigned seed) {
+void AddRandomClasses(TProjectScript& script, unsigned seed, int count) {
   TRandom random(seed);
-  const int count = 2 + random.Below(3);
   std::vector<std::string> names = script.classes();
   std::vector<std::string> added;
   for (int i = 0; i < count; ++i) {
-    const std::string name = "R" + std::to_string(seed) + "_" + static_cast<char>('A' + i) + "x" + std::to_string(i);
+    const std::string name = "R" + std::to_string(seed) + "_" + static_cast<char>('A' + i % 26) + "x" + std::to_string(i);
     names.push_back(name);
     added.push_back(name);
     script.Class(name, random.Pick(kFriendNames));
@@ -114,6 +111,5 @@ void AddRandomClasses(TProjectScript& script, unsigned seed) {
       if (other != name) others.push_back(other);
     const TClassPlan plan = PlanClass(random, name, others);
     for (const auto& member : plan.members) script.Member(name, member);
-    if (!plan.keyByUpdate.empty()) script.Update(name, plan.keyByUpdate, {"--key"});
   }
 }

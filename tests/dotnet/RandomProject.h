@@ -4,6 +4,6 @@
 
 #include "ProjectScript.h"
 
-// Adds a few classes to the script; their members may refer to any class the
+// Adds count classes to the script; their members may refer to any class the
 // script already has or adds. Every class gets one key and one display member.
-void AddRandomClasses(TProjectScript& script, unsigned seed);
+void AddRandomClasses(TProjectScript& script, unsigned seed, int count);

@@ -34,7 +34,7 @@ TMember Key(TMember member) {
 // Fills the selections the way the store would answer them.
 TFormModel Form(const std::string& className, const std::string& friendName, const TMember& key,
                    const TMemberList& nonKey) {
-  TFormModel form{className, {}, friendName, key, nonKey, {}, {}, {}, {}};
+  TFormModel form{className, {}, friendName, key, nonKey, {}, {}, {}, {}, {}, {}};
   form.objName = className;
   form.objName[0] = static_cast<char>(form.objName[0] + 32);
   for (const TMember& member : nonKey) {

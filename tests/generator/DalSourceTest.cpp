@@ -44,6 +44,20 @@ TEST_F(DalSource, KeyOnlyClassMatchesGolden) {
   EXPECT_EQ(Source(p, "Tag"), Golden("dal/dalTag.vb"));
 }
 
+// Reserved words bracketed in every statement, a table joined twice and the
+// class joined to itself under aliases, a display column named like a column
+// of the class aliased, captions quoted and numbered apart.
+TEST_F(DalSource, ReservedNamesAndRepeatedReferencesMatchGolden) {
+  const int p = data_side::AddShop();
+  EXPECT_EQ(Source(p, "Order"), Golden("dal/dalOrder.vb"));
+}
+
+// Only an integer key: the insert takes the default values.
+TEST_F(DalSource, IntegerKeyOnlyClassMatchesGolden) {
+  const int p = data_side::AddShop();
+  EXPECT_EQ(Source(p, "Index"), Golden("dal/dalIndex.vb"));
+}
+
 TEST_F(DalSource, ReferenceTypeFollowsTheReferencedKeyAfterItChanges) {
   const int p = data_side::AddLibrary();
   auto key = *TMemberDAO().GetKeyMember(TClassDAO().GetClassId(p, "Category"));
@@ -74,7 +88,9 @@ TEST_F(DalSource, ClassAndKeyNamedLikeLocalsArePrefixed) {
   const std::string note = Source(p, "Note");
   EXPECT_NE(note.find("    Public Shared Function getSomeNote(ByVal _note As String) As Model.Note\r\n"
                       "        '构建查询sql\r\n"
-                      "        Dim sql As String = \"select * from Note where note='\" & _note & \"'\"\r\n"),
+                      "        Dim sql As String = \"select * from Note where note=@note\"\r\n"
+                      "        Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, New SqlParameter() "
+                      "{new SqlParameter(\"@note\",SqlDbType.VarChar) With {.Value = _note}})\r\n"),
             std::string::npos);
   EXPECT_NE(note.find("        Dim note As New Model.Note()\r\n"), std::string::npos);
   EXPECT_NE(note.find("        Return Note\r\n"), std::string::npos);

@@ -93,4 +93,23 @@ inline int AddEdge() {
   return p;
 }
 
+// Reserved words as class, member and key names, two references to one class
+// and one to the class itself, a key-only class, a member named like a
+// referenced class's display member, captions that are no plain name.
+inline int AddShop() {
+  const int p = AddProject("Shop");
+  AddClass(p, "User", "用户", {{"id", kInteger, "编号", 0, true}, {"userName", kString, "用户]名", 20, false, true, true}});
+  AddClass(p, "Index", "索引", {{"key", kInteger, "", 0, true, true, true}});
+  AddClass(p, "Order", "订单",
+           {{"orderId", kInteger, "订单编号", 0, true},
+            {"user", "User", "下单人"},
+            {"buyer", "User", "买家"},
+            {"userName", kString, "收货人, (姓名)", 20, false, true, true},
+            {"percent", kFloat, "折扣"},
+            {"oN", kDateTime, ""},
+            {"index", "Index", "折扣"},
+            {"parent", "Order", "上级订单"}});
+  return p;
+}
+
 }  // namespace data_side

@@ -28,6 +28,23 @@ TEST_F(TableScript, StoreStatesTheRunRefusesGiveCommentLines) {
   EXPECT_EQ(BuildTableScript(data_side::AddEdge()), Golden("sql/Edge.sql"));
 }
 
+// Reserved words bracketed in the foreign keys; every class's foreign keys
+// dropped before any table.
+TEST_F(TableScript, ShopMatchesGolden) {
+  EXPECT_EQ(BuildTableScript(data_side::AddShop()), Golden("sql/Shop.sql"));
+}
+
+// A date-time key has no length: its column and the columns that refer to it
+// get a length T-SQL accepts.
+TEST_F(TableScript, KeyWithoutLengthGetsAVarcharLengthTSqlAccepts) {
+  const int p = data_side::AddProject("Dates");
+  data_side::AddClass(p, "Day", "日", {{"day", member_type::kDateTime, "日期", 0, true, true, true}});
+  data_side::AddClass(p, "Note", "笔记", {{"id", member_type::kInteger, "编号", 0, true}, {"day", "Day", "日期"}});
+  const std::string script = BuildTableScript(p);
+  EXPECT_NE(script.find("	[day] [varchar] (50) COLLATE Chinese_PRC_CI_AS NOT NULL PRIMARY KEY \r\n"), std::string::npos);
+  EXPECT_NE(script.find("	[day] [varchar] (50) COLLATE Chinese_PRC_CI_AS NOT NULL \r\n"), std::string::npos);
+}
+
 TEST_F(TableScript, EveryBuildReadsTheStoreAfresh) {
   const int p = data_side::AddLibrary();
   const std::string before = BuildTableScript(p);

@@ -42,10 +42,11 @@ TEST_F(InputRulesTest, NewProjectNameChecksInOrder) {
   EXPECT_EQ(check("图书管理"), "");
 }
 
-TEST_F(InputRulesTest, ProjectRenameAcceptsAnotherProjectsName) {
-  const auto check = [](const std::string& name) { return Refusal([&] { input_rules::CheckProjectRename(name); }); };
+TEST_F(InputRulesTest, ProjectRenameRefusesAnotherProjectsName) {
+  const auto check = [&](const std::string& name) { return Refusal([&] { input_rules::CheckProjectRename(library, name); }); };
   EXPECT_EQ(check(""), "工程项目名称不能为空!");
-  EXPECT_EQ(check("Shop"), "");
+  EXPECT_EQ(check("sHOP"), "该工程名称已经存在!");
+  EXPECT_EQ(check("LIBRARY"), "");  // its own name in another case
   EXPECT_EQ(check("../up"), kFolderRule);
 }
 
@@ -71,12 +72,13 @@ TEST_F(InputRulesTest, AddClassChecksInTheDialogsOrder) {
 
 TEST_F(InputRulesTest, UpdateClassChecksTheFirstLetterBeforeTheFriendlyName) {
   const auto check = [&](const std::string& name, const std::string& friendName) {
-    return Refusal([&] { input_rules::CheckUpdateClass(shop, name, friendName); });
+    return Refusal([&] { input_rules::CheckUpdateClass(shop, book, name, friendName); });
   };
   EXPECT_EQ(check("", ""), "类名称不能为空");
   EXPECT_EQ(check("book", ""), "类名首个字母必须大写");
   EXPECT_EQ(check("Book", ""), "友好名称不能为空");
-  EXPECT_EQ(check("Author", "作者"), "");  // another class's name is accepted
+  EXPECT_EQ(check("AUTHOR", "作者"), "该类名称已经存在!");
+  EXPECT_EQ(check("BOOK", "书"), "");  // its own name in another case
   EXPECT_EQ(check("End", "结束"), "类名不能是VB.NET的保留字: End");
   EXPECT_EQ(check("Book", "图\t书"), "友好名称不能含有换行符、制表符等控制字符!");
 }
@@ -86,7 +88,6 @@ struct TMemberCase {
   const char* name;
   std::string type;
   bool isPri, isMust, queryFlag;
-  TMemberDialog dialog;
   std::string refusal;
 };
 
@@ -100,62 +101,59 @@ TEST_P(MemberCheckTest, FirstRefusal) {
   in.isPri = c.isPri;
   in.isMust = c.isMust;
   in.queryFlag = c.queryFlag;
-  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, c.dialog, shop, book); }), c.refusal);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, book); }), c.refusal);
 }
 
-constexpr auto Add = TMemberDialog::Add;
-constexpr auto Update = TMemberDialog::Update;
 const std::string kTypeRule = "' 无效: 只能是字符串、整型、浮点型、日期型、图片型，或本项目中另一个类的名称!";
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, MemberCheckTest,
     ::testing::Values(
-        TMemberCase{"", kString, false, false, false, Add, "成员名称输入不能为空!"},
-        TMemberCase{"Title", kString, false, false, false, Add, "成员属性首个字母必须小写"},
-        TMemberCase{"1title", kString, false, false, false, Add, "成员属性首个字母必须小写"},
-        TMemberCase{"_title", kString, false, false, false, Update, "成员属性首个字母必须小写"},
-        TMemberCase{"title", kString, false, false, false, Add, ""},
-        TMemberCase{"cover", kPicture, false, false, false, Add, ""},
-        TMemberCase{"count", kInteger, false, false, false, Add, "整型必须勾选是否必填标志!"},
-        TMemberCase{"price", kFloat, false, false, false, Update, "浮点型必须勾选是否必填标志!"},
-        TMemberCase{"day", kDateTime, false, false, false, Add, "日期型必须勾选是否必填标志!"},
-        TMemberCase{"writer", "Author", false, false, false, Add, "Author必须勾选是否必填标志!"},
-        TMemberCase{"id", kInteger, true, true, false, Add, ""},
-        TMemberCase{"code", kString, true, false, false, Add, ""},
-        TMemberCase{"price", kFloat, true, true, false, Add, "主键字段必须是整型或字符串型!"},
-        TMemberCase{"day", kDateTime, true, true, false, Add, "主键字段必须是整型或字符串型!"},
-        TMemberCase{"cover", kPicture, true, false, false, Add, "主键字段必须是整型或字符串型!"},
-        TMemberCase{"writer", "Author", true, true, false, Add, "主键字段必须是整型或字符串型!"},
-        TMemberCase{"price", kFloat, true, true, false, Update, ""},
-        TMemberCase{"writer", "Author", true, true, false, Update, ""},
-        TMemberCase{"count", kInteger, false, true, true, Add, "参与查询的字段不能是整型"},
-        TMemberCase{"price", kFloat, false, true, true, Update, "参与查询的字段不能是浮点型"},
-        TMemberCase{"cover", kPicture, false, false, true, Add, "参与查询的字段不能是图片型"},
-        TMemberCase{"title", kString, false, false, true, Add, ""},
-        TMemberCase{"day", kDateTime, false, true, true, Add, ""},
-        TMemberCase{"writer", "Author", false, true, true, Add, ""},
+        TMemberCase{"", kString, false, false, false, "成员名称输入不能为空!"},
+        TMemberCase{"Title", kString, false, false, false, "成员属性首个字母必须小写"},
+        TMemberCase{"1title", kString, false, false, false, "成员属性首个字母必须小写"},
+        TMemberCase{"_title", kString, false, false, false, "成员属性首个字母必须小写"},
+        TMemberCase{"title", kString, false, false, false, ""},
+        TMemberCase{"cover", kPicture, false, false, false, ""},
+        TMemberCase{"count", kInteger, false, false, false, "整型必须勾选是否必填标志!"},
+        TMemberCase{"price", kFloat, false, false, false, "浮点型必须勾选是否必填标志!"},
+        TMemberCase{"day", kDateTime, false, false, false, "日期型必须勾选是否必填标志!"},
+        TMemberCase{"writer", "Author", false, false, false, "Author必须勾选是否必填标志!"},
+        TMemberCase{"id", kInteger, true, true, false, ""},
+        TMemberCase{"code", kString, true, false, false, ""},
+        TMemberCase{"price", kFloat, true, true, false, "主键字段必须是整型或字符串型!"},
+        TMemberCase{"day", kDateTime, true, true, false, "主键字段必须是整型或字符串型!"},
+        TMemberCase{"cover", kPicture, true, false, false, "主键字段必须是整型或字符串型!"},
+        TMemberCase{"writer", "Author", true, true, false, "主键字段必须是整型或字符串型!"},
+        TMemberCase{"count", kInteger, false, true, true, "参与查询的字段不能是整型"},
+        TMemberCase{"price", kFloat, false, true, true, "参与查询的字段不能是浮点型"},
+        TMemberCase{"cover", kPicture, false, false, true, "参与查询的字段不能是图片型"},
+        TMemberCase{"title", kString, false, false, true, ""},
+        TMemberCase{"day", kDateTime, false, true, true, ""},
+        TMemberCase{"writer", "Author", false, true, true, ""},
         // A type no dialog could offer is named before the rules that depend on the type.
-        TMemberCase{"count", "整形", false, false, false, Add, "成员类型 '整形" + kTypeRule},
-        TMemberCase{"self", "Book", false, true, false, Add, "成员类型 'Book" + kTypeRule},
-        TMemberCase{"other", "Novel", false, true, false, Add, "成员类型 'Novel" + kTypeRule},
-        TMemberCase{"lower", "author", false, true, false, Add, "成员类型 'author" + kTypeRule},
-        TMemberCase{"end", kString, false, false, false, Add, "成员名称不能是VB.NET的保留字: end"},
-        TMemberCase{"my-title", kString, false, false, false, Add, "成员名称只能由英文字母、数字和下划线组成!"}),
+        TMemberCase{"count", "整形", false, false, false, "成员类型 '整形" + kTypeRule},
+        TMemberCase{"self", "Book", false, true, false, "成员类型 'Book" + kTypeRule},
+        TMemberCase{"other", "Novel", false, true, false, "成员类型 'Novel" + kTypeRule},
+        TMemberCase{"lower", "author", false, true, false, "成员类型 'author" + kTypeRule},
+        TMemberCase{"end", kString, false, false, false, "成员名称不能是VB.NET的保留字: end"},
+        TMemberCase{"my-title", kString, false, false, false, "成员名称只能由英文字母、数字和下划线组成!"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 // Names and texts the generated solution could not compile with.
 TEST_F(InputRulesTest, NamesThatWouldClashInTheGeneratedSolutionAreRefused) {
   const std::string tier = "工程名称不能是 Model、BLL 或 DAL：生成的解决方案中已有同名的项目!";
   EXPECT_EQ(Refusal([] { input_rules::CheckNewProjectName("model"); }), tier);
-  EXPECT_EQ(Refusal([] { input_rules::CheckProjectRename("DAL"); }), tier);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckProjectRename(shop, "DAL"); }), tier);
   EXPECT_EQ(Refusal([] { input_rules::CheckNewProjectName("Models"); }), "");
 
-  const std::string ns = "类名不能是 Model、BLL、DAL、System 或 Microsoft：它们是生成代码中的命名空间!";
+  const std::string ns = "类名不能是 Model、BLL、DAL、System、Microsoft 或 My：它们是生成代码中的命名空间!";
   const std::string root = "类名不能与工程名称相同：它是生成的界面项目的根命名空间!";
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "System", "系统"); }), ns);
-  EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(shop, "Bll", "业务"); }), ns);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(shop, book, "Bll", "业务"); }), ns);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "MY", "我的"); }), ns);
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "SHOP", "商店"); }), root);
-  EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(library, "Library", "图书馆"); }), root);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(library, novel, "Library", "图书馆"); }), root);
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(library, "Shop", "商店"); }), "");
 
   const int spaced = SeedProject("my shop");
@@ -164,7 +162,7 @@ TEST_F(InputRulesTest, NamesThatWouldClashInTheGeneratedSolutionAreRefused) {
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(digit, "Shop", "商店"); }), "");
 
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "Novel", "\"小说\""); }), "友好名称不能含有双引号!");
-  EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(shop, "Book", "“书”"); }), "友好名称不能含有双引号!");
+  EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(shop, book, "Book", "“书”"); }), "友好名称不能含有双引号!");
 }
 
 TEST_F(InputRulesTest, MemberNamesMustBeFreeInTheirClass) {
@@ -173,15 +171,15 @@ TEST_F(InputRulesTest, MemberNamesMustBeFreeInTheirClass) {
   in.type = kString;
   for (const char* taken : {"title", "tITLE"}) {
     in.name = taken;
-    EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, book); }), "该成员名称已经存在!") << taken;
+    EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, book); }), "该成员名称已经存在!") << taken;
   }
-  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Update, shop, book, title); }), "");  // keeps its own name
-  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, author); }), "");        // another class
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, book, title); }), "");  // keeps its own name
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, author); }), "");        // another class
   in.name = "book";
-  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, book); }), "成员名称不能与类名相同!");
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, book); }), "成员名称不能与类名相同!");
   in.name = "summary";
   in.comment = "内容\"简介\"";
-  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, book); }), "成员注释不能含有双引号!");
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, book); }), "成员注释不能含有双引号!");
 }
 
 TEST_F(InputRulesTest, CommentMustStayOnOneLine) {
@@ -189,9 +187,9 @@ TEST_F(InputRulesTest, CommentMustStayOnOneLine) {
   in.name = "title";
   in.type = kString;
   in.comment = "书名\r\n";
-  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, book); }), "成员注释不能含有换行符、制表符等控制字符!");
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, book); }), "成员注释不能含有换行符、制表符等控制字符!");
   in.comment = "书名 'quoted' 《全称》";
-  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, Add, shop, book); }), "");
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, book); }), "");
 }
 
 TEST_F(InputRulesTest, BuildMemberSetsTheFlagsThatGoWithTheType) {

@@ -37,20 +37,22 @@ TEST_F(ProjectDAOTest, RenameChangesOnlyThatProject) {
   EXPECT_EQ(dao.CountByName("b"), 2);
 }
 
-TEST_F(ProjectDAOTest, DeleteRemovesTheProjectAndItsClassesButLeavesMemberRows) {
+TEST_F(ProjectDAOTest, DeleteRemovesTheProjectItsClassesAndTheirMembers) {
   const int doomed = SeedProject("doomed");
   const int kept = SeedProject("kept");
   const int doomedClass = SeedClass(doomed, "Book");
   const int keptClass = SeedClass(kept, "Book");
   SeedMember(doomed, doomedClass, "id", member_type::kInteger);
-  SeedMember(kept, keptClass, "id", member_type::kInteger);
+  SeedMember(doomed, 999, "stray", member_type::kInteger);  // its class gone already
+  const int keptMember = SeedMember(kept, keptClass, "id", member_type::kInteger);
 
   dao.DeleteProject(doomed);
 
   EXPECT_EQ(dao.GetAll(), (TNameList{{"kept", kept}}));
   EXPECT_TRUE(TClassDAO().GetClassList(doomed).empty());
   EXPECT_EQ(TClassDAO().GetClassList(kept).size(), 1u);
-  EXPECT_EQ(TMemberDAO().GetMembers(doomedClass).size(), 1u);
+  EXPECT_EQ(TDbHelper().GetInt("select count(*) from t_member"), 1);
+  EXPECT_TRUE(TMemberDAO().GetMember(keptMember));
 }
 
 TEST_F(ProjectDAOTest, FailedDeletionKeepsTheProjectAndReportsTheError) {

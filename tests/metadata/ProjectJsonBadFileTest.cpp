@@ -95,6 +95,8 @@ const TBadFile kBadFiles[] = {
     {"TopLevelArray", [] { return std::string("[]"); }, "项目文件: 应为 JSON 对象"},
     {"OtherFormat", [] { return Edited([](TJson& f) { f["format"] = "csv"; }); },
      "项目文件, 字段 format: 不是 vbgen 项目文件"},
+    {"UnknownSettingWord", [] { return Edited([](TJson& f) { f["settings"] = {{"queryForms", "fancy"}}; }); },
+     "项目文件, 字段 settings, 字段 queryForms: 应为 empty|full 之一, 而不是 fancy"},
     {"NewerVersion", [] { return Edited([](TJson& f) { f["version"] = 2; }); },
      "项目文件, 字段 version: 不支持的版本 2"},
     {"MissingClasses", [] { return Edited([](TJson& f) { f.erase("classes"); }); },

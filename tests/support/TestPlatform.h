@@ -13,10 +13,14 @@ namespace test_platform {
 // A new empty folder below the system's temporary folder.
 std::filesystem::path MakeTempFolder();
 
-// Runs program with args (UTF-8), its standard output and error written into
-// the files out and err; returns its exit code, -1 when it did not exit normally.
-int Run(const std::filesystem::path& program, const std::vector<std::string>& args, const std::filesystem::path& out,
-        const std::filesystem::path& err);
+// A started program: its pid on POSIX, its process handle on Windows.
+using TProcess = std::intptr_t;
+// Starts program (a path, or a name looked up on PATH) with args (UTF-8),
+// its standard output and error written into the files out and err.
+TProcess Start(const std::filesystem::path& program, const std::vector<std::string>& args,
+               const std::filesystem::path& out, const std::filesystem::path& err);
+// Waits for the process to end; its exit code, -1 when it did not exit normally.
+int Wait(TProcess process);
 
 // Names the file's storage: a file written anew and renamed into place gets
 // another, one rewritten in place keeps it.

@@ -19,7 +19,8 @@ fs::path MakeTempFolder() {
   return pattern;
 }
 
-int Run(const fs::path& program, const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
+TProcess Start(const fs::path& program, const std::vector<std::string>& args, const fs::path& out,
+               const fs::path& err) {
   std::vector<std::string> argv = {program.string()};
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<char*> raw;
@@ -33,13 +34,18 @@ int Run(const fs::path& program, const std::vector<std::string>& args, const fs:
   if (pid == 0) {
     ::dup2(outFd, 1);
     ::dup2(errFd, 2);
-    ::execv(raw[0], raw.data());
+    ::execvp(raw[0], raw.data());
     ::_exit(127);
   }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
   ::close(outFd);
   ::close(errFd);
+  if (pid < 0) throw std::runtime_error("fork failed");
+  return pid;
+}
+
+int Wait(TProcess process) {
+  int status = 0;
+  ::waitpid(static_cast<pid_t>(process), &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

@@ -51,7 +51,8 @@ fs::path MakeTempFolder() {
   }
 }
 
-int Run(const fs::path& program, const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
+TProcess Start(const fs::path& program, const std::vector<std::string>& args, const fs::path& out,
+               const fs::path& err) {
   std::wstring commandLine = Quoted(program.wstring());
   for (const std::string& arg : args) commandLine += L" " + Quoted(platform::PathFromUtf8(arg).wstring());
   STARTUPINFOW startup{};
@@ -61,16 +62,21 @@ int Run(const fs::path& program, const std::vector<std::string>& args, const fs:
   startup.hStdOutput = Inheritable(out);
   startup.hStdError = Inheritable(err);
   PROCESS_INFORMATION process{};
-  const BOOL started = ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+  const BOOL started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                         nullptr, &startup, &process);
   ::CloseHandle(startup.hStdOutput);
   ::CloseHandle(startup.hStdError);
-  if (!started) return -1;
-  ::WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD code = 0;
-  ::GetExitCodeProcess(process.hProcess, &code);
-  ::CloseHandle(process.hProcess);
+  if (!started) throw std::runtime_error("cannot start " + platform::Utf8FromPath(program));
   ::CloseHandle(process.hThread);
+  return reinterpret_cast<TProcess>(process.hProcess);
+}
+
+int Wait(TProcess process) {
+  const HANDLE handle = reinterpret_cast<HANDLE>(process);
+  ::WaitForSingleObject(handle, INFINITE);
+  DWORD code = 0;
+  ::GetExitCodeProcess(handle, &code);
+  ::CloseHandle(handle);
   return static_cast<int>(code);
 }
 

@@ -1,4 +1,4 @@
-// store_random_project HOME SEED: stores the project "Random" + SEED, drawn by
+// store_random_project HOME SEED: stores the project "Random" + SEED (20 classes), drawn by
 // the build check's generator, into HOME through vbgen's commands.
 #include <exception>
 #include <iostream>
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   try {
     const unsigned seed = static_cast<unsigned>(std::stoul(argv[2]));
     TProjectScript script("Random" + std::to_string(seed));
-    AddRandomClasses(script, seed);
+    AddRandomClasses(script, seed, 20);
     script.Store(argv[1]);
   } catch (const std::exception& e) {
     std::cerr << e.what() << "\n";

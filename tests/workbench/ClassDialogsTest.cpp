@@ -140,14 +140,14 @@ class TestClassDialogs : public QObject {
     AddMember(school, pupil, {"favourite", "Author"});
     wb.Start();
     wb.Classes()->setCurrentRow(1);
-    QString said;
-    OnNextDialog([&](QDialog& dialog) { said = Submit(wb, dialog, "Book", "作家"); });
+    QStringList said;
+    OnNextDialog([&](QDialog& dialog) { said << Submit(wb, dialog, "BOOK", "作家") << Submit(wb, dialog, "Writer", "作家"); });
     wb.Trigger("N2");
-    // Another class's name is accepted; the list is not reloaded.
-    QCOMPARE(said, QStringLiteral("类名称更新成功"));
-    QCOMPARE(wb.ClassNames(), (QStringList{"Book", "Book"}));
+    // Another class's name is refused; the list is not reloaded.
+    QCOMPARE(said, (QStringList{"该类名称已经存在!", "类名称更新成功"}));
+    QCOMPARE(wb.ClassNames(), (QStringList{"Book", "Writer"}));
     QCOMPARE(wb.window->SelectedClassId(), author);
-    QCOMPARE(TMemberDAO().GetMembers(book)[0].memberType, std::string("Book"));
+    QCOMPARE(TMemberDAO().GetMembers(book)[0].memberType, std::string("Writer"));
     QCOMPARE(TMemberDAO().GetMembers(pupil)[0].memberType, std::string("Author"));
   }
 };

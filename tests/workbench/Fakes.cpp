@@ -29,6 +29,21 @@ QString TFakePrompt::Input(QWidget*, const QString& caption, const QString& labe
   return answer;
 }
 
+QString TFakePrompt::OpenFile(QWidget*, const QString&, const QString&) {
+  if (files.empty()) return {};
+  const QString file = files.front();
+  files.pop_front();
+  return file;
+}
+
+bool TFakePrompt::Preview(QWidget*, const std::vector<TFileReport>& files) {
+  previews.push_back(files);
+  if (previewAnswers.empty()) return true;
+  const bool answer = previewAnswers.front();
+  previewAnswers.pop_front();
+  return answer;
+}
+
 QStringList TFakePrompt::Texts() const {
   QStringList texts;
   for (const TShown& s : shown) texts << s.text;

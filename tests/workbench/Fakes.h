@@ -22,6 +22,8 @@ class TFakePrompt : public IPrompt {
   bool Confirm(QWidget* parent, const QString& text, const QString& caption) override;
   void Error(QWidget* parent, const QString& text) override;
   QString Input(QWidget* parent, const QString& caption, const QString& label, const QString& value) override;
+  QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) override;
+  bool Preview(QWidget* parent, const std::vector<TFileReport>& files) override;
 
   // The texts shown, in order, of every kind.
   QStringList Texts() const;
@@ -34,8 +36,13 @@ class TFakePrompt : public IPrompt {
   };
   std::vector<TAsked> asked;
   std::deque<QString> answers;
+  // File dialogs: the files chosen, in order (cancelled when the queue is empty).
+  std::deque<QString> files;
   // Confirmations answer OK unless a false is queued.
   std::deque<bool> confirmations;
+  // Run previews: the files each listed; 生成 unless a false is queued.
+  std::vector<std::vector<TFileReport>> previews;
+  std::deque<bool> previewAnswers;
   // Called after anything is shown, on the window's thread.
   std::function<void(const TShown&)> onShown;
 

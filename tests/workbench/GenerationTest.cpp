@@ -1,8 +1,11 @@
 // Generation from the window: live progress, the completion message and the
 // output folder, a failed check, a failed run, and a second start refused.
 #include <QApplication>
+#include <algorithm>
 
 #include "TestRegistry.h"
+#include "metadata/ProjectDAO.h"
+#include "metadata/SettingsDAO.h"
 #include "Workbench.h"
 
 namespace fs = std::filesystem;
@@ -104,6 +107,26 @@ class TestGeneration : public QObject {
     QVERIFY(wb.prompt.LastText().startsWith("代码生成失败: "));
     QVERIFY(wb.Progress()->toPlainText().endsWith(wb.prompt.LastText()));
     QVERIFY(!Shown(wb, "information"));
+    QVERIFY(wb.shell.opened.empty());
+  }
+
+  // In merge mode there is no warning; the preview lists every file, and 取消 writes nothing.
+  void mergeModePreviewsTheRunAndCancelWritesNothing() {
+    TWorkbench wb;
+    SeedValidShop();
+    TGenerationSettings settings;
+    settings.edits = TEditMode::Merge;
+    TSettingsDAO().SaveSettings(TProjectDAO().GetProjectId("Shop"), settings);
+    wb.Start();
+    wb.prompt.previewAnswers.push_back(false);
+    wb.Trigger("A1");
+    QVERIFY(wb.prompt.Texts().isEmpty());
+    QCOMPARE(wb.prompt.previews.size(), size_t(1));
+    const auto& files = wb.prompt.previews[0];
+    QVERIFY(std::any_of(files.begin(), files.end(), [](const TFileReport& f) {
+      return f.path == "projects/Shop/Model/Book.vb" && f.state == TFileState::New && !f.diff.empty();
+    }));
+    QVERIFY(!fs::exists(wb.home.dir() / "projects"));
     QVERIFY(wb.shell.opened.empty());
   }
 

@@ -96,11 +96,11 @@ class TestMainWindow : public QObject {
       return texts;
     };
     QCOMPARE(captions(menus[0]->menu()),
-             (QStringList{"F2=新建项目(&F)", "N1=修改项目名称(&X)", "D1=删除当前项目(&D)", "A2=添加类(&A)",
+             (QStringList{"F2=新建项目(&F)", "N1=修改项目名称(&X)", "D1=删除当前项目(&D)", "I1=从建表脚本导入…", "A2=添加类(&A)",
                           "N2=修改类名(&B)", "S1=删除类(&S)", "M1=添加成员(&M)", "N3=修改成员属性(&E)",
                           "C1=删除成员(&C)"}));
     QCOMPARE(captions(menus[1]->menu()),
-             (QStringList{"sql1=生成建表sql语句", "S2=设置命名空间(&S)", "A1=自动生成代码(&A)"}));
+             (QStringList{"sql1=生成建表sql语句", "S2=设置命名空间(&S)", "A1=自动生成代码(&A)", "G1=生成设置(&G)"}));
     QVERIFY(!wb.Find<QAction>("S2")->isVisible());
     QVERIFY(wb.Find<QAction>("A1")->isVisible());
     QCOMPARE(captions(wb.Find<QMenu>("PopupMenu1")),

@@ -199,20 +199,22 @@ class TestMemberDialogs : public QObject {
     QCOMPARE(index, -1);
   }
 
-  void updateDialogAcceptsAnyKeyTypeAndStores() {
+  void updateDialogRefusesTheKeysTheAddDialogRefusesAndStores() {
     TWorkbench wb;
     const TShop s = SeedShop();
     const int id = AddMember(s.shop, s.book, {"price", "浮点型"});
     wb.Start();
     wb.SelectRows({0});
-    QString said;
-    OnNextDialog([&](QDialog& d) { said = Submit(wb, d, {"cost", "浮点型", true, true}); });
+    QStringList said;
+    OnNextDialog([&](QDialog& d) {
+      said << Submit(wb, d, {"cost", "浮点型", true, true}) << Submit(wb, d, {"cost", "整型", true, true});
+    });
     wb.Trigger("N3");
-    QCOMPARE(said, QStringLiteral("类成员属性更新成功!"));
+    QCOMPARE(said, (QStringList{"主键字段必须是整型或字符串型!", "类成员属性更新成功!"}));
     const auto member = TMemberDAO().GetMember(id);
     QCOMPARE(member->memberName, std::string("cost"));
     QCOMPARE(member->memberIsPri, 1);
-    QCOMPARE(member->memberIsFloat, 1);
+    QCOMPARE(member->memberIsInteger, 1);
     QCOMPARE(wb.GridColumn(1), QStringList{"cost"});
   }
 };

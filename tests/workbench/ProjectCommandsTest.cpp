@@ -3,6 +3,7 @@
 #include "Workbench.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/ProjectDAO.h"
+#include "metadata/SettingsDAO.h"
 
 class TestProjectCommands : public QObject {
   Q_OBJECT
@@ -16,7 +17,7 @@ class TestProjectCommands : public QObject {
         {"N2", "没有类被选中!"},           {"S1", "没有类被选中!"},           {"M1", "请先选择类对象"},
         {"N3", "请先选择一个成员"},        {"C1", "请先选择一个成员"},        {"D2", "请先选择一个成员"},
         {"E1", "请选中2条记录!"},          {"N5", "请先选择一个成员"},        {"L1", "请先选择一个成员"},
-        {"sql1", "当前未有任何项目被选中!"}, {"A1", "没有一个工程被选中！"},
+        {"sql1", "当前未有任何项目被选中!"}, {"A1", "没有一个工程被选中！"}, {"G1", "当前未有任何项目被选中!"},
     };
     for (const auto& [action, message] : expected) {
       wb.prompt.shown.clear();
@@ -68,16 +69,16 @@ class TestProjectCommands : public QObject {
     QCOMPARE(wb.Projects()->currentIndex(), 1);
   }
 
-  void renameRefusesAnEmptyNameAndAcceptsAnotherProjectsName() {
+  void renameRefusesAnEmptyNameAndAnotherProjectsName() {
     TWorkbench wb;
     AddProject("Shop");
     AddProject("School");
     wb.Start();
     wb.Trigger("N1");
-    QCOMPARE(wb.prompt.Texts(), QStringList{"工程项目名称不能为空!"});
-    wb.prompt.answers = {"School"};
+    wb.prompt.answers = {"SCHOOL"};
     wb.Trigger("N1");
-    QCOMPARE(wb.ProjectNames(), (QStringList{"School", "School"}));
+    QCOMPARE(wb.prompt.Texts(), (QStringList{"工程项目名称不能为空!", "该工程名称已经存在!"}));
+    QCOMPARE(wb.ProjectNames(), (QStringList{"Shop", "School"}));
   }
 
   void deleteAsksAndOnlyCancelKeepsTheProject() {
@@ -130,6 +131,56 @@ class TestProjectCommands : public QObject {
     wb.prompt.answers = {"Acme"};
     wb.Trigger("S2");
     QCOMPARE(wb.window->NameSpace(), QStringLiteral("Acme"));
+  }
+
+  void settingsDialogShowsAndStoresTheSelectedProjectsSettings() {
+    TWorkbench wb;
+    AddProject("Shop");
+    const int school = AddProject("School");
+    wb.Start();
+    wb.Projects()->setCurrentIndex(1);
+    int shown = -1;
+    OnNextDialog([&](QDialog& dialog) {
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("生成设置"));
+      auto* box = dialog.findChild<QComboBox*>("CB_queryForms");
+      shown = box->currentIndex();
+      box->setCurrentIndex(1);
+      Click(dialog, "Button1");
+    });
+    wb.Trigger("G1");
+    QCOMPARE(shown, 0);
+    QCOMPARE(wb.prompt.Texts(), QStringList{"生成设置修改成功！"});
+    QVERIFY(TSettingsDAO().GetSettings(school).queryForms == TQueryForms::Full);
+    QVERIFY(TSettingsDAO().GetSettings(TProjectDAO().GetProjectId("Shop")) == TGenerationSettings{});
+  }
+
+  void importFromTableScriptStoresReportsAndSelectsTheProject() {
+    TWorkbench wb;
+    AddProject("Shop");
+    wb.Start();
+    const auto script = wb.home.dir() / "school.sql";
+    WriteBytes(script, "create table Pupil (id int identity primary key, name nvarchar(20) not null)\n"
+                       "create table Note (x int)");
+    wb.Trigger("I1");  // the file dialog cancelled: nothing asked
+    QVERIFY(wb.prompt.asked.empty());
+    wb.prompt.files = {QString::fromStdString(script.string())};
+    wb.prompt.answers = {"School"};
+    wb.Trigger("I1");
+    QCOMPARE(wb.prompt.asked.back().value, QStringLiteral("school"));
+    QCOMPARE(wb.ProjectNames(), (QStringList{"Shop", "School"}));
+    QCOMPARE(wb.Projects()->currentIndex(), 1);
+    QCOMPARE(wb.ClassNames(), QStringList{"Pupil"});
+    QCOMPARE(wb.prompt.shown.back().kind, QStringLiteral("information"));
+    QCOMPARE(wb.prompt.LastText(), QStringLiteral("跳过表 Note (第 2 行): 没有主键\n导入表 Pupil (第 1 行) 为类 Pupil (2 个成员)\n"
+                                                  "已导入工程 School"));
+
+    WriteBytes(script, "create table A (\n id int primary key,\n x varchar(9) nonsense\n)");
+    wb.prompt.files = {QString::fromStdString(script.string())};
+    wb.prompt.answers = {"Bad"};
+    wb.Trigger("I1");
+    QCOMPARE(wb.prompt.shown.back().kind, QStringLiteral("message"));
+    QVERIFY(wb.prompt.LastText().startsWith(QStringLiteral("第 3 行, 表 A, 列 x: 无法识别 'nonsense'")));
+    QCOMPARE(wb.ProjectNames(), (QStringList{"Shop", "School"}));
   }
 };
 

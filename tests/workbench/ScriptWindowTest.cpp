@@ -36,7 +36,7 @@ class TestScriptWindow : public QObject {
     QVERIFY(editable);
     QVERIFY(scrollBar);
     QVERIFY(fills);
-    QVERIFY(text.startsWith("GO\n\nCREATE TABLE [dbo].[P_PasswordType](\n"));
+    QVERIFY(text.startsWith("GO\n\nif exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[P_PasswordType]')"));
     QVERIFY(text.contains("CREATE TABLE [dbo].[Book] (\n"));
     QVERIFY(!text.contains('\r'));
     QCOMPARE(text, QString::fromStdString(BuildTableScript(shop)).replace("\r\n", "\n"));

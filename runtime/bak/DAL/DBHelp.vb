@@ -2,7 +2,6 @@
 Imports System.Configuration
 Imports System.Data
 Imports System.Data.SqlClient
-Imports System.Text.RegularExpressions
 
 '数据库访问帮助类：所有数据访问类通过它执行 SQL Server 语句。
 '连接字符串取自程序配置文件（App.config）中名为 "DBConnection" 的连接。
@@ -96,15 +95,11 @@ Public NotInheritable Class DBHelp
         Return table
     End Function
 
-    'The show list is "column as caption" entries joined by commas. A caption may be
-    'empty or hold characters that are not a plain name, and the list may end with a
-    'comma: the caption is bracketed, an empty one dropped, a trailing comma removed.
+    'The show list is "column as caption" entries joined by commas, each caption
+    'written as a T-SQL name already; a list of the key alone ends with a comma.
     Private Shared Function ShowColumns(ByVal showList As String) As String
-        Dim columns As String = If(showList, "").Trim().TrimEnd(","c).Trim()
-        If columns.Length = 0 Then Return "*"
-        columns = Regex.Replace(columns, "\s+as\s*(?=,|$)", "", RegexOptions.IgnoreCase)
-        Return Regex.Replace(columns, "\s+as\s+([^,\[\]]+?)\s*(?=,|$)",
-                             Function(m As Match) " AS [" & m.Groups(1).Value & "]", RegexOptions.IgnoreCase)
+        Dim columns As String = If(showList, "").Trim().TrimEnd(","c)
+        Return If(columns.Length = 0, "*", columns)
     End Function
 
     Private Shared Function ExecuteScalar(ByVal sql As String) As Object

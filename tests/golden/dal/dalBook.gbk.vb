@@ -49,8 +49,8 @@ Public Class dalBook
     '根据bookId获取某条图书记录
     Public Shared Function getSomeBook(ByVal bookId As Integer) As Model.Book
         '构建查询sql
-        Dim sql As String = "select * from Book where bookId=" & bookId
-        Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, Nothing)
+        Dim sql As String = "select * from Book where bookId=@bookId"
+        Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, New SqlParameter() {new SqlParameter("@bookId",SqlDbType.Int) With {.Value = bookId}})
         Dim book As New Model.Book()
         '如果查询存在记录，就包装到对象中返回
         If DataRead.Read() Then
@@ -91,8 +91,20 @@ new SqlParameter("@title",SqlDbType.VarChar),new SqlParameter("@summary",SqlDbTy
 
     '删除图书
     Public Shared Function DelBook(ByVal p As String) As Boolean
-        Dim sql As String = "delete from Book where bookId in (" + p + ") "
-        Return If(((DBHelp.ExecuteNonQuery(sql, Nothing)) > 0), True, False)
+        Dim sql As String = ""
+        Dim ids As String() = p.Split(","c)
+        Dim parm(ids.Length - 1) As SqlParameter
+        For i As Integer = 0 To ids.Length - 1
+            If i <> ids.Length - 1 Then
+                sql += "@p" & i & ","
+            Else
+                sql += "@p" & i
+            End If
+            parm(i) = new SqlParameter("@p" & i,SqlDbType.Int)
+            parm(i).Value = ids(i)
+        Next
+        sql = "delete from Book where bookId in (" & sql & ")"
+        Return If(((DBHelp.ExecuteNonQuery(sql, parm)) > 0), True, False)
     End Function
 
 

@@ -31,8 +31,8 @@ Public Class dalPress
     '根据pressCode获取某条出版社记录
     Public Shared Function getSomePress(ByVal pressCode As String) As Model.Press
         '构建查询sql
-        Dim sql As String = "select * from Press where pressCode='" & pressCode & "'"
-        Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, Nothing)
+        Dim sql As String = "select * from Press where pressCode=@pressCode"
+        Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, New SqlParameter() {new SqlParameter("@pressCode",SqlDbType.VarChar) With {.Value = pressCode}})
         Dim press As New Model.Press()
         '如果查询存在记录，就包装到对象中返回
         If DataRead.Read() Then
@@ -61,15 +61,18 @@ new SqlParameter("@pressName",SqlDbType.VarChar),new SqlParameter("@pressCode",S
     Public Shared Function DelPress(ByVal p As String) As Boolean
         Dim sql As String = ""
         Dim ids As String() = p.Split(","c)
+        Dim parm(ids.Length - 1) As SqlParameter
         For i As Integer = 0 To ids.Length - 1
             If i <> ids.Length - 1 Then
-                sql += "'" & ids(i) & "',"
+                sql += "@p" & i & ","
             Else
-                sql += "'" & ids(i) & "'"
+                sql += "@p" & i
             End If
+            parm(i) = new SqlParameter("@p" & i,SqlDbType.VarChar)
+            parm(i).Value = ids(i)
         Next
         sql = "delete from Press where pressCode in (" & sql & ")"
-        Return If(((DBHelp.ExecuteNonQuery(sql, Nothing)) > 0), True, False)
+        Return If(((DBHelp.ExecuteNonQuery(sql, parm)) > 0), True, False)
     End Function
 
 

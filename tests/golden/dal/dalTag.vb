@@ -28,8 +28,8 @@ Public Class dalTag
     '根据tagName获取某条标签记录
     Public Shared Function getSomeTag(ByVal tagName As String) As Model.Tag
         '构建查询sql
-        Dim sql As String = "select * from Tag where tagName='" & tagName & "'"
-        Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, Nothing)
+        Dim sql As String = "select * from Tag where tagName=@tagName"
+        Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, New SqlParameter() {new SqlParameter("@tagName",SqlDbType.VarChar) With {.Value = tagName}})
         Dim tag As New Model.Tag()
         '如果查询存在记录，就包装到对象中返回
         If DataRead.Read() Then
@@ -41,7 +41,7 @@ Public Class dalTag
 
     '更新标签实现
     Public Shared Function EditTag(ByVal tag As Model.Tag) As Boolean
-        Dim sql As String = "update Tag set  where tagName=@tagName"
+        Dim sql As String = "update Tag set @tagName=@tagName where tagName=@tagName"
         '构建sql参数信息
         Dim parm As SqlParameter() = New SqlParameter() {
 new SqlParameter("@tagName",SqlDbType.VarChar)}
@@ -56,15 +56,18 @@ new SqlParameter("@tagName",SqlDbType.VarChar)}
     Public Shared Function DelTag(ByVal p As String) As Boolean
         Dim sql As String = ""
         Dim ids As String() = p.Split(","c)
+        Dim parm(ids.Length - 1) As SqlParameter
         For i As Integer = 0 To ids.Length - 1
             If i <> ids.Length - 1 Then
-                sql += "'" & ids(i) & "',"
+                sql += "@p" & i & ","
             Else
-                sql += "'" & ids(i) & "'"
+                sql += "@p" & i
             End If
+            parm(i) = new SqlParameter("@p" & i,SqlDbType.VarChar)
+            parm(i).Value = ids(i)
         Next
         sql = "delete from Tag where tagName in (" & sql & ")"
-        Return If(((DBHelp.ExecuteNonQuery(sql, Nothing)) > 0), True, False)
+        Return If(((DBHelp.ExecuteNonQuery(sql, parm)) > 0), True, False)
     End Function
 
 
@@ -72,7 +75,7 @@ new SqlParameter("@tagName",SqlDbType.VarChar)}
     Public Shared Function GetTag(ByVal PageIndex As Integer, ByVal PageSize As Integer, ByRef PageCount As Integer, ByRef RecordCount As Integer, ByVal strWhere As String) As System.Data.DataTable
         Try
             Dim strSql As String = " select Tag.* from Tag where 1=1"
-            Dim strShow As String = "tagName as 标签名""热门"","
+            Dim strShow As String = "tagName as [标签名""热门""],"
             Return DAL.DBHelp.ExecutePagerWhenPrimaryIsString(PageIndex, PageSize, "tagName", strShow, strSql, strWhere, " tagName asc ", PageCount, RecordCount)
         Catch ex As Exception
             Throw ex

@@ -1,5 +1,7 @@
 GO
 
+if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[P_PasswordType]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
+drop table [dbo].[P_PasswordType]
 CREATE TABLE [dbo].[P_PasswordType](
 	[P_Id] [int] IDENTITY(1,1) NOT NULL,
 	[U_Name] [varchar](50) COLLATE Chinese_PRC_CI_AS NULL
@@ -12,6 +14,8 @@ insert into P_PasswordType values('我最爱吃什么')
 insert into P_PasswordType values('我母亲叫什么')
 insert into P_PasswordType values('我父亲叫什么')
 GO
+if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[U_UserInfo]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
+drop table [dbo].[U_UserInfo]
 create table U_UserInfo 
 (
     U_Id	int			identity(1,1) PRIMARY KEY		not null,--用户编号
@@ -39,6 +43,11 @@ GO
 delete from U_UserInfo 
 insert into U_UserInfo(U_Name,U_Sex, U_PassWord,U_Birthday,U_LoginTime,U_RoleType)
 values('admin',1,'5F0C9A7E3B2D41C8A6E09B7D2C4F1A38',GETDATE(),GETDATE(),2)
+GO
+declare @dropKeys nvarchar(max) = N''
+select @dropKeys = @dropKeys + N'alter table ' + quotename(object_schema_name(parent_object_id)) + N'.' + quotename(object_name(parent_object_id)) + N' drop constraint ' + quotename(name) + N' '
+from sys.foreign_keys where referenced_object_id in (object_id(N'[dbo].[Category]'),object_id(N'[dbo].[Press]'),object_id(N'[dbo].[Book]'),object_id(N'[dbo].[Tag]'))
+exec (@dropKeys)
 GO
 if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[Category]') and OBJECTPROPERTY(id, N'IsUserTable') = 1)
 drop table [dbo].[Category]

@@ -1,0 +1,196 @@
+#include "generator/OutputWriter.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <system_error>
+#include <vector>
+
+#include "generator/FileOperate.h"
+#include "generator/TextForm.h"
+#include "generator/TextMerge.h"
+#include "platform/Platform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadWhole(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw fs::filesystem_error("cannot open file for reading", path, std::make_error_code(std::errc::io_error));
+  std::ostringstream bytes;
+  // An empty file makes operator<< set failbit on the output stream only.
+  if (fs::file_size(path) > 0) bytes << in.rdbuf();
+  if (in.bad() || bytes.bad())
+    throw fs::filesystem_error("cannot read file", path, std::make_error_code(std::errc::io_error));
+  return std::move(bytes).str();
+}
+
+// The file's bytes, or none when there is no file. Anything but a regular
+// file is refused: it can be neither merged nor safely replaced.
+std::optional<std::string> ReadIfPresent(const fs::path& path, const std::string& shownAs) {
+  std::error_code error;
+  const fs::file_status status = fs::symlink_status(path, error);
+  if (status.type() == fs::file_type::not_found) return std::nullopt;
+  if (error || status.type() != fs::file_type::regular)
+    throw std::runtime_error(shownAs + " 不是普通文件，请删除或改名后再生成");
+  return ReadWhole(path);
+}
+
+// The entries a resource folder copy takes: what the single-file copy could
+// not take (hidden, read-only and symbolic-link entries) is left out.
+std::vector<fs::directory_entry> CopiedEntries(const fs::path& folder) {
+  std::vector<fs::directory_entry> entries;
+  std::error_code error;
+  for (fs::directory_iterator walk(folder, error), end; !error && walk != end; walk.increment(error)) {
+    const fs::file_status status = walk->symlink_status(error);
+    if (error || walk->path().filename().u8string().starts_with(u8".") || fs::is_symlink(status) ||
+        (status.permissions() & fs::perms::owner_write) == fs::perms::none)
+      continue;
+    entries.push_back(*walk);
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
+}
+
+constexpr const char* kGitIgnore =
+    "# vbgen keeps here what it generated last, to merge your edits with the next run.\n*\n";
+
+}  // namespace
+
+TOutputWriter::TOutputWriter(fs::path home, const std::string& projectName, TOutputOptions options, TReportSink sink)
+    : home_(std::move(home)), root_("projects/" + projectName + "/"), options_(options), sink_(std::move(sink)) {}
+
+fs::path TOutputWriter::At(const std::string& relative) const { return home_ / platform::PathFromUtf8(relative); }
+
+fs::path TOutputWriter::BaseFolder(const fs::path& solutionFolder) { return solutionFolder / ".vbgen"; }
+
+fs::path TOutputWriter::BasePath(const std::string& relative) const {
+  if (!relative.starts_with(root_)) throw std::logic_error(relative + " lies outside " + root_);
+  return BaseFolder(At(root_)) / "base" / platform::PathFromUtf8(relative.substr(root_.size()));
+}
+
+void TOutputWriter::MakeFolder(const fs::path& folder) const {
+  if (madeFolders_.contains(folder.native())) return;
+  TFileOperate::RefuseLinksBelow(home_ / "projects", folder);
+  if (Writing()) TFileOperate::MakeFolder(folder);
+  madeFolders_.insert(folder.native());
+}
+
+void TOutputWriter::WriteText(const std::string& relative, const std::string& bytes) {
+  const fs::path target = At(relative);
+  if (!Merging() && Writing()) return TFileOperate::WriteBytes(bytes, target);
+  generated_.insert(relative);
+  const std::optional<std::string> disk = ReadIfPresent(target, relative);
+  if (!Merging()) {  // a dry run of overwrite mode
+    if (disk == bytes) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
+    return Apply(relative, disk, {disk ? TFileState::Changed : TFileState::New, bytes});
+  }
+  const std::optional<std::string> base = ReadIfPresent(BasePath(relative), relative);
+  Apply(relative, disk, DecideText(relative, disk, base, bytes));
+  RecordBase(relative, base, bytes);
+}
+
+TOutputWriter::TDecision TOutputWriter::DecideText(const std::string& relative, const std::optional<std::string>& disk,
+                                                   const std::optional<std::string>& base,
+                                                   const std::string& theirs) const {
+  if (!disk) return base ? TDecision{TFileState::DeletedByUser, std::nullopt} : TDecision{TFileState::New, theirs};
+  if (*disk == theirs) return {TFileState::Unchanged, std::nullopt};
+  // Without a base nothing tells an edit from an older generation: the file counts as edited.
+  if (!base) return {TFileState::Kept, std::nullopt};
+  if (*disk == *base) return {TFileState::Changed, theirs};
+  // Both generated sides are brought into the user's encoding and line ends,
+  // so that the merged file keeps them.
+  const TTextForm form = DetectForm(*disk);
+  const std::string baseBytes = ConvertForm(*base, DetectForm(*base), form);
+  const std::string theirBytes = ConvertForm(theirs, DetectForm(theirs), form);
+  if (baseBytes == theirBytes) return {TFileState::Kept, std::nullopt};
+  const TMergeLabels labels{EncodeText(relative + " (你的修改)", form.encoding),
+                            EncodeText(relative + " (本次生成)", form.encoding)};
+  TMergeResult merged = MergeText(baseBytes, *disk, theirBytes, labels);
+  if (merged.bytes == *disk) return {TFileState::Kept, std::nullopt};
+  return {merged.clean ? TFileState::Merged : TFileState::Conflict, std::move(merged.bytes)};
+}
+
+void TOutputWriter::CopyFile(const fs::path& source, const std::string& relative, bool keepExisting) {
+  try {
+    CopyOneFile(source, relative, keepExisting);
+  } catch (const std::exception& e) {
+    failed_.push_back("无法复制 " + platform::Utf8FromPath(source) + " 到 " + platform::Utf8FromPath(At(relative)) + ": " + e.what());
+  }
+}
+
+void TOutputWriter::CopyOneFile(const fs::path& source, const std::string& relative, bool keepExisting) {
+  const fs::path target = At(relative);
+  if (!Merging() && Writing()) return TFileOperate::CopyBytes(source, target);
+  const std::string bytes = ReadWhole(source);
+  const std::optional<std::string> disk = ReadIfPresent(target, relative);
+  const std::optional<std::string> base = Merging() ? ReadIfPresent(BasePath(relative), relative) : std::nullopt;
+  Apply(relative, disk, DecideCopy(disk, base, bytes, keepExisting));
+  if (Merging()) RecordBase(relative, base, bytes);
+}
+
+TOutputWriter::TDecision TOutputWriter::DecideCopy(const std::optional<std::string>& disk,
+                                                   const std::optional<std::string>& base, const std::string& bytes,
+                                                   bool keepExisting) const {
+  if (!disk) return base ? TDecision{TFileState::DeletedByUser, std::nullopt} : TDecision{TFileState::New, bytes};
+  if (*disk == bytes) return {TFileState::Unchanged, std::nullopt};
+  const bool replace = Merging() ? base && *disk == *base : !keepExisting;
+  return replace ? TDecision{TFileState::Changed, bytes} : TDecision{TFileState::Kept, std::nullopt};
+}
+
+void TOutputWriter::CopyFolder(const fs::path& source, const std::string& relative) {
+  if (!Merging() && Writing()) {
+    MakeFolder(At(relative));
+    const TCopyOutcome outcome = TFileOperate::CopyFolder(source, At(relative), true);
+    failed_.insert(failed_.end(), outcome.failed.begin(), outcome.failed.end());
+    return;
+  }
+  if (!fs::is_directory(source))
+    throw fs::filesystem_error("cannot open folder", source, std::make_error_code(std::errc::not_a_directory));
+  CopyTree(source, relative, true);
+}
+
+void TOutputWriter::CopyTree(const fs::path& source, const std::string& relative, bool topLevel) {
+  MakeFolder(At(relative));
+  for (const fs::directory_entry& entry : CopiedEntries(source)) {
+    const std::string target = relative + "/" + platform::Utf8FromPath(entry.path().filename());
+    if (entry.is_directory())
+      CopyTree(entry.path(), target, false);
+    else if (entry.is_regular_file() && !generated_.contains(target))  // a generated file wins over a resource
+      CopyFile(entry.path(), target, topLevel);
+  }
+}
+
+void TOutputWriter::Apply(const std::string& relative, const std::optional<std::string>& disk,
+                          const TDecision& decision) {
+  if (decision.write && Writing()) {
+    MakeFolder((At(relative)).parent_path());
+    TFileOperate::WriteBytes(*decision.write, At(relative));
+  }
+  if (!sink_) return;
+  TFileReport report{relative, decision.state, {}};
+  if (options_.withDiffs && decision.write) report.diff = UnifiedDiff(disk.value_or(""), *decision.write, relative);
+  sink_(report);
+}
+
+void TOutputWriter::RecordBase(const std::string& relative, const std::optional<std::string>& base,
+                               const std::string& bytes) {
+  if (!Writing() || base == bytes) return;
+  const fs::path path = BasePath(relative);
+  MakeFolder(path.parent_path());
+  TFileOperate::WriteBytes(bytes, path);
+}
+
+void TOutputWriter::Finish() const {
+  if (!Writing()) return;
+  const fs::path baseFolder = BaseFolder(At(root_));
+  if (!Merging()) {
+    fs::remove_all(baseFolder);
+  } else {
+    MakeFolder(baseFolder);
+    TFileOperate::WriteBytes(kGitIgnore, baseFolder / ".gitignore");
+  }
+}

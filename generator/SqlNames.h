@@ -1,0 +1,27 @@
+#pragma once
+// Names and texts in generated T-SQL: the one place that knows how SQL
+// Server reads an identifier and a string literal.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sql_names {
+
+// A table, column or alias name, or a caption, as written in a statement: as
+// it is when T-SQL reads it as a plain identifier, else between brackets with
+// "]" doubled ([Order], [价格（元）]).
+std::string Name(const std::string& name);
+// A caption shortened to the 128 characters a T-SQL name may have.
+std::string Caption(const std::string& text);
+// Always between brackets, "]" doubled.
+std::string Bracketed(const std::string& name);
+// A table of the dbo schema: [dbo].[name].
+std::string DboTable(const std::string& name);
+// A string literal: between single quotes, "'" doubled.
+std::string Literal(const std::string& text);
+
+// The words T-SQL refuses as a bare identifier, upper case, sorted.
+const std::vector<std::string_view>& ReservedWords();
+
+}  // namespace sql_names

@@ -1,0 +1,15 @@
+#pragma once
+// The bytes of a script file as UTF-8 text: UTF-8 with or without a byte-order
+// mark, UTF-16 with a mark (what SSMS saves), or code page 936.
+
+#include <string>
+
+enum class TSourceEncoding {
+  Detect,  // by the mark; without one UTF-8 when the bytes are UTF-8, else code page 936
+  Utf8,
+  Gbk,
+};
+
+// Raises TSqlScriptError naming the line of the first byte that is not text
+// in the encoding.
+std::string ScriptText(const std::string& bytes, TSourceEncoding encoding);

@@ -1,0 +1,69 @@
+// What a user can do wrong, or what can go wrong around vbgen, told in a
+// message that names the thing and the fix, with the right exit code.
+#include <sqlite3.h>
+
+#include <thread>
+
+#include "cli/EditingCli.h"
+#include "support/StoreSeed.h"
+
+namespace {
+
+class FaultCli : public EditingCliTest {
+ protected:
+  int shop = SeedProject("Shop");
+  int book = SeedClass(shop, "Book");
+};
+
+TEST_F(FaultCli, AnOverlongLengthIsAnInputFault) {
+  const std::string digits(400, '9');
+  ExpectRefused(Run({"member", "add", "Shop", "Book", "title", "字符串", "--length", digits}),
+                "'" + digits + "' 不是有效的长度，字符串长度必须是大于0的整数!");
+}
+
+TEST_F(FaultCli, ArgumentsThatAreNotUtf8AreRefusedAndNothingIsStored) {
+  ExpectRefused(Run({"project", "add", "Shop\xC3"}),
+                "工程名称不是有效的 UTF-8 文本 (第 5 个字节): 请用 UTF-8 编码输入。");
+  ExpectRefused(Run({"class", "add", "Shop", "Novel", "\xB7\xA8"}),
+                "友好名称不是有效的 UTF-8 文本 (第 1 个字节): 请用 UTF-8 编码输入。");
+  EXPECT_EQ(TDbHelper().GetInt("select count(*) from t_project"), 1);
+  EXPECT_EQ(TDbHelper().GetInt("select count(*) from t_class"), 1);
+}
+
+TEST_F(FaultCli, AnEmptyStoreFileIsNamedNotReportedAsAMissingTable) {
+  WriteBytes(home.database(), "");
+  const auto r = Run({"project", "list"});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find(home.database().string() + " 不是 vbgen 的元数据库"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("no such table"), std::string::npos) << r.err;
+}
+
+TEST_F(FaultCli, AnOutputFolderThatCannotBeMadeIsNamedWithTheFix) {
+  SeedMember([&] {
+    TMember key = NewMember(shop, book, "id", member_type::kInteger);
+    key.memberIsPri = key.memberIsDisplay = key.memberIsMust = key.memberIsInteger = 1;
+    return key;
+  }());
+  WriteBytes(home.dir() / "projects", "a file where the folder belongs");
+  const auto r = Run({"generate", "Shop"});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("无法建立输出文件夹 " + (home.dir() / "projects" / "Shop").string() + ": "), std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find("请给主目录 " + home.dir().string() + " 写权限，或用 --home 指定一个可写的主目录"),
+            std::string::npos);
+}
+
+TEST_F(FaultCli, AnEditWaitsForAnotherProgramsWriteToEnd) {
+  sqlite3* other = nullptr;
+  sqlite3_open(home.database().c_str(), &other);
+  sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+  });
+  ExpectPrinted(Run({"project", "add", "Later"}), "工程名称添加成功！\n");
+  release.join();
+  sqlite3_close(other);
+}
+
+}  // namespace

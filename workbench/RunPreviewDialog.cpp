@@ -1,0 +1,76 @@
+#include "workbench/RunPreviewDialog.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "generator/TextForm.h"
+
+namespace {
+
+// "new 3, changed 1, ..." over all files.
+QString Counts(const std::vector<TFileReport>& files) {
+  std::array<int, kFileStates.size()> counts{};
+  for (const TFileReport& file : files) ++counts[static_cast<std::size_t>(file.state)];
+  QStringList parts;
+  for (std::size_t i = 0; i < kFileStates.size(); ++i)
+    parts << QString::fromUtf8(StateWord(kFileStates[i])) + " " + QString::number(counts[i]);
+  return parts.join(", ");
+}
+
+}  // namespace
+
+TRunPreviewDialog::TRunPreviewDialog(QWidget* parent, std::vector<TFileReport> files)
+    : QDialog(parent), files_(std::move(files)) {
+  setObjectName("RunPreviewDialog");
+  setWindowTitle(QStringLiteral("生成预览"));
+  resize(900, 600);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(Counts(files_), this));
+
+  LB_Files = new QListWidget(this);
+  LB_Files->setObjectName("LB_Files");
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  LB_Files->setFont(fixed);
+  for (const TFileReport& file : files_)
+    LB_Files->addItem(QString::fromUtf8(StateWord(file.state)).leftJustified(16) + QString::fromStdString(file.path));
+  connect(LB_Files, &QListWidget::currentRowChanged, this, &TRunPreviewDialog::LB_FilesChange);
+  layout->addWidget(LB_Files, 1);
+
+  Memo_Diff = new QPlainTextEdit(this);
+  Memo_Diff->setObjectName("Memo_Diff");
+  Memo_Diff->setReadOnly(true);
+  Memo_Diff->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo_Diff->setFont(fixed);
+  layout->addWidget(Memo_Diff, 2);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  Btn_Generate = new QPushButton(QStringLiteral("生成"), this);
+  Btn_Generate->setObjectName("Btn_Generate");
+  Btn_Cancel = new QPushButton(QStringLiteral("取消"), this);
+  Btn_Cancel->setObjectName("Btn_Cancel");
+  connect(Btn_Generate, &QPushButton::clicked, this, &QDialog::accept);
+  connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+  buttons->addWidget(Btn_Generate);
+  buttons->addWidget(Btn_Cancel);
+  layout->addLayout(buttons);
+  if (!files_.empty()) LB_Files->setCurrentRow(0);
+}
+
+// The diff of what the run writes against the file on disk; a file the run
+// leaves alone says so.
+void TRunPreviewDialog::LB_FilesChange() {
+  const int row = LB_Files->currentRow();
+  if (row < 0) return Memo_Diff->clear();
+  const TFileReport& file = files_[static_cast<std::size_t>(row)];
+  if (file.diff.empty()) return Memo_Diff->setPlainText(QStringLiteral("该文件不会被改写。"));
+  // The diff holds the file's own bytes, which may be code page 936.
+  const TTextForm form = DetectForm(file.diff);
+  Memo_Diff->setPlainText(QString::fromStdString(ConvertForm(file.diff, form, {TTextEncoding::Utf8, form.crlf})));
+}
