@@ -7,6 +7,7 @@
 #include "metadata/ProjectJson.h"
 #include "metadata/sqlimport/SqlImport.h"
 #include "metadata/sqlimport/SqlTableModel.h"
+#include "platform/Platform.h"
 
 void AddSqlImportCommand(CLI::App& app, TCliContext&) {
   struct TArgs {
@@ -24,7 +25,7 @@ void AddSqlImportCommand(CLI::App& app, TCliContext&) {
     const TSourceEncoding encoding = args->encoding == "gbk"     ? TSourceEncoding::Gbk
                                      : args->encoding == "utf-8" ? TSourceEncoding::Utf8
                                                                  : TSourceEncoding::Detect;
-    const std::string bytes = ReadInputFile(args->file);
+    const std::string bytes = ReadInputFile(platform::PathFromUtf8(args->file));
     try {
       const TSqlImportResult result = ImportSqlScript(bytes, encoding, args->asName, args->skip);
       for (const auto& line : result.report) std::cout << line << "\n";

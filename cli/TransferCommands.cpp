@@ -77,7 +77,7 @@ void AddImport(CLI::App& app) {
   auto* command = app.add_subcommand("import", "从 JSON 文件新建工程 (全部成功或什么都不保存)");
   command->add_option("FILE", args->file, "export 写出的工程文件")->required();
   command->add_option("--as", args->asName, "用这个工程名称代替文件中的名称");
-  command->callback([args] { Import(ReadInputFile(args->file), args->asName); });
+  command->callback([args] { Import(ReadInputFile(platform::PathFromUtf8(args->file)), args->asName); });
 }
 
 void AddSample(CLI::App& app, const TCliContext& context) {

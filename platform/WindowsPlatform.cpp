@@ -56,6 +56,41 @@ std::string Utf8ToGbk(std::string_view utf8) { return Narrow(kGbk, Wide(CP_UTF8,
 
 std::string GbkToUtf8(std::string_view gbk) { return Narrow(CP_UTF8, Wide(kGbk, gbk)); }
 
+TStrictText GbkToUtf8Strictly(std::string_view gbk) {
+  const auto converts = [](std::string_view bytes) {
+    return ::MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                                 0) > 0;
+  };
+  if (gbk.empty() || converts(gbk)) return {GbkToUtf8(gbk), std::nullopt};
+  // The conversion does not say where it failed: find the first character
+  // (a lead byte 81-FE takes the next byte with it) that does not convert.
+  std::size_t offset = 0;
+  for (;;) {
+    const auto lead = static_cast<unsigned char>(gbk[offset]);
+    const std::size_t width = lead >= 0x81 && lead <= 0xFE ? 2 : 1;
+    if (offset + width > gbk.size() || !converts(gbk.substr(offset, width))) return {{}, offset};
+    offset += width;
+  }
+}
+
+char32_t LowerCase(char32_t c) {
+  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return c;
+  wchar_t units[2];
+  int count = 1;
+  if (c < 0x10000) {
+    units[0] = static_cast<wchar_t>(c);
+  } else {
+    units[0] = static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+    units[1] = static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    count = 2;
+  }
+  wchar_t lower[2];
+  if (::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, units, count, lower, 2, nullptr, nullptr, 0) != count)
+    return c;
+  if (count == 1) return lower[0];
+  return 0x10000 + ((static_cast<char32_t>(lower[0]) - 0xD800) << 10) + (static_cast<char32_t>(lower[1]) - 0xDC00);
+}
+
 fs::path ExecutableFolder() {
   std::wstring name(MAX_PATH, L'\0');
   for (;;) {
