@@ -27,8 +27,8 @@ endif()
 if(NOT EXISTS "${mingw_zlib}")
   message(FATAL_ERROR "${mingw_zlib} is missing: run scripts/setup.sh (libz-mingw-w64-dev)")
 endif()
-# The name the native build's pkg-config gives it. Static libraries in link
-# order, then the Windows libraries libgit2 calls (sockets, RPC for UUIDs).
+# Named as the native build's pkg-config names it. Static libraries in link
+# order, then Windows' sockets, which libgit2 calls beyond MinGW's default libraries.
 add_library(PkgConfig::LIBGIT2 INTERFACE IMPORTED)
 set_target_properties(PkgConfig::LIBGIT2 PROPERTIES
   INTERFACE_INCLUDE_DIRECTORIES ${VBGEN_WINDOWS_DEPS_DIR}/include
