@@ -1,6 +1,8 @@
 # The libraries of a cross build, made from sources instead of found installed:
 # SQLite from its amalgamation (VBGEN_SQLITE_DIR, made by scripts/build-windows.sh
-# from Debian's source package), GoogleTest and GoogleMock from Debian's sources, and the
+# from Debian's source package), libgit2 with PCRE2 and http-parser built into
+# VBGEN_WINDOWS_DEPS_DIR (scripts/build-windows-deps.sh) and zlib from Debian's
+# libz-mingw-w64-dev, GoogleTest and GoogleMock from Debian's sources, and the
 # header-only CLI11 and nlohmann-json from the host's /usr/include, reached
 # through a folder that holds only them.
 enable_language(C)
@@ -15,6 +17,22 @@ target_compile_definitions(vbsqlite PRIVATE SQLITE_THREADSAFE=1 SQLITE_OMIT_LOAD
 # The amalgamation is third-party code: its own warnings are not ours to fix.
 target_compile_options(vbsqlite PRIVATE -w)
 add_library(SQLite::SQLite3 ALIAS vbsqlite)
+
+set(VBGEN_WINDOWS_DEPS_DIR "" CACHE PATH "Prefix holding the static libgit2, PCRE2 and http-parser")
+set(deps_lib ${VBGEN_WINDOWS_DEPS_DIR}/lib)
+set(mingw_zlib ${CMAKE_FIND_ROOT_PATH}/lib/libz.a)
+if(NOT EXISTS "${deps_lib}/libgit2.a")
+  message(FATAL_ERROR "No libgit2 in VBGEN_WINDOWS_DEPS_DIR (${VBGEN_WINDOWS_DEPS_DIR}): run scripts/build-windows.sh")
+endif()
+if(NOT EXISTS "${mingw_zlib}")
+  message(FATAL_ERROR "${mingw_zlib} is missing: run scripts/setup.sh (libz-mingw-w64-dev)")
+endif()
+# Named as the native build's pkg-config names it. Static libraries in link
+# order, then Windows' sockets, which libgit2 calls beyond MinGW's default libraries.
+add_library(PkgConfig::LIBGIT2 INTERFACE IMPORTED)
+set_target_properties(PkgConfig::LIBGIT2 PROPERTIES
+  INTERFACE_INCLUDE_DIRECTORIES ${VBGEN_WINDOWS_DEPS_DIR}/include
+  INTERFACE_LINK_LIBRARIES "${deps_lib}/libgit2.a;${deps_lib}/libpcre2-8.a;${deps_lib}/libhttp_parser.a;${mingw_zlib};ws2_32")
 
 set(host_headers ${CMAKE_BINARY_DIR}/host-headers)
 foreach(folder CLI nlohmann)

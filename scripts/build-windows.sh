@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds vbgen.exe and the tests of the core and the command line with
 # MinGW-w64 into BUILD_DIR (default build-windows/). SQLite's amalgamation is
-# made once from Debian's source package and kept in BUILD_DIR/sqlite.
+# made once from Debian's source package and kept in BUILD_DIR/sqlite; libgit2
+# and the libraries it needs are built once into BUILD_DIR/deps
+# (scripts/build-windows-deps.sh).
 # Exits 77 where MinGW-w64 is missing, so that callers can report a skip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,8 +31,11 @@ if [ ! -f "$sqlite/sqlite3.c" ]; then
   rm -rf "$build/sqlite-source"
 fi
 
+scripts/build-windows-deps.sh "$build/deps"
+
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE="$build_type" -DVBGEN_WORKBENCH=OFF -DVBGEN_SQLITE_DIR="$sqlite" "${launcher[@]}" >/dev/null
+  -DCMAKE_BUILD_TYPE="$build_type" -DVBGEN_WORKBENCH=OFF -DVBGEN_SQLITE_DIR="$sqlite" \
+  -DVBGEN_WINDOWS_DEPS_DIR="$build/deps" "${launcher[@]}" >/dev/null
 cmake --build "$build"

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsqlite3-dev libcli11-dev nlohmann-json3-dev libgtest-dev libgit2-dev
+  libsqlite3-dev libcli11-dev nlohmann-json3-dev libgtest-dev libgit2-dev libz-mingw-w64-dev
   qt6-base-dev libgl-dev xvfb xauth fonts-wqy-zenhei imagemagick
   g++-mingw-w64-x86-64-posix wine64 tcl googletest dpkg-dev fakeroot ccache
 )
@@ -18,8 +18,8 @@ done
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
-# The Windows build compiles SQLite from Debian's source package, which
-# apt-get source fetches only with a deb-src entry.
+# The Windows build compiles SQLite, libgit2, PCRE2 and http-parser from
+# Debian's source packages, which apt-get source fetches only with a deb-src entry.
 if ! grep -rqs '^\(Types:.*deb-src\|deb-src \)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
   echo "Adding a deb-src entry for Debian 12"
   "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/vbgen-deb-src.sources >/dev/null <<'SOURCES'
