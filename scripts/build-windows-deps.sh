@@ -50,7 +50,7 @@ mkdir -p "$prefix/lib" "$prefix/include"
 if [ ! -f "$prefix/lib/libhttp_parser.a" ]; then
   echo "Building http-parser from Debian's source package"
   src=$(debian_source http-parser)
-  quietly "${launcher[@]}" "$cc" -O2 -w -c "$src/http_parser.c" -o "$src/http_parser.o"
+  (cd "$src" && quietly "${launcher[@]}" "$cc" -O2 -w -c http_parser.c -o http_parser.o)
   quietly x86_64-w64-mingw32-ar rcs "$prefix/lib/libhttp_parser.a" "$src/http_parser.o"
   cp "$src/http_parser.h" "$prefix/include/"
 fi
