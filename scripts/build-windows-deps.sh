@@ -14,7 +14,11 @@ log=$prefix/build.log
 
 cc=x86_64-w64-mingw32-gcc-posix
 launcher=()
-command -v ccache >/dev/null && launcher=(ccache)
+if command -v ccache >/dev/null; then
+  launcher=(ccache)
+  # Paths relative to PREFIX: another build folder hits the cache.
+  export CCACHE_BASEDIR=$prefix
+fi
 cmake_args=(-G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake"
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF)
 [ ${#launcher[@]} -eq 0 ] || cmake_args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache)
@@ -46,7 +50,7 @@ mkdir -p "$prefix/lib" "$prefix/include"
 if [ ! -f "$prefix/lib/libhttp_parser.a" ]; then
   echo "Building http-parser from Debian's source package"
   src=$(debian_source http-parser)
-  quietly "${launcher[@]}" "$cc" -O2 -w -c "$src/http_parser.c" -o "$src/http_parser.o"
+  (cd "$src" && quietly "${launcher[@]}" "$cc" -O2 -w -c http_parser.c -o http_parser.o)
   quietly x86_64-w64-mingw32-ar rcs "$prefix/lib/libhttp_parser.a" "$src/http_parser.o"
   cp "$src/http_parser.h" "$prefix/include/"
 fi

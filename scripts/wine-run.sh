@@ -3,7 +3,7 @@
 # build under Wine, in a Wine prefix of that build's own, quietly. Exits 77
 # (skipped) where Wine or the program is missing.
 set -euo pipefail
-build=$1
+build=$(realpath -m "$1")  # Wine takes only an absolute WINEPREFIX
 shift
 wine=/usr/lib/wine/wine64
 if [ ! -x "$wine" ]; then
