@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/Platform.h"
+#include "platform/Utf8Sequence.h"
 
 namespace fs = std::filesystem;
 
@@ -48,23 +49,7 @@ void WriteWhole(int fd, std::string_view bytes, const fs::path& path) {
   }
 }
 
-// How many bytes at the front of text one "?" stands for: a whole well-formed
-// UTF-8 sequence, or the longest start of one that the text holds (at least one byte).
-std::size_t Utf8ReplacedLength(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  std::size_t length = 1;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-  else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-  for (std::size_t i = 1; i < length; ++i) {
-    if (i >= text.size()) return i;
-    const auto next = static_cast<unsigned char>(text[i]);
-    const bool outOfRange = i == 1 && ((lead == 0xE0 && next < 0xA0) || (lead == 0xED && next > 0x9F) ||
-                                       (lead == 0xF0 && next < 0x90) || (lead == 0xF4 && next > 0x8F));
-    if ((next & 0xC0) != 0x80 || outOfRange) return i;
-  }
-  return length;
-}
+std::size_t Utf8ReplacedLength(std::string_view text) { return NextUtf8(text).length; }
 
 // A double-byte character of code page 936 is replaced whole, a stray byte alone.
 std::size_t GbkReplacedLength(std::string_view text) {

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "platform/Platform.h"
+#include "platform/Utf8Sequence.h"
 
 namespace fs = std::filesystem;
 
@@ -52,7 +53,18 @@ std::string Narrow(UINT codePage, std::wstring_view wide) {
 
 }  // namespace
 
-std::string Utf8ToGbk(std::string_view utf8) { return Narrow(kGbk, Wide(CP_UTF8, utf8)); }
+// Code page 936 holds no character beyond the basic plane, and ill-formed
+// UTF-8 has none: each becomes one "?", as the POSIX build's iconv makes it.
+std::string Utf8ToGbk(std::string_view utf8) {
+  std::wstring wide;
+  wide.reserve(utf8.size());
+  while (!utf8.empty()) {
+    const TUtf8Step step = NextUtf8(utf8);
+    wide += step.codePoint && *step.codePoint < 0x10000 ? static_cast<wchar_t>(*step.codePoint) : L'?';
+    utf8.remove_prefix(step.length);
+  }
+  return Narrow(kGbk, wide);
+}
 
 std::string GbkToUtf8(std::string_view gbk) { return Narrow(CP_UTF8, Wide(kGbk, gbk)); }
 

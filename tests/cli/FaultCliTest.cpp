@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "cli/EditingCli.h"
+#include "platform/Platform.h"
 #include "support/StoreSeed.h"
 
 namespace {
@@ -55,7 +56,7 @@ TEST_F(FaultCli, AnOutputFolderThatCannotBeMadeIsNamedWithTheFix) {
 
 TEST_F(FaultCli, AnEditWaitsForAnotherProgramsWriteToEnd) {
   sqlite3* other = nullptr;
-  sqlite3_open(home.database().c_str(), &other);
+  sqlite3_open(platform::Utf8FromPath(home.database()).c_str(), &other);
   sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
   std::thread release([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(500));

@@ -11,6 +11,7 @@
 #include "metadata/MemberEdits.h"
 #include "metadata/ProjectEdits.h"
 #include "metadata/ProjectJson.h"
+#include "platform/Platform.h"
 #include "support/StoreSeed.h"
 #include "support/TempHome.h"
 
@@ -51,7 +52,7 @@ TMemberInput Field(const std::string& name, const std::string& type) {
 class TOtherWriter {
  public:
   explicit TOtherWriter(const std::filesystem::path& file) {
-    sqlite3_open(file.c_str(), &db_);
+    sqlite3_open(platform::Utf8FromPath(file).c_str(), &db_);
     sqlite3_exec(db_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
   }
   ~TOtherWriter() {
