@@ -27,10 +27,26 @@ fs::path DefaultHome(const fs::path& exeFolder) {
   return home;
 }
 
+namespace {
+
+// Copies what target lacks of source's tree; what is there already stays as it is.
+// (Done by hand: MinGW's std::filesystem refuses to skip a file or folder that exists.)
+void CopyMissing(const fs::path& source, const fs::path& target) {
+  fs::create_directories(target);
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(source)) {
+    const fs::path copy = target / entry.path().lexically_relative(source);
+    if (entry.is_directory())
+      fs::create_directories(copy);
+    else if (!fs::exists(copy))
+      fs::copy_file(entry.path(), copy);
+  }
+}
+
+}  // namespace
+
 void LayOut(const fs::path& runtime, const fs::path& home) {
   fs::create_directories(home);
-  for (const char* folder : {"template", "bak", "samples"})
-    fs::copy(runtime / folder, home / folder, fs::copy_options::recursive | fs::copy_options::skip_existing);
+  for (const char* folder : {"template", "bak", "samples"}) CopyMissing(runtime / folder, home / folder);
   if (fs::exists(home / "projects.db")) return;
   std::ifstream schema(runtime / "schema.sql", std::ios::binary);
   std::ostringstream text;

@@ -86,7 +86,7 @@ TEST_F(GenerateCommand, ErrorDuringTheRunKeepsItsLinesAndExitsOne) {
   const auto result = RunVbgen(home.dir(), {"generate", "Shop"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_TRUE(result.out.ends_with("正在移动资源文件。。。\n")) << result.out;
-  EXPECT_NE(result.err.find("bak/DAL"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(platform::Utf8FromPath(home.dir() / "bak" / "DAL")), std::string::npos) << result.err;
   EXPECT_FALSE(fs::exists(home.Output("Shop/Shop.sln")));
 }
 

@@ -14,6 +14,7 @@
 #include "generator/AutoCode.h"
 #include "generator/DataSideProjects.h"
 #include "metadata/ProjectDAO.h"
+#include "platform/Platform.h"
 #include "support/TempHome.h"
 
 namespace generation {
@@ -35,8 +36,8 @@ class THome {
     WriteBytes(t / "DAL" / "DAL.vbproj", std::string(kBom) + "<Project>\r\n$CompileString</Project>\r\n");
     WriteBytes(t / "project_name" / "project_name.vbproj",
                std::string(kBom) + "<Project $project_name>\r\n$CompileString$EmbeddedResourceString</Project>\r\n");
-    WriteBytes(ui / "Frm主面.vb", std::string(kBom) + "$vbString\r\n");
-    WriteBytes(ui / "Frm主面.designer.vb",
+    WriteBytes(ui / u8"Frm主面.vb", std::string(kBom) + "$vbString\r\n");
+    WriteBytes(ui / u8"Frm主面.designer.vb",
                std::string(kBom) + "$designerString1$designerString2$designerString3$designerString4\r\n");
     for (const char* resx : {"FrmAdd.resx", "FrmEdit.resx", "FrmQuery.resx"}) WriteBytes(ui / resx, "<root/>\r\n");
 
@@ -49,7 +50,7 @@ class THome {
   }
 
   const fs::path& dir() const { return temp_.dir(); }
-  fs::path Output(const std::string& relative) const { return dir() / "projects" / relative; }
+  fs::path Output(const std::string& relative) const { return dir() / "projects" / platform::PathFromUtf8(relative); }
 
   TRunSettings Settings(int projectId) const {
     TRunSettings settings;

@@ -22,6 +22,7 @@ TEST_F(OutputTree, LinksBelowTheProjectsFolderAreRefusedNotFollowed) {
   const int p = AddProject("Shop");
   AddPlainClass(p, "Goods");
   const fs::path victim = home.dir() / "victim";
+  if (!CanLink(home.dir())) GTEST_SKIP() << "no symbolic links here";
   for (const std::string link : {"Shop", "Shop/Model", "Shop/Model/Goods.vb"}) {
     fs::remove_all(home.dir() / "projects");
     fs::remove_all(victim);
@@ -35,7 +36,7 @@ TEST_F(OutputTree, LinksBelowTheProjectsFolderAreRefusedNotFollowed) {
     }
     const auto events = RunProject(home, p);
     ASSERT_TRUE(events.back().starts_with("<failed> ")) << link;
-    EXPECT_NE(events.back().find(home.Output(link).string() + " 是符号链接"), std::string::npos) << events.back();
+    EXPECT_NE(events.back().find(platform::Utf8FromPath(home.Output(link)) + " 是符号链接"), std::string::npos) << events.back();
     if (link.ends_with(".vb"))
       EXPECT_EQ(ReadBytes(victim), "keep");
     else

@@ -54,7 +54,7 @@ TEST(Rerun, ChangedMetadataRewritesOnlyTheFilesItShows) {
   THome home;
   const int p = AddRunnableLibrary();
   ASSERT_EQ(RunProject(home, p).back(), "<finished>");
-  const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+  const auto longAgo = WholeSeconds(fs::file_time_type::clock::now() - std::chrono::hours(48));
   const fs::path category = home.Output("Library/Model/Category.vb");
   const fs::path untouched = home.Output("Library/BLL/bllCategory.vb");
   const std::string before = ReadBytes(category);

@@ -30,8 +30,8 @@ class UiProjectWrite : public ::testing::Test {
     const fs::path ui = home_.dir() / "template" / "project_name" / "project_name";
     WriteBytes(home_.dir() / "template" / "project_name" / "project_name.vbproj",
                kBom + "<Project>$project_name\r\n$CompileString--\r\n$EmbeddedResourceString</Project>\r\n");
-    WriteBytes(ui / "Frm主面.vb", kBom + "Class Frm主面\r\n$vbString End Class\r\n");
-    WriteBytes(ui / "Frm主面.designer.vb", kBom + "$designerString1|$designerString2|$designerString3|$designerString4");
+    WriteBytes(ui / u8"Frm主面.vb", kBom + "Class Frm主面\r\n$vbString End Class\r\n");
+    WriteBytes(ui / u8"Frm主面.designer.vb", kBom + "$designerString1|$designerString2|$designerString3|$designerString4");
     for (const char* kind : {"FrmAdd", "FrmEdit", "FrmQuery"})
       WriteBytes(ui / (std::string(kind) + ".resx"), std::string("<root>") + kind + "</root>\r\n");
 
@@ -82,7 +82,7 @@ class UiProjectWrite : public ::testing::Test {
   }
 
   void Generate() { TUIOperate(context_).GenerateUI(TClassDAO().GetClassList(projectId_)); }
-  std::string Output(const std::string& file) const { return ReadBytes(home_.dir() / (kUi + file)); }
+  std::string Output(const std::string& file) const { return ReadBytes(home_.dir() / platform::PathFromUtf8(kUi + file)); }
 
   TTempHome home_{false};
   int projectId_ = 0;

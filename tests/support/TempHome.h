@@ -2,6 +2,7 @@
 // A throw-away home folder for one test: a fresh projects.db made from the
 // schema, the templates and resource folders, and the store pointed at it.
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -21,3 +22,12 @@ class TTempHome {
 
 std::string ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
+
+// A file time every file system keeps exactly: some keep whole seconds only.
+inline std::filesystem::file_time_type WholeSeconds(std::filesystem::file_time_type time) {
+  return std::chrono::floor<std::chrono::seconds>(time);
+}
+
+// Whether this process can make symbolic links in folder (Windows lets only
+// some accounts, Wine none).
+bool CanLink(const std::filesystem::path& folder);

@@ -29,8 +29,12 @@ std::uint64_t FileId(const std::filesystem::path& file);
 // Makes a FIFO at path; false where the system has none.
 bool MakeFifo(const std::filesystem::path& path);
 
-// True where permissions do not stop this process (the superuser).
+// True where permission bits do not stop this process (the superuser; Windows).
 bool IgnoresPermissions();
+
+// Whether a program receives its arguments as the bytes given (POSIX), not
+// as UTF-16 text that cannot hold bytes of no encoding (Windows).
+bool PassesArgumentBytes();
 
 // The number of a process that has ended: it names no living process.
 unsigned long GonePid();

@@ -59,6 +59,8 @@ bool MakeFifo(const fs::path& path) { return ::mkfifo(path.c_str(), 0644) == 0; 
 
 bool IgnoresPermissions() { return ::geteuid() == 0; }
 
+bool PassesArgumentBytes() { return true; }
+
 unsigned long GonePid() {
   const pid_t child = ::fork();
   if (child == 0) ::_exit(0);

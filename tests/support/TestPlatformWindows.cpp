@@ -93,7 +93,10 @@ std::uint64_t FileId(const fs::path& file) {
 
 bool MakeFifo(const fs::path&) { return false; }
 
-bool IgnoresPermissions() { return false; }
+// Permission bits are no access control on Windows: they set only the read-only attribute.
+bool IgnoresPermissions() { return true; }
+
+bool PassesArgumentBytes() { return false; }
 
 unsigned long GonePid() {
   wchar_t shell[MAX_PATH];
