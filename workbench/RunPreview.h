@@ -28,7 +28,7 @@ class TRunPreview : public QObject {
   ~TRunPreview() override;
 
   void Start(const TRunSettings& settings);
-  // From Start until done has been handled.
+  // From Start until done.
   bool IsWorking() const { return working_; }
   // The settings of the last start, and after done what their dry run decided.
   const TRunSettings& Settings() const { return settings_; }
