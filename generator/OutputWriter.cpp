@@ -61,7 +61,9 @@ constexpr const char* kGitIgnore =
 }  // namespace
 
 TOutputWriter::TOutputWriter(fs::path home, const std::string& projectName, TOutputOptions options, TReportSink sink)
-    : home_(std::move(home)), root_("projects/" + projectName + "/"), options_(options), sink_(std::move(sink)) {}
+    : home_(std::move(home)), root_("projects/" + projectName + "/"), options_(options), sink_(std::move(sink)) {
+  if (Merging()) bases_ = TBaseIndex::Load(IndexPath());
+}
 
 fs::path TOutputWriter::At(const std::string& relative) const { return home_ / platform::PathFromUtf8(relative); }
 
@@ -70,6 +72,15 @@ fs::path TOutputWriter::BaseFolder(const fs::path& solutionFolder) { return solu
 fs::path TOutputWriter::BasePath(const std::string& relative) const {
   if (!relative.starts_with(root_)) throw std::logic_error(relative + " lies outside " + root_);
   return BaseFolder(At(root_)) / "base" / platform::PathFromUtf8(relative.substr(root_.size()));
+}
+
+fs::path TOutputWriter::IndexPath() const { return BaseFolder(At(root_)) / "index"; }
+
+// The common case of a rerun: the file on disk and its base both hold what
+// the run generates, the base known so from the index without reading it.
+bool TOutputWriter::KnownUnchanged(const std::string& relative, const std::optional<std::string>& disk,
+                                   const std::string& bytes) {
+  return Merging() && disk == bytes && bases_.Holds(relative, BasePath(relative), bytes);
 }
 
 void TOutputWriter::MakeFolder(const fs::path& folder) const {
@@ -88,6 +99,7 @@ void TOutputWriter::WriteText(const std::string& relative, const std::string& by
     if (disk == bytes) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
     return Apply(relative, disk, {disk ? TFileState::Changed : TFileState::New, bytes});
   }
+  if (KnownUnchanged(relative, disk, bytes)) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
   const std::optional<std::string> base = ReadIfPresent(BasePath(relative), relative);
   Apply(relative, disk, DecideText(relative, disk, base, bytes));
   RecordBase(relative, base, bytes);
@@ -127,6 +139,7 @@ void TOutputWriter::CopyOneFile(const fs::path& source, const std::string& relat
   if (!Merging() && Writing()) return TFileOperate::CopyBytes(source, target);
   const std::string bytes = ReadWhole(source);
   const std::optional<std::string> disk = ReadIfPresent(target, relative);
+  if (KnownUnchanged(relative, disk, bytes)) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
   const std::optional<std::string> base = Merging() ? ReadIfPresent(BasePath(relative), relative) : std::nullopt;
   Apply(relative, disk, DecideCopy(disk, base, bytes, keepExisting));
   if (Merging()) RecordBase(relative, base, bytes);
@@ -178,10 +191,17 @@ void TOutputWriter::Apply(const std::string& relative, const std::optional<std::
 
 void TOutputWriter::RecordBase(const std::string& relative, const std::optional<std::string>& base,
                                const std::string& bytes) {
-  if (!Writing() || base == bytes) return;
+  if (!Writing()) return;
   const fs::path path = BasePath(relative);
-  MakeFolder(path.parent_path());
-  TFileOperate::WriteBytes(bytes, path);
+  if (base != bytes) {
+    // An index that outlived a run stopped from here on could vouch for a base
+    // rewritten since: it goes before the first base changes and Finish writes it anew.
+    if (!indexDropped_) fs::remove(IndexPath());
+    indexDropped_ = true;
+    MakeFolder(path.parent_path());
+    TFileOperate::WriteBytes(bytes, path);
+  }
+  bases_.Record(relative, path, bytes);
 }
 
 void TOutputWriter::Finish() const {
@@ -192,5 +212,6 @@ void TOutputWriter::Finish() const {
   } else {
     MakeFolder(baseFolder);
     TFileOperate::WriteBytes(kGitIgnore, baseFolder / ".gitignore");
+    TFileOperate::WriteBytes(bases_.Saved(), IndexPath());
   }
 }

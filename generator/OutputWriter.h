@@ -3,7 +3,8 @@
 // file simply replaces what is on disk. In merge mode it is merged with the
 // user's edits against the base, the copy of what the previous run generated,
 // kept in projects/P/.vbgen/base where no generated project compiles it and a
-// .gitignore keeps it out of the user's version control. A dry run decides
+// .gitignore keeps it out of the user's version control; an index beside it
+// spares a rerun reading the bases that match. A dry run decides
 // every file the same way and writes nothing, not even a folder.
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "generator/BaseIndex.h"
 #include "generator/FileReport.h"
 
 struct TOutputOptions {
@@ -69,6 +71,8 @@ class TOutputWriter {
   std::filesystem::path BasePath(const std::string& relative) const;
   // home_ / relative, the relative path read as UTF-8.
   std::filesystem::path At(const std::string& relative) const;
+  std::filesystem::path IndexPath() const;
+  bool KnownUnchanged(const std::string& relative, const std::optional<std::string>& disk, const std::string& bytes);
   bool Merging() const { return options_.mode == TEditMode::Merge; }
   bool Writing() const { return !options_.dryRun; }
 
@@ -76,6 +80,8 @@ class TOutputWriter {
   std::string root_;  // "projects/P/"
   TOutputOptions options_;
   TReportSink sink_;
+  TBaseIndex bases_;  // merge mode only
+  bool indexDropped_ = false;
   std::unordered_set<std::string> generated_;  // relative paths of the generated text files
   mutable std::unordered_set<std::filesystem::path::string_type> madeFolders_;
   std::vector<std::string> failed_;

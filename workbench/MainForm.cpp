@@ -15,6 +15,7 @@
 #include "workbench/GenerationRun.h"
 #include "workbench/Guard.h"
 #include "workbench/MemberGrid.h"
+#include "workbench/RunPreview.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ TFormMain::TFormMain(std::filesystem::path home, IPrompt& prompt, IShell& shell,
   connect(run_.get(), &TGenerationRun::checkFailed, this, &TFormMain::RunCheckFailed);
   connect(run_.get(), &TGenerationRun::finished, this, &TFormMain::RunFinished);
   connect(run_.get(), &TGenerationRun::failed, this, &TFormMain::RunFailed);
+  preview_ = std::make_unique<TRunPreview>();
+  connect(preview_.get(), &TRunPreview::done, this, &TFormMain::PreviewDone);
 
   Guarded(prompt_, this, [this] { LoadProjects(); });
   Timer1->start();

@@ -17,8 +17,8 @@ class QPlainTextEdit;
 class QTimer;
 class TBanner;
 class TGenerationRun;
+class TRunPreview;
 class TMemberGrid;
-struct TRunSettings;
 
 class TFormMain : public QMainWindow {
   Q_OBJECT
@@ -82,7 +82,7 @@ class TFormMain : public QMainWindow {
   void DeleteSelectedMember();
   void OpenAboutPage();
   void ShowMessage(const char* text);
-  bool PreviewAccepted(const TRunSettings& settings);
+  void PreviewDone();
   void AppendProgress(const QString& line);
   void RunCheckFailed(const QString& message);
   void RunFinished();
@@ -95,6 +95,7 @@ class TFormMain : public QMainWindow {
   QString nameSpace_ = QStringLiteral("brindlemoor");
   std::filesystem::path runOutputFolder_;
   std::unique_ptr<TGenerationRun> run_;
+  std::unique_ptr<TRunPreview> preview_;
   bool fillingClasses_ = false;
 
   TBanner* Image1 = nullptr;

@@ -12,6 +12,7 @@
 #include "workbench/GenerationSettingsForm.h"
 #include "workbench/GenerationRun.h"
 #include "workbench/Guard.h"
+#include "workbench/RunPreview.h"
 #include "workbench/MainForm.h"
 
 void TFormMain::sql1Click() {
@@ -36,49 +37,34 @@ void TFormMain::A1Click() {
   Guarded(prompt_, this, [this] {
     if (SelectedProjectId() < 0) return ShowMessage("没有一个工程被选中！");
     // Two runs over one project would write the same files at once.
-    if (run_->IsWorking()) return ShowMessage("代码正在生成中，请等待本次生成结束后再开始新的生成!");
+    if (run_->IsWorking() || preview_->IsWorking())
+      return ShowMessage("代码正在生成中，请等待本次生成结束后再开始新的生成!");
     // Only a run that overwrites hand edits needs the warning.
     if (TSettingsDAO().GetSettings(SelectedProjectId()).edits == TEditMode::Overwrite)
       ShowMessage("如果以前生成了该项目，最好先删除原来的目录!");
-    Memo_State->clear();
     TRunSettings settings;
     settings.home = home_;
     settings.projectName = SelectedProjectName().toStdString();
     settings.projectId = SelectedProjectId();
     settings.nameSpace = nameSpace_.toStdString();
-    if (!PreviewAccepted(settings)) return;
-    runOutputFolder_ = home_ / "projects" / settings.projectName;
-    run_->Start(settings);
+    Memo_State->setPlainText(QStringLiteral("正在计算本次生成将改动的文件，请稍候..."));
+    setCursor(Qt::BusyCursor);
+    preview_->Start(settings);
   });
 }
 
-namespace {
-
-// Keeps the decisions of a dry run; its end is told by what it kept.
-class TPreviewListener : public IRunListener {
- public:
-  void Progress(const std::string&) override {}
-  void CheckFailed(const TCheckFailure&) override {}
-  void Finished() override { finished = true; }
-  void Failed(const std::string&) override {}
-  void File(const TFileReport& report) override { files.push_back(report); }
-
-  bool finished = false;
-  std::vector<TFileReport> files;
-};
-
-}  // namespace
-
-// A dry run of settings shown to the user before anything is written. A dry
+// The dry run's decisions shown to the user before anything is written. A dry
 // run that stops at a check or an error shows nothing: the run itself then
 // stops at the same place and reports it as usual.
-bool TFormMain::PreviewAccepted(const TRunSettings& settings) {
-  TRunSettings dry = settings;
-  dry.dryRun = true;
-  dry.withDiffs = true;
-  TPreviewListener preview;
-  TAutoCode(dry, preview).Execute();
-  return !preview.finished || prompt_.Preview(this, preview.files);
+void TFormMain::PreviewDone() {
+  unsetCursor();
+  Memo_State->clear();
+  Guarded(prompt_, this, [this] {
+    const TRunPreview::TResult preview = preview_->Result();
+    if (preview.finished && !prompt_.Preview(this, preview.files)) return;
+    runOutputFolder_ = home_ / "projects" / preview_->Settings().projectName;
+    run_->Start(preview_->Settings());
+  });
 }
 
 void TFormMain::G1Click() {

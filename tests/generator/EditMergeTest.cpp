@@ -2,6 +2,7 @@
 // regeneration, clash visibly, or are kept and reported; a dry run touches nothing.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 
 #include "generator/FileOperate.h"
@@ -184,6 +185,27 @@ TEST_F(EditMerge, FirstRunKeepsEditedFilesAndResourcesAreNeverMerged) {
   EXPECT_EQ(ReadBytes(File("Shop/App.config")), "<configuration mine=\"1\"/>\r\n");
   EXPECT_EQ(second.states.at("projects/Shop/DAL/DBHelp.vb"), TFileState::Changed);
   EXPECT_EQ(ReadBytes(File("DAL/DBHelp.vb")), "Public Class DBHelp ' 2\r\n");
+}
+
+// A rerun takes a base for what it generates from the index only while the
+// base is the file the index describes: one changed since is read and rewritten.
+TEST_F(EditMerge, ABaseChangedBehindTheIndexIsReadAndRewritten) {
+  Run();
+  const fs::path base = Base("Model/Goods.vb");
+  const std::string generated = ReadBytes(base);
+  std::string stale = generated;
+  stale[stale.size() / 2] ^= 1;  // the same size
+  const auto recorded = fs::last_write_time(base);
+  WriteBytes(base, stale);
+  fs::last_write_time(base, recorded + std::chrono::seconds(1));
+  EXPECT_EQ(Run().states.at("projects/Shop/Model/Goods.vb"), TFileState::Unchanged);
+  EXPECT_EQ(ReadBytes(base), generated);
+
+  // An index that does not read is no index: every base is read.
+  WriteBytes(home.Output("Shop/.vbgen/index"), "12 x 3\n\n1 2 3 \n-1 -1 -1 projects/Shop/Model/Goods.vb\n");
+  WriteBytes(base, stale);
+  Run();
+  EXPECT_EQ(ReadBytes(base), generated);
 }
 
 std::map<fs::path, std::pair<std::string, fs::file_time_type>> Snapshot(const fs::path& tree) {

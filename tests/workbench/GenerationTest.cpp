@@ -1,6 +1,8 @@
-// Generation from the window: live progress, the completion message and the
-// output folder, a failed check, a failed run, and a second start refused.
+// Generation from the window: the preview, live progress, the completion
+// message and the output folder, a failed check, a failed run, a second start
+// refused, and the window closed during the preview or the run.
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <algorithm>
 
 #include "TestRegistry.h"
@@ -110,7 +112,8 @@ class TestGeneration : public QObject {
     QVERIFY(wb.shell.opened.empty());
   }
 
-  // In merge mode there is no warning; the preview lists every file, and 取消 writes nothing.
+  // In merge mode there is no warning; the preview is worked out off the
+  // window's thread while the window says so, lists every file, and 取消 writes nothing.
   void mergeModePreviewsTheRunAndCancelWritesNothing() {
     TWorkbench wb;
     SeedValidShop();
@@ -121,7 +124,12 @@ class TestGeneration : public QObject {
     wb.prompt.previewAnswers.push_back(false);
     wb.Trigger("A1");
     QVERIFY(wb.prompt.Texts().isEmpty());
-    QCOMPARE(wb.prompt.previews.size(), size_t(1));
+    QVERIFY(wb.prompt.previews.empty());
+    QCOMPARE(wb.Progress()->toPlainText(), QStringLiteral("正在计算本次生成将改动的文件，请稍候..."));
+    wb.Trigger("A1");
+    QCOMPARE(wb.prompt.LastText(), QStringLiteral("代码正在生成中，请等待本次生成结束后再开始新的生成!"));
+    QTRY_COMPARE_WITH_TIMEOUT(wb.prompt.previews.size(), size_t(1), 60000);
+    QVERIFY(wb.Progress()->toPlainText().isEmpty());
     const auto& files = wb.prompt.previews[0];
     QVERIFY(std::any_of(files.begin(), files.end(), [](const TFileReport& f) {
       return f.path == "projects/Shop/Model/Book.vb" && f.state == TFileState::New && !f.diff.empty();
@@ -135,9 +143,24 @@ class TestGeneration : public QObject {
     SeedValidShop();
     wb.Start();
     wb.Trigger("A1");
+    // Until the preview is answered, which starts the run, and not much longer.
+    for (QDeadlineTimer deadline(60000); wb.prompt.previews.empty() && !deadline.hasExpired();) QTest::qWait(1);
+    QCOMPARE(wb.prompt.previews.size(), size_t(1));
     wb.window.reset();
     QVERIFY(!Shown(wb, "information"));
     QVERIFY(fs::exists(wb.home.dir() / "projects/Shop/Shop.sln"));
+  }
+
+  // The preview's dry run is stopped, nothing is shown and nothing written.
+  void closingTheWindowDuringThePreviewStopsIt() {
+    TWorkbench wb;
+    SeedValidShop();
+    wb.Start();
+    wb.Trigger("A1");
+    wb.window.reset();
+    QTest::qWait(50);
+    QVERIFY(wb.prompt.previews.empty());
+    QVERIFY(!fs::exists(wb.home.dir() / "projects"));
   }
 };
 
