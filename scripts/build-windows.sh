@@ -8,7 +8,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath -m "${1:-build-windows}")
-build_type=${2:-Release}  # ./test builds Debug: quicker to compile, the same behaviour
+# Debug compiles quicker with the same behaviour (./test uses it); without an
+# argument a configured build keeps its type, a new one is Release.
+configured=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
+build_type=${2:-${configured:-Release}}
 
 if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
   echo "MinGW-w64 (g++-mingw-w64-x86-64-posix) is missing: no Windows build" >&2
