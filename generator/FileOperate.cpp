@@ -127,6 +127,8 @@ std::string TFileOperate::FromGbk(const std::string& gbk) {
   return std::move(decoded.text);
 }
 
+std::string TFileOperate::ReadBytes(const fs::path& path) { return ReadAll(path); }
+
 std::string TFileOperate::ReadTemplate(const fs::path& path) {
   std::string text = ReadAll(path);
   if (std::string_view(text).starts_with(kBom)) text.erase(0, kBom.size());

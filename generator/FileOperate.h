@@ -41,6 +41,8 @@ class TFileOperate {
  public:
   TFileOperate() = delete;
 
+  // The file's bytes as they are.
+  static std::string ReadBytes(const std::filesystem::path& path);
   // The file's text without its UTF-8 byte-order mark (dropped only when present).
   static std::string ReadTemplate(const std::filesystem::path& path);
   // EF BB BF, then the text's UTF-8 bytes.

@@ -1,9 +1,6 @@
 #include "generator/OutputWriter.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
@@ -17,17 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadWhole(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw fs::filesystem_error("cannot open file for reading", path, std::make_error_code(std::errc::io_error));
-  std::ostringstream bytes;
-  // An empty file makes operator<< set failbit on the output stream only.
-  if (fs::file_size(path) > 0) bytes << in.rdbuf();
-  if (in.bad() || bytes.bad())
-    throw fs::filesystem_error("cannot read file", path, std::make_error_code(std::errc::io_error));
-  return std::move(bytes).str();
-}
-
 // The file's bytes, or none when there is no file. Anything but a regular
 // file is refused: it can be neither merged nor safely replaced.
 std::optional<std::string> ReadIfPresent(const fs::path& path, const std::string& shownAs) {
@@ -36,7 +22,7 @@ std::optional<std::string> ReadIfPresent(const fs::path& path, const std::string
   if (status.type() == fs::file_type::not_found) return std::nullopt;
   if (error || status.type() != fs::file_type::regular)
     throw std::runtime_error(shownAs + " 不是普通文件，请删除或改名后再生成");
-  return ReadWhole(path);
+  return TFileOperate::ReadBytes(path);
 }
 
 // The entries a resource folder copy takes: what the single-file copy could
@@ -137,7 +123,7 @@ void TOutputWriter::CopyFile(const fs::path& source, const std::string& relative
 void TOutputWriter::CopyOneFile(const fs::path& source, const std::string& relative, bool keepExisting) {
   const fs::path target = At(relative);
   if (!Merging() && Writing()) return TFileOperate::CopyBytes(source, target);
-  const std::string bytes = ReadWhole(source);
+  const std::string bytes = TFileOperate::ReadBytes(source);
   const std::optional<std::string> disk = ReadIfPresent(target, relative);
   if (KnownUnchanged(relative, disk, bytes)) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
   const std::optional<std::string> base = Merging() ? ReadIfPresent(BasePath(relative), relative) : std::nullopt;
