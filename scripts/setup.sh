@@ -18,17 +18,38 @@ done
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
-# The Windows build compiles SQLite, libgit2, PCRE2 and http-parser from
-# Debian's source packages, which apt-get source fetches only with a deb-src entry.
+# The Windows build compiles SQLite, libgit2, PCRE2, http-parser and Qt from
+# Debian's source packages, which apt-get source fetches only with a deb-src
+# entry. The entry is derived from the machine's own Debian package sources
+# (same URIs, suites and keys), so whatever mirror the machine uses serves it.
 if ! grep -rqs '^\(Types:.*deb-src\|deb-src \)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-  echo "Adding a deb-src entry for Debian 12"
-  "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/vbgen-deb-src.sources >/dev/null <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
+  derived=$(
+    for f in /etc/apt/sources.list.d/*.sources; do
+      [ -f "$f" ] || continue
+      awk 'BEGIN { RS = ""; ORS = "\n\n" }
+        /(^|\n)Types:[^\n]*deb/ && /(^|\n)Suites:[^\n]*bookworm/ {
+          out = ""
+          n = split($0, lines, "\n")
+          for (i = 1; i <= n; i++) {
+            if (lines[i] ~ /^#/) continue
+            if (lines[i] ~ /^Types:/) lines[i] = "Types: deb-src"
+            out = out lines[i] "\n"
+          }
+          printf "%s", out; printf "\n"
+        }' "$f"
+    done
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+      [ -f "$f" ] || continue
+      awk '$1 == "deb" && / bookworm/ { $1 = "deb-src"; print "# one-line\t" $0 }' "$f"
+    done
+  )
+  if [ -z "$derived" ]; then
+    echo "No Debian 12 package source found to derive a deb-src entry from" >&2
+    exit 1
+  fi
+  echo "Adding deb-src entries derived from this machine's Debian sources"
+  printf '%s\n' "$derived" | grep -v '^# one-line' | "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/vbgen-deb-src.sources >/dev/null
+  printf '%s\n' "$derived" | sed -n 's/^# one-line\t//p' | "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/vbgen-deb-src.list >/dev/null
   sources_added=1
 fi
 
