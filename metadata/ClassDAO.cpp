@@ -78,23 +78,3 @@ TClassList TClassDAO::GetOtherClasses(int projectId, int classId) const {
     list.push_back({rs.GetStr("className"), static_cast<int>(rs.GetInt("classId"))});
   return list;
 }
-
-bool TClassDAO::CheckPrimaryKeys(const TClassList& list, const TCheckFailed& onFail) const {
-  for (const auto& entry : list) {
-    if (db_.GetInt("select count(*) from t_member where classId=? and memberIsPri=1", {Id(entry.tag)}) != 1) {
-      onFail(entry.tag);
-      return false;
-    }
-  }
-  return true;
-}
-
-bool TClassDAO::CheckDisplayMembers(const TClassList& list, const TCheckFailed& onFail) const {
-  for (const auto& entry : list) {
-    if (db_.GetInt("select count(*) from t_member where classId=? and memberIsDisplay=1", {Id(entry.tag)}) != 1) {
-      onFail(entry.tag);
-      return false;
-    }
-  }
-  return true;
-}

@@ -1,13 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "metadata/DbHelper.h"
 #include "metadata/ListEntry.h"
-
-// Told the classId of the first class that fails a per-class check.
-using TCheckFailed = std::function<void(int classId)>;
 
 class TClassDAO {
  public:
@@ -31,10 +27,6 @@ class TClassDAO {
   void DeleteClass(int classId) const;
   TClassList GetClassList(int projectId) const;
   TClassList GetOtherClasses(int projectId, int classId) const;
-  // Each class must have exactly one key member / one display member; the first
-  // class that has not is reported to onFail and the walk stops.
-  bool CheckPrimaryKeys(const TClassList& list, const TCheckFailed& onFail) const;
-  bool CheckDisplayMembers(const TClassList& list, const TCheckFailed& onFail) const;
 
  private:
   TDbHelper db_;

@@ -243,12 +243,6 @@ void TDbHelper::SetDatabaseFile(const std::filesystem::path& file) {
   c.file = file;
 }
 
-std::filesystem::path TDbHelper::DatabaseFile() {
-  auto& c = Conn();
-  std::lock_guard lock(c.mutex);
-  return c.file;
-}
-
 void TDbHelper::CreateDatabase(const std::filesystem::path& file, const std::string& schemaSql) {
   sqlite3* db = nullptr;
   const std::string name = platform::Utf8FromPath(file);

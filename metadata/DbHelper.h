@@ -41,7 +41,6 @@ class TResultSet {
   void First() { row_ = 0; }
   void Next() { ++row_; }
   bool Eof() const { return row_ >= rows_.size(); }
-  std::size_t RowCount() const { return rows_.size(); }
 
   std::string GetStr(const std::string& column) const;
   std::int64_t GetInt(const std::string& column) const;
@@ -59,7 +58,6 @@ class TDbHelper {
   // Where the process's database lives (the home folder's projects.db).
   // Closes an open connection so that the next operation opens the new file.
   static void SetDatabaseFile(const std::filesystem::path& file);
-  static std::filesystem::path DatabaseFile();
 
   // Creates a database file from a schema script; used by the build and tests.
   static void CreateDatabase(const std::filesystem::path& file, const std::string& schemaSql);

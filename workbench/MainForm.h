@@ -28,7 +28,6 @@ class TFormMain : public QMainWindow {
   ~TFormMain() override;
 
   IPrompt& Prompt() { return prompt_; }
-  const std::filesystem::path& Home() const { return home_; }
   const QString& NameSpace() const { return nameSpace_; }
 
   // The lists and what is selected in them; -1 when nothing is.
@@ -79,7 +78,6 @@ class TFormMain : public QMainWindow {
   QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, void (TFormMain::*handler)());
   void ClearClasses();
   void MoveMember(int offset);
-  void DeleteSelectedMember();
   void OpenAboutPage();
   void ShowMessage(const char* text);
   void PreviewDone();
