@@ -1,13 +1,15 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Lookup.h"
 #include "metadata/ProjectDAO.h"
-#include "metadata/SettingsDAO.h"
 #include "metadata/ProjectEdits.h"
+#include "metadata/SettingsDAO.h"
 
 namespace {
 
@@ -77,7 +79,7 @@ void AddSettings(CLI::App* project) {
         std::string(field.caption) + ": " + generation_settings::WordsOf(field));
   settings->callback([args] {
     const int projectId = FindProject(args->project).tag;
-    TGenerationSettings values = TSettingsDAO().GetSettings(projectId);
+    std::vector<std::pair<const TSettingField*, int>> choices;
     for (const auto& field : kSettingFields) {
       const auto typed = args->words.find(field.option);
       if (typed == args->words.end()) continue;
@@ -85,13 +87,16 @@ void AddSettings(CLI::App* project) {
       if (choice < 0)
         throw TCliExit(2, "--" + std::string(field.option) + " 的值 " + typed->second + " 无效, 应为 " +
                               generation_settings::WordsOf(field) + " 之一");
-      field.set(values, choice);
+      choices.emplace_back(&field, choice);
     }
-    if (!args->words.empty()) {
-      TSettingsDAO().SaveSettings(projectId, values);
+    if (!choices.empty()) {
+      edits::ChangeSettings(projectId, [&](TGenerationSettings& values) {
+        for (const auto& [field, choice] : choices) field->set(values, choice);
+      });
       std::cout << "生成设置修改成功！\n";
       return;
     }
+    const TGenerationSettings values = TSettingsDAO().GetSettings(projectId);
     for (const auto& field : kSettingFields) PrintRow({field.option, generation_settings::WordOf(field, values)});
   });
 }

@@ -40,7 +40,12 @@ void UpdateClass(int classId, const std::function<void(TClassInput&)>& change) {
   });
 }
 
-void DeleteClass(int classId) { TClassDAO().DeleteClass(classId); }
+void DeleteClass(int classId) {
+  InEditTransaction([&] {
+    ProjectOfClass(classId);
+    TClassDAO().DeleteClass(classId);
+  });
+}
 
 int ProjectOfClass(int classId) {
   const int projectId = TClassDAO().GetProjectId(classId);

@@ -20,7 +20,7 @@ int AddClass(int projectId, const TClassInput& input);
 // name is also written into every member type of the project that named the
 // class.
 void UpdateClass(int classId, const std::function<void(TClassInput&)>& change);
-// Removes the class and its members.
+// Removes the class and its members; TInputError when it is gone already.
 void DeleteClass(int classId);
 
 // The project of a class that is in the store; raises TInputError otherwise.

@@ -13,12 +13,6 @@ namespace {
 
 [[noreturn]] void Refuse(const std::string& message) { throw TInputError(TInputField::Selection, message); }
 
-TMember StoredMember(int memberId) {
-  const auto member = TMemberDAO().GetMember(memberId);
-  if (!member) Refuse("该成员已不存在!");
-  return *member;
-}
-
 // The member the dialogs would store from input, after the checks.
 TMember Checked(const TMemberInput& input, int projectId, int classId, int memberId) {
   utf8_text::Require(TInputField::MemberName, input.name, "成员名称");
@@ -42,27 +36,38 @@ TMember AddMember(int classId, const TMemberInput& input) {
 
 void UpdateMember(int memberId, const std::function<void(TMemberInput&)>& change) {
   InEditTransaction([&] {
-    const TMember stored = StoredMember(memberId);
+    const TMember stored = RequireMember(memberId);
     TMemberInput input = input_rules::InputOf(stored);
     change(input);
     TMemberDAO().UpdateMember(Checked(input, stored.projectId, stored.classId, memberId));
   });
 }
 
-void DeleteMember(int memberId) { TMemberDAO().DeleteMember(memberId); }
+void DeleteMember(int memberId) {
+  InEditTransaction([&] {
+    RequireMember(memberId);
+    TMemberDAO().DeleteMember(memberId);
+  });
+}
+
+TMember RequireMember(int memberId) {
+  const auto member = TMemberDAO().GetMember(memberId);
+  if (!member) Refuse("该成员已不存在!");
+  return *member;
+}
 
 void SwapMembers(int a, int b) {
   InEditTransaction([&] {
     if (a == b) Refuse("请选中2条记录!");
     // Rows keep their class: exchanging across classes would move members between them.
-    if (StoredMember(a).classId != StoredMember(b).classId) Refuse("只能交换同一个类的成员!");
+    if (RequireMember(a).classId != RequireMember(b).classId) Refuse("只能交换同一个类的成员!");
     TMemberDAO().Swap(a, b);
   });
 }
 
 void MoveMember(int memberId, int step) {
   InEditTransaction([&] {
-    const TMemberList members = TMemberDAO().GetMembers(StoredMember(memberId).classId);
+    const TMemberList members = TMemberDAO().GetMembers(RequireMember(memberId).classId);
     const auto at =
         std::find_if(members.begin(), members.end(), [&](const TMember& m) { return m.memberId == memberId; });
     const auto neighbour = (at - members.begin()) + step;

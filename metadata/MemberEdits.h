@@ -14,7 +14,10 @@ TMember AddMember(int classId, const TMemberInput& input);
 // change turns the stored fields into the new ones; it runs inside the
 // transaction, so that a field it leaves alone keeps what is stored.
 void UpdateMember(int memberId, const std::function<void(TMemberInput&)>& change);
+// TInputError when the member is gone already.
 void DeleteMember(int memberId);
+// The member as stored; TInputError when it is no longer in the store.
+TMember RequireMember(int memberId);
 
 // Exchanges the places of two members of one class.
 void SwapMembers(int a, int b);

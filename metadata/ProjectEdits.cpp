@@ -3,6 +3,7 @@
 #include "metadata/EditTransaction.h"
 #include "metadata/InputRules.h"
 #include "metadata/ProjectDAO.h"
+#include "metadata/SettingsDAO.h"
 #include "metadata/Utf8Text.h"
 
 namespace edits {
@@ -26,7 +27,22 @@ void RenameProject(int projectId, const std::string& name) {
   });
 }
 
-void DeleteProject(int projectId) { TProjectDAO().DeleteProject(projectId); }
+void DeleteProject(int projectId) {
+  InEditTransaction([&] {
+    RequireProject(projectId);
+    TProjectDAO().DeleteProject(projectId);
+  });
+}
+
+void ChangeSettings(int projectId, const std::function<void(TGenerationSettings&)>& change) {
+  InEditTransaction([&] {
+    RequireProject(projectId);
+    const TSettingsDAO dao;
+    TGenerationSettings settings = dao.GetSettings(projectId);
+    change(settings);
+    dao.SaveSettings(projectId, settings);
+  });
+}
 
 void RequireProject(int projectId) {
   if (!TProjectDAO().Exists(projectId)) throw TInputError(TInputField::Selection, "该工程已不存在!");

@@ -137,7 +137,7 @@ TListEntry StoreProject(const TProjectFile& file, const std::string& nameWhere) 
   int projectId = 0;
   TDbHelper::InTransaction([&] {
     projectId = Checked(nameWhere, [&] { return edits::AddProject(file.projectName); });
-    TSettingsDAO().SaveSettings(projectId, file.settings);
+    edits::ChangeSettings(projectId, [&](TGenerationSettings& settings) { settings = file.settings; });
     // Every class first, so that a member may refer to a class further down the file.
     std::vector<int> classIds;
     for (std::size_t i = 0; i < file.classes.size(); ++i) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "metadata/ProjectEdits.h"
 #include "metadata/SettingsDAO.h"
 #include "workbench/Guard.h"
 #include "workbench/MainForm.h"
@@ -39,9 +40,9 @@ TGenerationSettingsForm::TGenerationSettingsForm(TFormMain& owner, int projectId
 
 void TGenerationSettingsForm::Button1Click() {
   Guarded(owner_.Prompt(), this, [this] {
-    TGenerationSettings settings;
-    for (std::size_t i = 0; i < kSettingFields.size(); ++i) kSettingFields[i].set(settings, boxes_[i]->currentIndex());
-    TSettingsDAO().SaveSettings(projectId_, settings);
+    edits::ChangeSettings(projectId_, [this](TGenerationSettings& settings) {
+      for (std::size_t i = 0; i < kSettingFields.size(); ++i) kSettingFields[i].set(settings, boxes_[i]->currentIndex());
+    });
     owner_.Prompt().Message(this, QStringLiteral("生成设置修改成功！"));
     accept();
   });

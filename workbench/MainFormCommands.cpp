@@ -3,7 +3,6 @@
 #include <QListWidget>
 
 #include "metadata/ClassEdits.h"
-#include "metadata/MemberDAO.h"
 #include "metadata/MemberEdits.h"
 #include "metadata/ProjectEdits.h"
 #include "workbench/FormAddClass.h"
@@ -13,6 +12,22 @@
 #include "workbench/Guard.h"
 #include "workbench/MainForm.h"
 #include "workbench/MemberGrid.h"
+
+namespace {
+
+// Runs an edit of a row another program may have removed since the lists were
+// filled; when it has, reload reads them again before the edits' message shows.
+template <typename Edit, typename Reload>
+void OnListedRow(Edit&& edit, Reload&& reload) {
+  try {
+    edit();
+  } catch (const TInputError&) {
+    reload();
+    throw;
+  }
+}
+
+}  // namespace
 
 void TFormMain::F2Click() {
   Guarded(prompt_, this, [this] {
@@ -40,7 +55,7 @@ void TFormMain::D1Click() {
     const int projectId = SelectedProjectId();
     if (projectId < 0) return ShowMessage("未有任何项目被选中!");
     if (!prompt_.Confirm(this, QStringLiteral("确认删除当前项目吗?"), QStringLiteral("删除提示"))) return;
-    edits::DeleteProject(projectId);
+    OnListedRow([&] { edits::DeleteProject(projectId); }, [this] { projectIndex_ = -1, LoadProjects(); });
     projectIndex_ = -1;
     ShowMessage("删除成功!");
     LoadProjects();
@@ -69,7 +84,7 @@ void TFormMain::S1Click() {
     const int classId = SelectedClassId();
     if (classId < 0) return ShowMessage("没有类被选中!");
     if (!prompt_.Confirm(this, QStringLiteral("确认删除此类对象！"), QStringLiteral("提示"))) return;
-    edits::DeleteClass(classId);
+    OnListedRow([&] { edits::DeleteClass(classId); }, [this] { LoadClasses(SelectedProjectId()); });
     fillingClasses_ = true;
     delete LB_Object->takeItem(LB_Object->currentRow());
     LB_Object->setCurrentRow(-1);
@@ -92,11 +107,7 @@ void TFormMain::N3Click() {
     const std::vector<int> rows = LV_Member->SelectedRows();
     if (rows.empty()) return ShowMessage("请先选择一个成员");
     const int memberId = LV_Member->MemberIdAt(rows.front());
-    // Another program may have removed it since the grid was filled.
-    if (!TMemberDAO().GetMember(memberId)) {
-      LoadMembers(SelectedClassId());
-      return ShowMessage("该成员已不存在!");
-    }
+    OnListedRow([&] { edits::RequireMember(memberId); }, [this] { LoadMembers(SelectedClassId()); });
     TUpdateMemberForm(*this, memberId).exec();
   });
 }
@@ -106,7 +117,8 @@ void TFormMain::C1Click() {
     const std::vector<int> rows = LV_Member->SelectedRows();
     if (rows.empty()) return ShowMessage("请先选择一个成员");
     if (!prompt_.Confirm(this, QStringLiteral("确定删除当前成员属性?"), QStringLiteral("删除提示"))) return;
-    edits::DeleteMember(LV_Member->MemberIdAt(rows.front()));
+    const int memberId = LV_Member->MemberIdAt(rows.front());
+    OnListedRow([&] { edits::DeleteMember(memberId); }, [this] { LoadMembers(SelectedClassId()); });
     ShowMessage("成员属性删除成功");
     LoadMembers(SelectedClassId());
   });

@@ -111,9 +111,14 @@ TEST_F(StoreFaults, EditsOfRowsThatAreGoneAreRefusedAndLeaveNoOrphans) {
   ExpectRefused([&] { edits::AddMember(book, Field("isbn", kString)); }, "该类已不存在!");
   ExpectRefused([&] { edits::UpdateMember(title, [](TMemberInput&) {}); }, "该成员已不存在!");
   ExpectRefused([&] { edits::UpdateClass(book, [](edits::TClassInput&) {}); }, "该类已不存在!");
+  ExpectRefused([&] { edits::DeleteMember(title); }, "该成员已不存在!");
+  ExpectRefused([&] { edits::DeleteClass(book); }, "该类已不存在!");
   edits::DeleteProject(library);
   ExpectRefused([&] { edits::AddClass(library, {"Novel", "小说", 1}); }, "该工程已不存在!");
   ExpectRefused([&] { edits::RenameProject(library, "Books"); }, "该工程已不存在!");
+  ExpectRefused([&] { edits::ChangeSettings(library, [](TGenerationSettings&) {}); }, "该工程已不存在!");
+  ExpectRefused([&] { edits::DeleteProject(library); }, "该工程已不存在!");
+  EXPECT_EQ(Rows("select count(*) from t_setting"), 0);
   EXPECT_EQ(Rows("select count(*) from t_member"), 0);
   EXPECT_EQ(Rows("select count(*) from t_class where classId<>" + std::to_string(reader)), 0);
 }
