@@ -1,16 +1,13 @@
 #include "cli/InputFile.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "cli/Commands.h"
+#include "platform/Files.h"
 #include "platform/Platform.h"
 
 std::string ReadInputFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!std::filesystem::is_regular_file(file) || !in)
+  try {
+    return platform::ReadFile(file);
+  } catch (const std::filesystem::filesystem_error&) {
     throw TCliExit(2, "无法读取文件: " + platform::Utf8FromPath(file));
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  }
 }

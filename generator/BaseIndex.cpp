@@ -1,8 +1,10 @@
 #include "generator/BaseIndex.h"
 
+#include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <functional>
+
+#include "platform/Files.h"
 
 namespace fs = std::filesystem;
 
@@ -24,9 +26,16 @@ bool TakeNumber(std::string_view& line, TNumber& number) {
 // One line per base: "SIZE TIME HASH NAME". A line that does not read so is left out.
 TBaseIndex TBaseIndex::Load(const fs::path& file) {
   TBaseIndex index;
-  std::ifstream in(file, std::ios::binary);
-  for (std::string text; std::getline(in, text);) {
-    std::string_view line = text;
+  std::string text;
+  try {
+    text = platform::ReadFile(file);
+  } catch (const fs::filesystem_error&) {
+    return index;
+  }
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    std::string_view line = std::string_view(text).substr(at, end - at);
+    at = end + 1;
     TEntry entry;
     if (TakeNumber(line, entry.size) && TakeNumber(line, entry.time) && TakeNumber(line, entry.hash) && !line.empty())
       index.loaded_.insert_or_assign(std::string(line), entry);

@@ -1,7 +1,8 @@
 #pragma once
-// All file work of the generators. Texts are UTF-8 inside the program; paths
-// are used as given (callers pass absolute paths: nothing here changes the
-// process's current directory). Every file is written through a temporary
+// All file work of the generators, done through platform/ (Files.h and
+// Platform.h). Texts are UTF-8 inside the program; paths are used as given
+// (callers pass absolute paths: nothing here changes the process's current
+// directory). Every file is written through a temporary
 // file and a rename, so an interrupted run never leaves half a file. A
 // symbolic link where a file is written is refused, never followed.
 
@@ -25,16 +26,6 @@ struct TCopyOutcome {
   bool listed = false;
   std::vector<std::string> failed;
   explicit operator bool() const { return listed; }
-};
-
-// Bytes that are not text in the expected encoding; offset: the first of them.
-class TDecodeError : public std::runtime_error {
- public:
-  explicit TDecodeError(std::size_t offset) : std::runtime_error("undecodable text"), offset_(offset) {}
-  std::size_t offset() const { return offset_; }
-
- private:
-  std::size_t offset_;
 };
 
 class TFileOperate {
@@ -87,6 +78,4 @@ class TFileOperate {
 
   // UTF-8 to code page 936, "?" for what it cannot hold.
   static std::string ToGbk(const std::string& utf8);
-  // Code page 936 to UTF-8; raises TDecodeError at the first byte that is not code page 936.
-  static std::string FromGbk(const std::string& gbk);
 };

@@ -9,9 +9,8 @@
 #include "generator/OutputWriter.h"
 #include "metadata/GenerationSettings.h"
 #include "metadata/ProjectSnapshot.h"
+#include "metadata/SourceEncoding.h"
 #include "platform/Platform.h"
-
-enum class TSourceEncoding { Gbk, Utf8Bom };
 
 using TProgressSink = std::function<void(const std::string& line)>;
 

@@ -1,6 +1,5 @@
 #include "generator/OutputWriter.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "generator/FileOperate.h"
 #include "generator/TextForm.h"
 #include "generator/TextMerge.h"
+#include "platform/Files.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
@@ -23,22 +23,6 @@ std::optional<std::string> ReadIfPresent(const fs::path& path, const std::string
   if (error || status.type() != fs::file_type::regular)
     throw std::runtime_error(shownAs + " 不是普通文件，请删除或改名后再生成");
   return TFileOperate::ReadBytes(path);
-}
-
-// The entries a resource folder copy takes: what the single-file copy could
-// not take (hidden, read-only and symbolic-link entries) is left out.
-std::vector<fs::directory_entry> CopiedEntries(const fs::path& folder) {
-  std::vector<fs::directory_entry> entries;
-  std::error_code error;
-  for (fs::directory_iterator walk(folder, error), end; !error && walk != end; walk.increment(error)) {
-    const fs::file_status status = walk->symlink_status(error);
-    if (error || walk->path().filename().u8string().starts_with(u8".") || fs::is_symlink(status) ||
-        (status.permissions() & fs::perms::owner_write) == fs::perms::none)
-      continue;
-    entries.push_back(*walk);
-  }
-  std::sort(entries.begin(), entries.end());
-  return entries;
 }
 
 constexpr const char* kGitIgnore =
@@ -147,20 +131,18 @@ void TOutputWriter::CopyFolder(const fs::path& source, const std::string& relati
     failed_.insert(failed_.end(), outcome.failed.begin(), outcome.failed.end());
     return;
   }
-  if (!fs::is_directory(source))
-    throw fs::filesystem_error("cannot open folder", source, std::make_error_code(std::errc::not_a_directory));
-  CopyTree(source, relative, true);
-}
-
-void TOutputWriter::CopyTree(const fs::path& source, const std::string& relative, bool topLevel) {
-  MakeFolder(At(relative));
-  for (const fs::directory_entry& entry : CopiedEntries(source)) {
-    const std::string target = relative + "/" + platform::Utf8FromPath(entry.path().filename());
-    if (entry.is_directory())
-      CopyTree(entry.path(), target, false);
-    else if (entry.is_regular_file() && !generated_.contains(target))  // a generated file wins over a resource
-      CopyFile(entry.path(), target, topLevel);
-  }
+  const fs::path root = At(relative);
+  const platform::TTreeCopy copy{
+      [&](const fs::path& from, const fs::path& to, bool topLevel) {
+        const std::u8string below = to.lexically_relative(root).generic_u8string();
+        const std::string target = relative + "/" + std::string(below.begin(), below.end());
+        if (!generated_.contains(target)) CopyFile(from, target, topLevel);  // a generated file wins over a resource
+      },
+      [this](const fs::path& folder) { MakeFolder(folder); },
+      // Called while the fault is being handled: it goes on to the run.
+      [](const fs::path&, const std::string&) { throw; },
+      [](const fs::path&, const std::error_code&) {}};
+  platform::CopyTree(source, root, copy);
 }
 
 void TOutputWriter::Apply(const std::string& relative, const std::optional<std::string>& disk,

@@ -67,7 +67,6 @@ class TOutputWriter {
   void Apply(const std::string& relative, const std::optional<std::string>& disk, const TDecision& decision);
   void RecordBase(const std::string& relative, const std::optional<std::string>& base, const std::string& bytes);
   void CopyOneFile(const std::filesystem::path& source, const std::string& relative, bool keepExisting);
-  void CopyTree(const std::filesystem::path& source, const std::string& relative, bool topLevel);
   std::filesystem::path BasePath(const std::string& relative) const;
   // home_ / relative, the relative path read as UTF-8.
   std::filesystem::path At(const std::string& relative) const;

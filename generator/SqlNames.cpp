@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "generator/GenContext.h"
+#include "platform/Utf8Sequence.h"
 
 namespace sql_names {
 
@@ -13,20 +14,12 @@ const std::vector<std::string_view> kReserved = {
 #include "generator/SqlReservedWords.inc"
 };
 
-// The code point of the UTF-8 sequence at text[i], advancing i; 0 for a
-// malformed sequence.
+// The code point of the UTF-8 sequence at text[i], advancing i past it; 0
+// for a malformed sequence.
 char32_t NextCodePoint(const std::string& text, std::size_t& i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
-  if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
-    i = text.size();
-    return 0;
-  }
-  char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-  for (int k = 1; k < length; ++k) code = (code << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
-  i += static_cast<std::size_t>(length);
-  return code;
+  const platform::TUtf8Step step = platform::NextUtf8(std::string_view(text).substr(i));
+  i += step.length;
+  return step.codePoint.value_or(0);
 }
 
 // Letters of a regular identifier: ASCII letters, "_", and the CJK

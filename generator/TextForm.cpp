@@ -1,28 +1,12 @@
 #include "generator/TextForm.h"
 
 #include "generator/FileOperate.h"
+#include "metadata/Utf8Text.h"
 #include "platform/Platform.h"
 
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-bool IsUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-    else if (lead >= 0x80) return false;
-    if (i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += length;
-  }
-  return true;
-}
 
 bool IsAscii(std::string_view text) {
   for (const char c : text)
@@ -47,7 +31,7 @@ TTextForm DetectForm(std::string_view bytes) {
   TTextForm form;
   if (bytes.starts_with(kBom))
     form.encoding = TTextEncoding::Utf8Bom;
-  else if (!IsAscii(bytes) && IsUtf8(bytes))
+  else if (!IsAscii(bytes) && utf8_text::IsValid(bytes))
     form.encoding = TTextEncoding::Utf8;
   const std::size_t lf = bytes.find('\n');
   form.crlf = lf == std::string_view::npos || (lf > 0 && bytes[lf - 1] == '\r');

@@ -1,10 +1,9 @@
 #include "metadata/HomeFolder.h"
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "metadata/DbHelper.h"
+#include "platform/Files.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
@@ -29,17 +28,22 @@ fs::path DefaultHome(const fs::path& exeFolder) {
 
 namespace {
 
+[[noreturn]] void CannotCopy(const fs::path& entry, const std::string& reason) {
+  throw std::runtime_error("无法复制 " + platform::Utf8FromPath(entry) + ": " + reason);
+}
+
 // Copies what target lacks of source's tree; what is there already stays as it is.
-// (Done by hand: MinGW's std::filesystem refuses to skip a file or folder that exists.)
 void CopyMissing(const fs::path& source, const fs::path& target) {
-  fs::create_directories(target);
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(source)) {
-    const fs::path copy = target / entry.path().lexically_relative(source);
-    if (entry.is_directory())
-      fs::create_directories(copy);
-    else if (!fs::exists(copy))
-      fs::copy_file(entry.path(), copy);
-  }
+  const platform::TTreeCopy copy{
+      [](const fs::path& from, const fs::path& to, bool) {
+        if (platform::WriteNewFile(to, platform::ReadFile(from))) platform::SetStamp(to, platform::StampOf(from));
+      },
+      [](const fs::path& folder) {
+        if (!platform::MakeFolders(folder)) CannotCopy(folder, "无法创建这个文件夹");
+      },
+      [](const fs::path& entry, const std::string& reason) { CannotCopy(entry, reason); },
+      [](const fs::path& folder, const std::error_code& error) { CannotCopy(folder, error.message()); }};
+  platform::CopyTree(source, target, copy);
 }
 
 }  // namespace
@@ -48,14 +52,16 @@ void LayOut(const fs::path& runtime, const fs::path& home) {
   fs::create_directories(home);
   for (const char* folder : {"template", "bak", "samples"}) CopyMissing(runtime / folder, home / folder);
   if (fs::exists(home / "projects.db")) return;
-  std::ifstream schema(runtime / "schema.sql", std::ios::binary);
-  std::ostringstream text;
-  text << schema.rdbuf();
-  if (!schema) throw std::runtime_error("无法读取 " + platform::Utf8FromPath(runtime / "schema.sql"));
+  std::string schema;
+  try {
+    schema = platform::ReadFile(runtime / "schema.sql");
+  } catch (const fs::filesystem_error&) {
+    throw std::runtime_error("无法读取 " + platform::Utf8FromPath(runtime / "schema.sql"));
+  }
   // Made beside its final name and renamed, so that a second program starting
   // at the same moment never opens half a store.
   const fs::path temporary = home / ("projects.db." + std::to_string(platform::ProcessId()) + ".tmp");
-  TDbHelper::CreateDatabase(temporary, text.str());
+  TDbHelper::CreateDatabase(temporary, schema);
   platform::ReplaceFile(temporary, home / "projects.db");
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Utf8Sequence.h"
 
 namespace name_rules {
 
@@ -38,25 +39,9 @@ constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
 std::vector<char32_t> CodePoints(std::string_view text) {
   std::vector<char32_t> points;
   for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                                                       : lead >= 0xF0 && lead <= 0xF4   ? 4
-                                                                                                        : 0;
-    char32_t point = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-    bool valid = length > 0 && i + length <= text.size();
-    for (std::size_t k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      valid = (next & 0xC0) == 0x80;
-      point = (point << 6) | (next & 0x3F);
-    }
-    const bool overlong = (length == 3 && point < 0x800) || (length == 4 && point < 0x10000);
-    if (!valid || overlong || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) {
-      points.push_back(kNotUtf8);
-      ++i;
-    } else {
-      points.push_back(point);
-      i += length;
-    }
+    const platform::TUtf8Step step = platform::NextUtf8(text.substr(i));
+    points.push_back(step.codePoint.value_or(kNotUtf8));
+    i += step.codePoint ? step.length : 1;
   }
   return points;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Walking UTF-8 text one character at a time, for the code-page converters of
-// every system: they must replace exactly the same bytes.
+// Walking UTF-8 text one character at a time: the one UTF-8 decoder of the
+// tree, so that the code-page converters of every system, the input checks,
+// the import and the generators all refuse exactly the same bytes.
 
 #include <cstddef>
 #include <optional>

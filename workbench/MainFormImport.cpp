@@ -1,11 +1,12 @@
 // 从建表脚本导入…: a new project from a SQL Server table script.
-#include <QFile>
 #include <QFileInfo>
 
 #include "metadata/ProjectDAO.h"
 #include "metadata/ProjectJson.h"
 #include "metadata/sqlimport/SqlImport.h"
 #include "metadata/sqlimport/SqlTableModel.h"
+#include "platform/Files.h"
+#include "platform/Platform.h"
 #include "workbench/Guard.h"
 #include "workbench/MainForm.h"
 
@@ -29,12 +30,15 @@ void TFormMain::I1Click() {
     const QString name = prompt_.Input(this, QStringLiteral("请输入新工程的名称"), QString(),
                                        QFileInfo(file).completeBaseName());
     if (name.isEmpty()) return;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return prompt_.Message(this, QStringLiteral("无法读取文件: ") + file);
-    const QByteArray bytes = in.readAll();
+    std::string bytes;
+    try {
+      bytes = platform::ReadFile(platform::PathFromUtf8(file.toStdString()));
+    } catch (const std::filesystem::filesystem_error&) {
+      return prompt_.Message(this, QStringLiteral("无法读取文件: ") + file);
+    }
     TSqlImportResult result;
     try {
-      result = ImportSqlScript(bytes.toStdString(), TSourceEncoding::Detect, name.toStdString());
+      result = ImportSqlScript(bytes, TSourceEncoding::Detect, name.toStdString());
     } catch (const TSqlScriptError& e) {
       return prompt_.Message(this, QString::fromStdString(e.what()));
     } catch (const TProjectFileError& e) {

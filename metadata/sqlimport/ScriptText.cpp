@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
-#include "generator/FileOperate.h"
+#include "metadata/Utf8Text.h"
 #include "metadata/sqlimport/SqlTableModel.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -60,32 +62,10 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
   return out;
 }
 
-// The length of the valid UTF-8 prefix: no overlong form, surrogate or code point past U+10FFFF.
-std::size_t Utf8Prefix(std::string_view text) {
-  static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
-    if (extra < 0 || text.size() - i <= static_cast<std::size_t>(extra)) return i;
-    char32_t c = lead & (0x7F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) return i;
-      c = c << 6 | (next & 0x3F);
-    }
-    if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return i;
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return i;
-}
-
 std::string FromGbk(std::string_view bytes) {
-  try {
-    return TFileOperate::FromGbk(std::string(bytes));
-  } catch (const TDecodeError& e) {
-    Undecodable(bytes, e.offset(), "GBK (代码页 936)");
-  }
+  platform::TStrictText decoded = platform::GbkToUtf8Strictly(bytes);
+  if (decoded.badOffset) Undecodable(bytes, *decoded.badOffset, "GBK (代码页 936)");
+  return std::move(decoded.text);
 }
 
 // UTF-16 without its mark reads as text full of NULs.
@@ -100,9 +80,10 @@ std::string Decoded(const std::string& bytes, TSourceEncoding encoding) {
     return FromUtf16(text.substr(2), text.starts_with(kUtf16BeBom));
   const bool marked = text.starts_with(kUtf8Bom);
   if (marked) text.remove_prefix(kUtf8Bom.size());
-  const std::size_t valid = Utf8Prefix(text);
-  if (marked || encoding == TSourceEncoding::Utf8 || (encoding == TSourceEncoding::Detect && valid == text.size())) {
-    if (valid != text.size()) Undecodable(text, valid, "UTF-8");
+  const std::size_t invalid = utf8_text::FirstInvalidByte(text);
+  const bool valid = invalid == std::string_view::npos;
+  if (marked || encoding == TSourceEncoding::Utf8 || (encoding == TSourceEncoding::Detect && valid)) {
+    if (!valid) Undecodable(text, invalid, "UTF-8");
     return std::string(text);
   }
   return FromGbk(text);

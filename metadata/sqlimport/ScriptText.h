@@ -4,11 +4,7 @@
 
 #include <string>
 
-enum class TSourceEncoding {
-  Detect,  // by the mark; without one UTF-8 when the bytes are UTF-8, else code page 936
-  Utf8,
-  Gbk,
-};
+#include "metadata/SourceEncoding.h"
 
 // Raises TSqlScriptError naming the line of the first byte that is not text
 // in the encoding.

@@ -2,9 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "generator/FileOperate.h"
 #include "metadata/sqlimport/ScriptText.h"
 #include "metadata/sqlimport/SqlTableModel.h"
+#include "platform/Platform.h"
 
 using testing::HasSubstr;
 
@@ -31,7 +31,7 @@ TEST(ScriptText, ReadsUtf8Utf16AndCodePage936) {
   EXPECT_EQ(ScriptText("\xEF\xBB\xBF" + kText, TSourceEncoding::Gbk), kText);  // the mark wins
   EXPECT_EQ(ScriptText(kUtf16Le, TSourceEncoding::Detect), kText);
   EXPECT_EQ(ScriptText(kUtf16Be, TSourceEncoding::Utf8), kText);
-  const std::string gbk = TFileOperate::ToGbk("-- \xE5\xAD\xA6\xE7\x94\x9F\r\nGO");
+  const std::string gbk = platform::Utf8ToGbk("-- \xE5\xAD\xA6\xE7\x94\x9F\r\nGO");
   EXPECT_EQ(ScriptText(gbk, TSourceEncoding::Detect), "-- \xE5\xAD\xA6\xE7\x94\x9F\r\nGO");
   EXPECT_EQ(ScriptText(gbk, TSourceEncoding::Gbk), "-- \xE5\xAD\xA6\xE7\x94\x9F\r\nGO");
 }
