@@ -9,6 +9,7 @@
 #include <system_error>
 #include <utility>
 
+#include "generator/FileErrorText.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
@@ -219,7 +220,7 @@ TCopyOutcome TFileOperate::CopyFolder(const fs::path& source, const fs::path& de
   if (!fs::is_directory(sourceStatus))
     throw fs::filesystem_error("cannot open folder", source, std::make_error_code(std::errc::not_a_directory));
   fs::directory_iterator walk(source, error);
-  if (error) return {false, {CopyFailure(source, "无法列出这个文件夹 (" + error.message() + ")")}};
+  if (error) return {false, {CopyFailure(source, "无法列出这个文件夹 (" + FileReasonText(error) + ")")}};
   TCopyOutcome outcome{true, {}};
   MakeFolder(destination);
   for (; walk != fs::directory_iterator(); walk.increment(error)) {
@@ -227,7 +228,7 @@ TCopyOutcome TFileOperate::CopyFolder(const fs::path& source, const fs::path& de
     std::error_code statusError;
     const fs::file_status status = fs::symlink_status(entry, statusError);
     if (statusError) {
-      outcome.failed.push_back(CopyFailure(entry, statusError.message()));
+      outcome.failed.push_back(CopyFailure(entry, FileReasonText(statusError)));
       continue;
     }
     if (IsSkipped(entry, status)) continue;
@@ -245,7 +246,7 @@ TCopyOutcome TFileOperate::CopyFolder(const fs::path& source, const fs::path& de
       outcome.failed.push_back(CopyFailure(entry, e.what()));
     }
   }
-  if (error) outcome.failed.push_back(CopyFailure(source, "无法列出这个文件夹 (" + error.message() + ")"));
+  if (error) outcome.failed.push_back(CopyFailure(source, "无法列出这个文件夹 (" + FileReasonText(error) + ")"));
   return outcome;
 }
 
