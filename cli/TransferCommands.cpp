@@ -61,7 +61,9 @@ void AddExport(CLI::App& app) {
   AddProjectArgument(command, args->project);
   command->add_option("-o,--output", args->file, "输出文件");
   command->callback([args] {
-    const std::string text = project_json::ExportProject(FindProject(args->project));
+    const TListEntry project = FindProject(args->project);
+    project_checks::LoadWithSafeNames(project.tag);
+    const std::string text = project_json::ExportProject(project);
     if (args->file.empty())
       std::cout << text;
     else

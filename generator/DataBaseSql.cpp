@@ -6,6 +6,7 @@
 #include "generator/MemberKind.h"
 #include "generator/SqlNames.h"
 #include "generator/TableScriptPreamble.h"
+#include "metadata/ProjectChecks.h"
 #include "metadata/ProjectSnapshot.h"
 
 namespace {
@@ -129,7 +130,7 @@ std::string BuildTableScript(int projectId) {
   TCodeWriter w;
   w.Raw(TableScriptPreamble());
   std::string foreignKeys;
-  const TProjectSnapshot project = TProjectSnapshot::Load(projectId);
+  const TProjectSnapshot project = project_checks::LoadWithSafeNames(projectId);
   if (!project.GetClassList().empty()) DropForeignKeys(w, project.GetClassList());
   for (const auto& entry : project.GetClassList()) ClassTable(w, project, entry, foreignKeys);
   w.Raw(foreignKeys);

@@ -5,6 +5,7 @@
 #include <random>
 #include <string_view>
 
+#include "generator/FileErrorText.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
 
@@ -191,7 +192,7 @@ TCopyOutcome TFileOperate::CopyFolder(const fs::path& source, const fs::path& de
         outcome.failed.push_back(CopyFailure(entry, reason));
       },
       [&outcome](const fs::path& folder, const std::error_code& error) {
-        outcome.failed.push_back(CopyFailure(folder, "无法列出这个文件夹 (" + error.message() + ")"));
+        outcome.failed.push_back(CopyFailure(folder, "无法列出这个文件夹 (" + FileReasonText(error) + ")"));
       }};
   outcome.listed = platform::CopyTree(source, destination, copy);
   return outcome;

@@ -1,6 +1,7 @@
 #include "generator/UiProjectFile.h"
 
 #include "generator/GenContext.h"
+#include "metadata/NameRules.h"
 
 namespace {
 
@@ -32,5 +33,6 @@ std::string UiProjectFileText(const std::string& templateText, const TUiProjectI
                               const std::string& projectName) {
   std::string text = ReplaceAll(templateText, "$CompileString", items.compile.Text());
   text = ReplaceAll(text, "$EmbeddedResourceString", items.resources.Text());
+  text = ReplaceAll(text, "$root_namespace", name_rules::RootNamespaceOf(projectName));
   return ReplaceAll(text, "$project_name", projectName);
 }

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdio>
 #include <memory>
+#include <thread>
 #include <unordered_map>
 
 #include "platform/Platform.h"
@@ -22,6 +23,12 @@ struct TConnection {
   sqlite3* db = nullptr;
   std::unordered_map<std::string, sqlite3_stmt*> statements;
   std::atomic<std::uint64_t> executed{0};
+  // The wait for other programs' locks: since when the present lock is
+  // waited for, and the waits given up on since the last lock that was had
+  // (a statement whose failure is ignored still made the user wait).
+  std::chrono::steady_clock::time_point lockAsked;
+  std::chrono::steady_clock::duration waited{};
+  bool gaveUp = false;
 
   void Close() {
     for (auto& [sql, stmt] : statements) sqlite3_finalize(stmt);
@@ -38,6 +45,27 @@ TConnection& Conn() {
 
 std::chrono::milliseconds lockWait{10000};
 
+// SQLite's busy handler: waits for each lock up to lockWait, and keeps count
+// of the time waited, which the message then tells.
+int WaitForLock(void*, int count) {
+  auto& c = Conn();
+  const auto now = std::chrono::steady_clock::now();
+  if (count == 0) {
+    if (!c.gaveUp) c.waited = {};
+    c.gaveUp = false;
+    c.lockAsked = now;
+  }
+  const auto elapsed = now - c.lockAsked;
+  if (elapsed >= lockWait) {
+    c.waited += elapsed;
+    c.gaveUp = true;
+    return 0;
+  }
+  const std::chrono::milliseconds step(count < 6 ? 1 << count : 50);
+  std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(step, lockWait - elapsed));
+  return 1;
+}
+
 // What went wrong, told so that the user knows which file and what to do; the
 // SQL text is added only for faults of the program itself.
 [[noreturn]] void Fail(sqlite3* db, int rc, const std::string& sql) {
@@ -48,7 +76,9 @@ std::chrono::milliseconds lockWait{10000};
     case SQLITE_BUSY:
     case SQLITE_LOCKED: {
       char seconds[32];
-      std::snprintf(seconds, sizeof seconds, "%g", static_cast<double>(lockWait.count()) / 1000);
+      std::snprintf(seconds, sizeof seconds, "%.1f", std::chrono::duration<double>(Conn().waited).count());
+      Conn().waited = {};
+      Conn().gaveUp = false;
       throw TStoreBusyError("另一个程序正在写入元数据库 " + file + "，等待 " + seconds +
                             " 秒后仍未结束: 请等它完成后再试。");
     }
@@ -63,7 +93,7 @@ std::chrono::milliseconds lockWait{10000};
     case SQLITE_NOTADB:
       throw TDbError("元数据库 " + file + " 已损坏或不是数据库文件: 请用备份替换它。");
     case SQLITE_IOERR:
-      throw TDbError("读写元数据库 " + file + " 时出错 (" + sqlite3_errstr(rc) + "): 请检查磁盘和该文件。");
+      throw TDbError("读写元数据库 " + file + " 时出错 (SQLite 错误码 " + std::to_string(rc) + "): 请检查磁盘和该文件。");
     default:
       throw TDbError("元数据库操作失败: " + std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + " [" + sql +
                      "]");
@@ -116,12 +146,15 @@ sqlite3* Open() {
   sqlite3* db = nullptr;
   const std::string name = platform::Utf8FromPath(c.file);
   if (sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) != SQLITE_OK) {
-    const std::string reason = db ? sqlite3_errmsg(db) : "out of memory";
+    const int rc = db ? sqlite3_errcode(db) : SQLITE_NOMEM;
+    const std::string reason = rc == SQLITE_CANTOPEN ? "文件不存在或不能打开"
+                               : rc == SQLITE_NOMEM  ? "内存不足"
+                                                     : "SQLite 错误码 " + std::to_string(rc);
     sqlite3_close(db);
     throw TDbError("无法打开元数据库 " + name + " (" + reason +
                    "): 请检查该文件是否存在、是否可读写，或用 --home 指定主目录。");
   }
-  sqlite3_busy_timeout(db, static_cast<int>(lockWait.count()));
+  sqlite3_busy_handler(db, WaitForLock, nullptr);
   // A large import changes more pages than the default cache holds; spilling
   // them to the file midway would sync the journal again and again.
   sqlite3_exec(db, "PRAGMA cache_size=-65536", nullptr, nullptr, nullptr);
@@ -132,10 +165,10 @@ sqlite3* Open() {
     throw;
   }
   AddMissingIndex(db);
-  if (sqlite3_exec(db, kLaterTables, nullptr, nullptr, nullptr) != SQLITE_OK) {
-    const std::string reason = sqlite3_errmsg(db);
+  if (const int rc = sqlite3_exec(db, kLaterTables, nullptr, nullptr, nullptr); rc != SQLITE_OK) {
     sqlite3_close(db);
-    throw TDbError("无法升级元数据库 " + name + " (" + reason + "): 请给该文件写权限后再试。");
+    if ((rc & 0xff) == SQLITE_BUSY) Fail(nullptr, rc, kLaterTables);
+    throw TDbError("无法升级元数据库 " + name + " (SQLite 错误码 " + std::to_string(rc) + "): 请给该文件写权限后再试。");
   }
   c.db = db;
   return db;
@@ -247,7 +280,10 @@ void TDbHelper::CreateDatabase(const std::filesystem::path& file, const std::str
   sqlite3* db = nullptr;
   const std::string name = platform::Utf8FromPath(file);
   if (sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-    const std::string reason = db ? sqlite3_errmsg(db) : "out of memory";
+    const int rc = db ? sqlite3_errcode(db) : SQLITE_NOMEM;
+    const std::string reason = rc == SQLITE_CANTOPEN ? "文件不存在或不能打开"
+                               : rc == SQLITE_NOMEM  ? "内存不足"
+                                                     : "SQLite 错误码 " + std::to_string(rc);
     sqlite3_close(db);
     throw TDbError("无法创建元数据库 " + name + ": " + reason);
   }
@@ -332,7 +368,6 @@ void TDbHelper::SetLockWait(std::chrono::milliseconds wait) {
   auto& c = Conn();
   std::lock_guard lock(c.mutex);
   lockWait = wait;
-  if (c.db) sqlite3_busy_timeout(c.db, static_cast<int>(wait.count()));
 }
 
 std::int64_t TDbHelper::Insert(const std::string& sql, const TSqlParams& params) const {

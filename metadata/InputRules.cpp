@@ -1,6 +1,5 @@
 #include "metadata/InputRules.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "metadata/ClassDAO.h"
@@ -31,25 +30,22 @@ void CheckFolderName(const std::string& name) {
             name_rules::WindowsNameReason(name, name_rules::kMaxProjectNameLength));
 }
 
-// The class names the generated files (Model/{C}.vb and the forms).
+// The class names the generated files (Model/{C}.vb and the forms) and a table of the script.
 void CheckClassFileName(const std::string& className) {
   RefuseFor(TInputField::ClassName, "类名", name_rules::WindowsNameReason(className, name_rules::kMaxClassNameLength));
-}
-
-// Windows folds the case of every letter, the store only ASCII's: "Ä" and "ä"
-// would write one folder.
-bool ProjectNameTakenFoldingCase(const std::string& name) {
-  const auto projects = TProjectDAO().GetAll();
-  return std::any_of(projects.begin(), projects.end(),
-                     [&](const TListEntry& p) { return name_rules::EqualsFoldingCase(p.text, name); });
+  if (name_rules::IsFixedTableName(className))
+    Refuse(TInputField::ClassName, "类名不能是 U_UserInfo 或 P_PasswordType：生成的数据库脚本已建有同名的表!");
 }
 
 // A class named like a namespace of the generated code hides that namespace.
 void CheckNamespaceClash(const std::string& projectName, const std::string& className) {
   if (name_rules::IsGeneratedNamespace(className))
     Refuse(TInputField::ClassName, "类名不能是 Model、BLL、DAL、System、Microsoft 或 My：它们是生成代码中的命名空间!");
-  if (name_rules::EqualsIgnoringCase(className, name_rules::RootNamespaceOf(projectName)))
-    Refuse(TInputField::ClassName, "类名不能与工程名称相同：它是生成的界面项目的根命名空间!");
+  const std::string rootNamespace = name_rules::RootNamespaceOf(projectName);
+  if (name_rules::EqualsFoldingCase(className, rootNamespace))
+    Refuse(TInputField::ClassName, rootNamespace == projectName
+                                       ? "类名不能与工程名称相同：它是生成的界面项目的根命名空间!"
+                                       : "类名不能是 " + rootNamespace + "：它是由工程名称得出的界面项目的根命名空间!");
 }
 
 // The generated code names classes and members after these names.
@@ -57,6 +53,13 @@ void CheckIdentifier(TInputField field, const std::string& name, const std::stri
   if (!name_rules::IsIdentifierTail(name))
     Refuse(field, what + "只能由英文字母、数字和下划线组成!");
   if (name_rules::IsReservedWord(name)) Refuse(field, what + "不能是VB.NET的保留字: " + name);
+}
+
+void CheckMemberIdentifier(const std::string& name) {
+  CheckIdentifier(TInputField::MemberName, name, "成员名称");
+  if (name.size() > name_rules::kMaxMemberNameLength)
+    Refuse(TInputField::MemberName, "成员名称不能超过 " + std::to_string(name_rules::kMaxMemberNameLength) +
+                                        " 个字符: SQL Server 的名称最多 128 个字符，生成的参数名还要加上 @!");
 }
 
 // Friendly names and comments land inside generated comment lines and string
@@ -84,21 +87,35 @@ void CheckMemberNameFree(const TMemberInput& in, int classId, int memberId) {
     Refuse(TInputField::MemberName, "该成员名称已经存在!");
 }
 
+void CheckStringLength(int length) {
+  if (length > name_rules::kMaxStringLength)
+    Refuse(TInputField::MemberLength, "字符串长度不能超过 " + std::to_string(name_rules::kMaxStringLength) +
+                                          ": SQL Server 的 varchar 最多 8000 个字符!");
+}
+
 bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
 
 }  // namespace
 
+std::optional<TListEntry> ProjectNamedAlike(const std::string& name, int exceptProjectId) {
+  const std::string key = name_rules::CaselessKey(name);
+  for (const TListEntry& project : TProjectDAO().GetAll())
+    if (project.tag != exceptProjectId && name_rules::CaselessKey(project.text) == key) return project;
+  return std::nullopt;
+}
+
 void CheckNewProjectName(const std::string& name) {
   if (name.empty()) Refuse(TInputField::ProjectName, "工程名称不能为空!");
-  if (TProjectDAO().CountByName(name) > 0 || ProjectNameTakenFoldingCase(name))
+  if (TProjectDAO().CountByName(name) > 0 || ProjectNamedAlike(name))
     Refuse(TInputField::ProjectName, "该工程名称已经存在!");
   CheckFolderName(name);
 }
 
 void CheckProjectRename(int projectId, const std::string& name) {
   if (name.empty()) Refuse(TInputField::ProjectName, "工程项目名称不能为空!");
-  if (TProjectDAO().CountByName(name, projectId) > 0) Refuse(TInputField::ProjectName, "该工程名称已经存在!");
+  if (TProjectDAO().CountByName(name, projectId) > 0 || ProjectNamedAlike(name, projectId))
+    Refuse(TInputField::ProjectName, "该工程名称已经存在!");
   CheckFolderName(name);
 }
 
@@ -139,7 +156,7 @@ void CheckMember(const TMemberInput& in, int projectId, int classId, int memberI
     Refuse(TInputField::MemberFlags, "主键字段必须是整型或字符串型!");
   if (in.queryFlag && (in.type == kInteger || in.type == kFloat || in.type == kPicture))
     Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);
-  CheckIdentifier(TInputField::MemberName, in.name, "成员名称");
+  CheckMemberIdentifier(in.name);
   CheckMemberNameFree(in, classId, memberId);
   CheckLiteralText(TInputField::MemberComment, in.comment, "成员注释");
 }
@@ -159,13 +176,15 @@ void CheckStoredClass(const std::string& projectName, const std::string& classNa
   CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
 }
 
-void CheckStoredMemberTexts(const std::string& className, const std::string& memberName, const std::string& comment) {
+void CheckStoredMember(const std::string& className, const TMember& member) {
+  const std::string& memberName = member.memberName;
   if (memberName.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
   if (!IsLowerAscii(memberName[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
-  CheckIdentifier(TInputField::MemberName, memberName, "成员名称");
+  CheckMemberIdentifier(memberName);
   if (name_rules::EqualsIgnoringCase(memberName, name_rules::ObjectName(className)))
     Refuse(TInputField::MemberName, "成员名称不能与类名相同!");
-  CheckLiteralText(TInputField::MemberComment, comment, "成员注释");
+  if (member.memberType == member_type::kString) CheckStringLength(member.memberLength);
+  CheckLiteralText(TInputField::MemberComment, member.memberComment, "成员注释");
 }
 
 TMember BuildMember(const TMemberInput& in, int projectId, int classId, int memberId) {
@@ -181,6 +200,7 @@ TMember BuildMember(const TMemberInput& in, int projectId, int classId, int memb
     const auto [ptr, ec] = std::from_chars(in.lengthText.data(), end, length);
     if (in.lengthText.empty() || ec != std::errc() || ptr != end || length <= 0)
       Refuse(TInputField::MemberLength, "'" + in.lengthText + "' 不是有效的长度，字符串长度必须是大于0的整数!");
+    CheckStringLength(length);
     m.memberLength = length;
   }
   m.memberIsPri = in.isPri ? 1 : 0;

@@ -3,9 +3,11 @@
 // here: the checks run in a fixed order and the first fault is raised with its
 // message. Nothing is stored before the checks have passed.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "metadata/ListEntry.h"
 #include "metadata/Member.h"
 
 enum class TInputField {
@@ -48,6 +50,12 @@ enum class TMemberDialog { Add, Update };
 
 namespace input_rules {
 
+// Another stored project whose name is name in another case or composition
+// (Unicode's full case folding and NFC). The store compares ignoring ASCII
+// case only; Windows and VB also take "Äpfel" and "äpfel", or the NFC and
+// NFD forms of "Café", for one.
+std::optional<TListEntry> ProjectNamedAlike(const std::string& name, int exceptProjectId = 0);
+
 // New project: not empty, not taken (the store's comparison), a plain folder name.
 void CheckNewProjectName(const std::string& name);
 // Rename: not empty, not another project's name, a plain folder name.
@@ -73,7 +81,7 @@ TMember BuildMember(const TMemberInput& input, int projectId, int classId, int m
 // caller's to find.
 void CheckStoredProjectName(const std::string& name);
 void CheckStoredClass(const std::string& projectName, const std::string& className, const std::string& friendName);
-void CheckStoredMemberTexts(const std::string& className, const std::string& memberName, const std::string& comment);
+void CheckStoredMember(const std::string& className, const TMember& member);
 
 // TMemberInput of a stored member, as the update dialog fills its fields.
 TMemberInput InputOf(const TMember& member);

@@ -4,10 +4,12 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Unicode.h"
 #include "platform/Utf8Sequence.h"
 
 namespace name_rules {
@@ -111,6 +113,10 @@ bool IsTierProjectName(const std::string& name) {
   return EqualsIgnoringCase(name, "Model") || EqualsIgnoringCase(name, "BLL") || EqualsIgnoringCase(name, "DAL");
 }
 
+bool IsFixedTableName(const std::string& className) {
+  return EqualsIgnoringCase(className, "U_UserInfo") || EqualsIgnoringCase(className, "P_PasswordType");
+}
+
 bool IsGeneratedNamespace(const std::string& name) {
   // Visual Basic puts a My namespace into every project; no class may take its name (BC31210).
   return IsTierProjectName(name) || EqualsIgnoringCase(name, "System") || EqualsIgnoringCase(name, "Microsoft") ||
@@ -118,15 +124,24 @@ bool IsGeneratedNamespace(const std::string& name) {
 }
 
 std::string RootNamespaceOf(const std::string& projectName) {
-  // Bytes of non-ASCII characters stay: those characters are letters or
-  // digits of other scripts, which an identifier may hold.
-  std::string name = projectName;
-  for (char& c : name) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x80 && !std::isalnum(u) && c != '_') c = '_';
+  // What a VB identifier holds: letters, letter numbers, digits, combining
+  // marks, connectors and format characters, a letter first. Without
+  // Unicode's data (a Windows without ICU) other scripts' characters stay.
+  const auto kept = [](const std::optional<char32_t>& point, bool first) {
+    if (!point) return false;
+    const auto c = static_cast<int>(*point);
+    if (c < 0x80) return std::isalpha(c) || (!first && (std::isdigit(c) || c == '_'));
+    const std::string category = platform::GeneralCategory(*point);
+    if (category.empty() || category[0] == 'L' || category == "Nl") return true;
+    return !first && (category == "Nd" || category == "Mn" || category == "Mc" || category == "Pc" || category == "Cf");
+  };
+  std::string name;
+  for (std::string_view rest = projectName; !rest.empty();) {
+    const platform::TUtf8Step step = platform::NextUtf8(rest);
+    if (name.empty() && !kept(step.codePoint, true)) name = "_";
+    name += kept(step.codePoint, false) ? std::string(rest.substr(0, step.length)) : "_";
+    rest.remove_prefix(step.length);
   }
-  if (!name.empty() && static_cast<unsigned char>(name[0]) < 0x80 && !std::isalpha(static_cast<unsigned char>(name[0])))
-    name = "_" + name;
   return name;
 }
 
@@ -139,12 +154,26 @@ bool IsPlainFolderName(const std::string& name) {
   });
 }
 
-bool EqualsFoldingCase(const std::string& a, const std::string& b) {
-  const std::vector<char32_t> x = CodePoints(a);
-  const std::vector<char32_t> y = CodePoints(b);
-  return std::equal(x.begin(), x.end(), y.begin(), y.end(),
-                    [](char32_t p, char32_t q) { return p == q || platform::LowerCase(p) == platform::LowerCase(q); });
+std::string CaselessKey(const std::string& name) {
+  const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii)
+    if (auto key = platform::CaselessKey(name)) return *std::move(key);
+  // ASCII folds to its lower case. Without ICU every other code point goes to
+  // its simple lower case, as a 0xFF byte (which no UTF-8 holds) and its value.
+  std::string key;
+  for (const char32_t c : CodePoints(name)) {
+    const char32_t lower = c == kNotUtf8 ? c : platform::LowerCase(c);
+    if (lower < 0x80) {
+      key += static_cast<char>(lower);
+    } else {
+      key += '\xFF';
+      key.append(reinterpret_cast<const char*>(&lower), sizeof lower);
+    }
+  }
+  return key;
 }
+
+bool EqualsFoldingCase(const std::string& a, const std::string& b) { return CaselessKey(a) == CaselessKey(b); }
 
 std::string UnsafeTextReason(const std::string& text) {
   for (const char32_t c : CodePoints(text)) {

@@ -12,6 +12,16 @@ namespace name_rules {
 // limits it stays within 161, leaving 99 for the executable's folder.
 inline constexpr std::size_t kMaxProjectNameLength = 40;
 inline constexpr std::size_t kMaxClassNameLength = 50;
+// SQL Server's names hold at most 128 characters, and the generated
+// statements name a member's parameter "@" + its name.
+inline constexpr std::size_t kMaxMemberNameLength = 127;
+// SQL Server's longest varchar(n).
+inline constexpr int kMaxStringLength = 8000;
+
+// Whether className is one of the tables every generated script makes
+// (U_UserInfo, P_PasswordType), compared without regard to case as SQL
+// Server's Chinese_PRC_CI_AS does.
+bool IsFixedTableName(const std::string& className);
 
 // The generated entity object's name: the class name with a leading ASCII
 // capital lowered, otherwise unchanged.
@@ -28,7 +38,11 @@ bool IsReservedWord(const std::string& name);
 bool IsPlainFolderName(const std::string& name);
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b);
-// As Windows compares file names: every letter's case, not only ASCII's.
+// What two names are one by, whatever their letters' case and composition
+// (Unicode's full case folding and NFC): Windows' file names and VB tell such
+// names apart no better. A key to compare, not a text to show: without ICU it
+// compares each code point's simple lower case.
+std::string CaselessKey(const std::string& name);
 bool EqualsFoldingCase(const std::string& a, const std::string& b);
 
 // Why text cannot stand in generated code, or empty when it can: a control
@@ -48,9 +62,9 @@ bool IsTierProjectName(const std::string& name);
 // Namespaces the generated code refers to by name, and Visual Basic's My.
 bool IsGeneratedNamespace(const std::string& name);
 
-// The user-interface project's root namespace: the project name with every
-// character that cannot stand in an identifier replaced by "_", and "_" in
-// front when it does not begin with a letter.
+// The user-interface project's root namespace, as its project file names it:
+// the project name with every character that cannot stand in a VB identifier
+// replaced by "_", and "_" in front when it does not begin with a letter.
 std::string RootNamespaceOf(const std::string& projectName);
 
 }  // namespace name_rules

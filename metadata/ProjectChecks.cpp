@@ -1,8 +1,9 @@
 #include "metadata/ProjectChecks.h"
 
 #include <algorithm>
-#include <cctype>
 #include <functional>
+#include <optional>
+#include <stdexcept>
 #include <unordered_set>
 
 #include "metadata/DbHelper.h"
@@ -74,7 +75,7 @@ void AddNameProblems(TProblems& problems, const TProjectSnapshot& project, const
       [&](const std::string& reason) {
         return TProjectProblem{TProblemKind::ProjectName, 0, "", "", "工程" + projectName + ": " + reason};
       });
-  std::unordered_set<std::string> classNames;  // lowered: a project holds thousands of classes
+  std::unordered_set<std::string> classNames;  // caseless keys: a project holds thousands of classes
   for (const TClassMembers& c : classes) {
     const auto classProblem = [&](const std::string& reason) {
       return ClassProblem(TProblemKind::ClassName, c.entry, c.entry.text + "类: " + reason);
@@ -83,15 +84,13 @@ void AddNameProblems(TProblems& problems, const TProjectSnapshot& project, const
         problems,
         [&] { input_rules::CheckStoredClass(projectName, c.entry.text, project.GetFriendName(c.entry.tag)); },
         classProblem);
-    std::string lowered = c.entry.text;
-    for (char& ch : lowered) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    if (!classNames.insert(lowered).second) problems.push_back(classProblem("该类名称已经存在!"));
+    if (!classNames.insert(name_rules::CaselessKey(c.entry.text)).second) problems.push_back(classProblem("该类名称已经存在!"));
     for (auto m = c.members.begin(); m != c.members.end(); ++m) {
       const auto memberProblem = [&](const std::string& reason) {
         return MemberProblem(TProblemKind::MemberName, c.entry, *m, ": " + reason);
       };
       AddIfRefused(
-          problems, [&] { input_rules::CheckStoredMemberTexts(c.entry.text, m->memberName, m->memberComment); },
+          problems, [&] { input_rules::CheckStoredMember(c.entry.text, *m); },
           memberProblem);
       if (std::any_of(c.members.begin(), m, [&](const TMember& other) {
             return name_rules::EqualsIgnoringCase(other.memberName, m->memberName);
@@ -129,9 +128,24 @@ std::vector<TProjectProblem> RunProblems(const TProjectSnapshot& project, const 
 std::vector<TProjectProblem> CheckProject(int projectId) {
   TProblems problems;
   TDbHelper::InReadTransaction([&] {
-    problems = RunProblems(TProjectSnapshot::Load(projectId), TProjectDAO().GetProjectName(projectId));
+    const std::string projectName = TProjectDAO().GetProjectName(projectId);
+    problems = RunProblems(TProjectSnapshot::Load(projectId), projectName);
+    if (const auto other = input_rules::ProjectNamedAlike(projectName, projectId))
+      problems.push_back({TProblemKind::ProjectName, 0, "", "",
+                          "工程" + projectName + ": 与工程" + other->text + "只有大小写或字符组合不同!"});
   });
   return problems;
+}
+
+TProjectSnapshot LoadWithSafeNames(int projectId) {
+  TProblems problems;
+  std::optional<TProjectSnapshot> project;
+  TDbHelper::InReadTransaction([&] {
+    project = TProjectSnapshot::Load(projectId);
+    AddNameProblems(problems, *project, TProjectDAO().GetProjectName(projectId), ClassesOf(*project));
+  });
+  if (!problems.empty()) throw std::runtime_error("元数据不能输出: " + problems.front().message);
+  return *std::move(project);
 }
 
 }  // namespace project_checks

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class TProjectSnapshot;
+#include "metadata/ProjectSnapshot.h"
 
 enum class TProblemKind {
   PrimaryKey,  // not exactly one key member
@@ -38,7 +38,15 @@ std::vector<TProjectProblem> GenerationProblems(const TProjectSnapshot& project)
 // it writes.
 std::vector<TProjectProblem> RunProblems(const TProjectSnapshot& project, const std::string& projectName);
 
-// RunProblems of the stored project under its stored name.
+// RunProblems of the stored project under its stored name, and a project
+// name that another stored project's name differs from only in case or
+// composition (written there by another tool).
 std::vector<TProjectProblem> CheckProject(int projectId);
+
+// The stored project, read once; raises std::runtime_error with its first
+// name-rule problem. What every output of the stored names (the table
+// script, an export) applies before it writes, as a generation run does:
+// another tool may have written anything into the store.
+TProjectSnapshot LoadWithSafeNames(int projectId);
 
 }  // namespace project_checks

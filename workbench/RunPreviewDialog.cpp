@@ -13,14 +13,33 @@
 
 namespace {
 
-// "new 3, changed 1, ..." over all files.
+// What the run does to a file, in the window's words (the command line's are
+// fixed English words for scripts).
+QString StateText(TFileState state) {
+  switch (state) {
+    case TFileState::New: return QStringLiteral("新建");
+    case TFileState::Changed: return QStringLiteral("改写");
+    case TFileState::Unchanged: return QStringLiteral("不变");
+    case TFileState::Merged: return QStringLiteral("合并");
+    case TFileState::Conflict: return QStringLiteral("冲突");
+    case TFileState::Kept: return QStringLiteral("保留");
+    case TFileState::DeletedByUser: return QStringLiteral("用户已删除");
+  }
+  return {};
+}
+
+// The word and blanks up to a column of 12 half widths: a Chinese character
+// takes two in the fixed font.
+QString Column(const QString& word) { return word + QString(12 - 2 * word.size(), QLatin1Char(' ')); }
+
+// "新建 3，改写 1，..." over all files.
 QString Counts(const std::vector<TFileReport>& files) {
   std::array<int, kFileStates.size()> counts{};
   for (const TFileReport& file : files) ++counts[static_cast<std::size_t>(file.state)];
   QStringList parts;
   for (std::size_t i = 0; i < kFileStates.size(); ++i)
-    parts << QString::fromUtf8(StateWord(kFileStates[i])) + " " + QString::number(counts[i]);
-  return parts.join(", ");
+    parts << StateText(kFileStates[i]) + " " + QString::number(counts[i]);
+  return parts.join(QStringLiteral("，"));
 }
 
 }  // namespace
@@ -38,7 +57,7 @@ TRunPreviewDialog::TRunPreviewDialog(QWidget* parent, std::vector<TFileReport> f
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   LB_Files->setFont(fixed);
   for (const TFileReport& file : files_)
-    LB_Files->addItem(QString::fromUtf8(StateWord(file.state)).leftJustified(16) + QString::fromStdString(file.path));
+    LB_Files->addItem(Column(StateText(file.state)) + QString::fromStdString(file.path));
   connect(LB_Files, &QListWidget::currentRowChanged, this, &TRunPreviewDialog::LB_FilesChange);
   layout->addWidget(LB_Files, 1);
 

@@ -2,6 +2,7 @@
 // message that names the thing and the fix, with the right exit code.
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <thread>
 
 #include "cli/EditingCli.h"
@@ -67,6 +68,31 @@ TEST_F(FaultCli, AnEditWaitsForAnotherProgramsWriteToEnd) {
   ExpectPrinted(Run({"project", "add", "Later"}), "工程名称添加成功！\n");
   release.join();
   sqlite3_close(other);
+}
+
+// Output that could not be written fails the command, whichever printed it.
+TEST_F(FaultCli, OutputThatCannotBeWrittenFails) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"export", "Shop"}, {"sql", "Shop"}, {"project", "list"}, {"class", "list", "Shop", "--json"}}) {
+    std::vector<std::string> all = {"--home", platform::Utf8FromPath(home.dir())};
+    all.insert(all.end(), args.begin(), args.end());
+    const auto err = home.dir() / "err";
+    EXPECT_EQ(test_platform::Wait(test_platform::Start(VBGEN_EXE, all, "/dev/full", err)), 1) << args[0];
+    EXPECT_EQ(ReadBytes(err), "无法写入标准输出: 磁盘已满，输出不完整。\n") << args[0];
+  }
+}
+
+TEST_F(FaultCli, ParseErrorsAndHelpAreInChinese) {
+  const auto missing = Run({"project", "add"});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_EQ(missing.err, "缺少必需的参数 name\n用 --help 查看用法。\n");
+  EXPECT_EQ(Run({"member", "add", "Shop", "Book", "title", "字符串", "--length"}).err,
+            "--length 缺少值\n用 --help 查看用法。\n");
+  EXPECT_EQ(Run({"project", "list", "extra"}).err, "无法识别的参数: extra\n用 --help 查看用法。\n");
+  const auto help = Run({"--help"});
+  EXPECT_EQ(help.out.rfind("vbgen - ", 0), 0u) << help.out;
+  EXPECT_NE(help.out.find("用法: vbgen [选项] 子命令"), std::string::npos) << help.out;
 }
 
 }  // namespace

@@ -47,6 +47,9 @@ TEST_F(InputRulesTest, ProjectRenameRefusesAnotherProjectsName) {
   EXPECT_EQ(check(""), "工程项目名称不能为空!");
   EXPECT_EQ(check("sHOP"), "该工程名称已经存在!");
   EXPECT_EQ(check("LIBRARY"), "");  // its own name in another case
+  const int apples = SeedProject("Äpfel");
+  EXPECT_EQ(check("äPFEL"), "该工程名称已经存在!");
+  EXPECT_EQ(Refusal([&] { input_rules::CheckProjectRename(apples, "ÄPFEL"); }), "");
   EXPECT_EQ(check("../up"), kFolderRule);
 }
 
@@ -158,11 +161,33 @@ TEST_F(InputRulesTest, NamesThatWouldClashInTheGeneratedSolutionAreRefused) {
 
   const int spaced = SeedProject("my shop");
   const int digit = SeedProject("2shop");
-  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(spaced, "My_shop", "商店"); }), root);
+  EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(spaced, "My_shop", "商店"); }),
+            "类名不能是 my_shop：它是由工程名称得出的界面项目的根命名空间!");
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(digit, "Shop", "商店"); }), "");
 
   EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, "Novel", "\"小说\""); }), "友好名称不能含有双引号!");
   EXPECT_EQ(Refusal([&] { input_rules::CheckUpdateClass(shop, book, "Book", "“书”"); }), "友好名称不能含有双引号!");
+}
+
+// What SQL Server and the generated script cannot take, the dialogs, the
+// command line and both imports refuse alike.
+TEST_F(InputRulesTest, NamesAndLengthsWithinWhatSqlServerTakes) {
+  TMemberInput in;
+  in.type = kString;
+  in.name = "a" + std::string(126, 'b');
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, book); }), "");
+  in.name += "c";
+  EXPECT_EQ(Refusal([&] { input_rules::CheckMember(in, shop, book); }),
+            "成员名称不能超过 127 个字符: SQL Server 的名称最多 128 个字符，生成的参数名还要加上 @!");
+  in.name = "title";
+  in.lengthText = "8000";
+  EXPECT_EQ(input_rules::BuildMember(in, shop, book, 0).memberLength, 8000);
+  in.lengthText = "8001";
+  EXPECT_EQ(Refusal([&] { input_rules::BuildMember(in, shop, book, 0); }),
+            "字符串长度不能超过 8000: SQL Server 的 varchar 最多 8000 个字符!");
+  for (const char* fixed : {"U_UserInfo", "P_PASSWORDTYPE"})
+    EXPECT_EQ(Refusal([&] { input_rules::CheckAddClass(shop, fixed, "表"); }),
+              "类名不能是 U_UserInfo 或 P_PasswordType：生成的数据库脚本已建有同名的表!");
 }
 
 TEST_F(InputRulesTest, MemberNamesMustBeFreeInTheirClass) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "metadata/NameRules.h"
+#include "platform/Unicode.h"
 
 namespace {
 
@@ -46,6 +47,31 @@ TEST(NameRulesTest, PlainFolderNameRefusesPathsAndMarkupCharacters) {
     EXPECT_FALSE(IsPlainFolderName(name)) << name;
   EXPECT_TRUE(IsPlainFolderName(std::string(200, 'a')));
   EXPECT_FALSE(IsPlainFolderName(std::string(201, 'a')));
+}
+
+// The project file names the root namespace with this; check compares class names with it.
+TEST(NameRulesTest, RootNamespaceKeepsWhatAVbIdentifierHolds) {
+  EXPECT_EQ(RootNamespaceOf("my shop"), "my_shop");
+  EXPECT_EQ(RootNamespaceOf("2shop"), "_2shop");
+  EXPECT_EQ(RootNamespaceOf("_x"), "__x");
+  if (!platform::HasIcu()) GTEST_SKIP() << "no ICU on this system (icu.dll is missing: Wine has none)";
+  EXPECT_EQ(RootNamespaceOf("Book·"), "Book_");
+  EXPECT_EQ(RootNamespaceOf("图书（馆）—2、€"), "图书_馆__2__");
+  EXPECT_EQ(RootNamespaceOf("１号"), "_１号");          // a full-width digit (Nd) first
+  EXPECT_EQ(RootNamespaceOf("Café"), "Café");  // a combining mark stays
+}
+
+// Full case folding and NFC, as ICU answers on every system: the dotless ı
+// folds to itself, so "Lıbrary" is not "Library".
+TEST(NameRulesTest, NamesAreOneByFullCaseFoldingAndNfc) {
+  if (!platform::HasIcu()) GTEST_SKIP() << "no ICU on this system (icu.dll is missing: Wine has none)";
+  for (const auto& [a, b] : std::vector<std::pair<std::string, std::string>>{
+           {"Äpfel", "äpfel"}, {"List", "Liſt"}, {"Aσ", "Aς"}, {"µx", "μx"},
+           {"Café", "Café"}, {"STRASSE", "straße"}, {"Kelvin", "kelvin"}})
+    EXPECT_TRUE(EqualsFoldingCase(a, b)) << a << " " << b;
+  for (const auto& [a, b] : std::vector<std::pair<std::string, std::string>>{
+           {"Library", "Lıbrary"}, {"Ä", "A"}, {"Cafe", "Café"}})
+    EXPECT_FALSE(EqualsFoldingCase(a, b)) << a << " " << b;
 }
 
 }  // namespace

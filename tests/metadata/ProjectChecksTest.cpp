@@ -4,6 +4,7 @@
 #include "metadata/MemberDAO.h"
 #include "metadata/ProjectChecks.h"
 #include "metadata/ProjectDAO.h"
+#include "platform/Unicode.h"
 #include "support/TempHome.h"
 
 namespace {
@@ -22,8 +23,10 @@ class TProjectBuilder {
     return classId_;
   }
 
-  TProjectBuilder& Member(const std::string& name, const std::string& type, int isPri = 0, int isDisplay = 0) {
+  TProjectBuilder& Member(const std::string& name, const std::string& type, int isPri = 0, int isDisplay = 0,
+                          int length = 20) {
     TMember m;
+    m.memberLength = length;
     m.projectId = projectId_;
     m.classId = classId_;
     m.memberName = name;
@@ -114,6 +117,36 @@ TEST(ProjectChecks, AReferenceMatchesItsClassAsTheStoreComparesNames) {
   p.Class("Goods");
   p.Member("code", kString, 1, 1).Member("kind", "KIND");
   EXPECT_TRUE(project_checks::CheckProject(p.projectId()).empty());
+}
+
+// What only another tool could store: check lists it, and the outputs of the
+// stored names (the table script, an export) refuse to start.
+TEST(ProjectChecks, FindsWhatOnlyAnotherToolCouldStore) {
+  TTempHome home(false);
+  if (!platform::HasIcu()) GTEST_SKIP() << "no ICU on this system (icu.dll is missing: Wine has none)";
+  TProjectBuilder p("Caf\u00E9");
+  TProjectBuilder("CAFE\u0301");
+  const std::string longName = "a" + std::string(127, 'b');
+  p.Class("Cafe");
+  p.Member("id", kString, 1, 1, 99999).Member(longName, kString);
+  EXPECT_EQ(Messages(project_checks::CheckProject(p.projectId())),
+            (std::vector<std::string>{
+                "Cafe类的成员id: 字符串长度不能超过 8000: SQL Server 的 varchar 最多 8000 个字符!",
+                "Cafe类的成员" + longName +
+                    ": 成员名称不能超过 127 个字符: SQL Server 的名称最多 128 个字符，生成的参数名还要加上 @!",
+                "工程Caf\u00E9: 与工程CAFE\u0301只有大小写或字符组合不同!",
+            }));
+  EXPECT_THROW(project_checks::LoadWithSafeNames(p.projectId()), std::runtime_error);
+}
+
+TEST(ProjectChecks, AClassNamedLikeTheDerivedRootNamespaceIsFound) {
+  TTempHome home(false);
+  if (!platform::HasIcu()) GTEST_SKIP() << "no ICU on this system (icu.dll is missing: Wine has none)";
+  TProjectBuilder p("Book\u00B7");
+  p.Class("Book_");
+  p.Member("id", kString, 1, 1);
+  EXPECT_EQ(Messages(project_checks::CheckProject(p.projectId())),
+            (std::vector<std::string>{"Book_类: 类名不能是 Book_：它是由工程名称得出的界面项目的根命名空间!"}));
 }
 
 }  // namespace
