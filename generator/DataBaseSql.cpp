@@ -68,15 +68,17 @@ void ReferenceColumn(TClassBlock& block, const TMember& m) {
 }
 
 void MemberColumn(TClassBlock& block, const TMember& m) {
-  const std::string name = sql_names::Bracketed(m.memberName) + " ";
-  switch (KindOf(m)) {
+  const TMemberKind kind = KindOf(m);
+  const std::string column = sql_names::Bracketed(m.memberName) + " [" + std::string(Traits(kind).sqlType) + "]";
+  switch (kind) {
     case TMemberKind::String:
-      block.Column(name + Varchar(m.memberLength) + (m.memberIsMust == 1 ? " NOT NULL ," : " NULL ,"));
+      block.Column(sql_names::Bracketed(m.memberName) + " " + Varchar(m.memberLength) +
+                   (m.memberIsMust == 1 ? " NOT NULL ," : " NULL ,"));
       return;
-    case TMemberKind::Integer: block.Column(name + "[int] NOT NULL ,"); return;
-    case TMemberKind::Float: block.Column(name + "[float] NOT NULL ,"); return;
-    case TMemberKind::DateTime: block.Column(name + "[datetime] NULL , "); return;
-    case TMemberKind::Picture: block.Column(name + "[image] NULL ,"); return;
+    case TMemberKind::Integer:
+    case TMemberKind::Float: block.Column(column + " NOT NULL ,"); return;
+    case TMemberKind::DateTime: block.Column(column + " NULL , "); return;  // the blank TrimLastColumn may take
+    case TMemberKind::Picture: block.Column(column + " NULL ,"); return;
     case TMemberKind::Reference: ReferenceColumn(block, m); return;
   }
 }

@@ -305,24 +305,23 @@ void WriteMemberFields(TCodeWriter& out, const TMember& member, int label) {
       .Set("btn", VbNamer::UploadButton(member.memberName))
       .Set("cb", VbNamer::ComboBox(member.memberName))
       .Line("Private WithEvents $label$ As System.Windows.Forms.Label");
-  switch (KindOf(member)) {
-    case TMemberKind::String:
-    case TMemberKind::Integer:
-    case TMemberKind::Float: out.Line("Private WithEvents $txt$ As System.Windows.Forms.TextBox"); break;
-    case TMemberKind::DateTime:
+  // A picker and a picture box come with the text box beside them.
+  switch (Traits(KindOf(member)).control) {
+    case TInputControl::TextBox: out.Line("Private WithEvents $txt$ As System.Windows.Forms.TextBox"); break;
+    case TInputControl::DatePicker:
       out.Lines(R"(
 Private WithEvents $txt$ As System.Windows.Forms.TextBox
 Private WithEvents $dtp$ As System.Windows.Forms.DateTimePicker
 )");
       break;
-    case TMemberKind::Picture:
+    case TInputControl::PictureBox:
       out.Lines(R"(
 Private WithEvents $txt$ As System.Windows.Forms.TextBox
 Private WithEvents $box$ As System.Windows.Forms.PictureBox
 Private WithEvents $btn$ As System.Windows.Forms.Button
 )");
       break;
-    case TMemberKind::Reference: out.Line("Private WithEvents $cb$ As System.Windows.Forms.ComboBox"); break;
+    case TInputControl::ComboBox: out.Line("Private WithEvents $cb$ As System.Windows.Forms.ComboBox"); break;
   }
 }
 
