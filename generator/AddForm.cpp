@@ -1,17 +1,18 @@
 #include "generator/AddFormText.h"
 #include "generator/UIOperate.h"
+#include "generator/VbNamer.h"
 
 void TUIOperate::WriteAddFormCode(const TClassList& classes) {
   for (std::size_t i = 0; i < classes.size(); ++i) {
     SelectClass(classes, i);
-    SaveFormSource("FrmAdd" + curClassName + ".vb", AddFormCode(LoadFormModel()));
+    SaveFormSource(VbNamer::AddForm(curClassName) + ".vb", AddFormCode(LoadFormModel()));
   }
 }
 
 void TUIOperate::WriteAddFormDesigner(const TClassList& classes) {
   for (std::size_t i = 0; i < classes.size(); ++i) {
     SelectClass(classes, i);
-    SaveFormSource("FrmAdd" + curClassName + ".Designer.vb", AddFormDesigner(LoadFormModel()));
-    CopyFormResource("FrmAdd");
+    SaveFormSource(VbNamer::AddForm(curClassName) + ".Designer.vb", AddFormDesigner(LoadFormModel()));
+    CopyFormResource("FrmAdd", VbNamer::AddForm(curClassName));
   }
 }

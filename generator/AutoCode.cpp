@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "generator/BLLOperate.h"
+#include "generator/CodeWriter.h"
 #include "generator/DALOperate.h"
 #include "generator/EntityOperate.h"
 #include "generator/FileErrorText.h"
@@ -29,7 +30,7 @@ std::optional<TCheckFailure> CheckClasses(const TProjectSnapshot& project, const
 
 void WriteFromTemplate(const TGenContext& context, const std::string& templatePath,
                        const std::filesystem::path& folder, const std::string& outputPath) {
-  const std::string text = ReplaceAll(context.ReadTemplate(templatePath), "$project_name", context.projectName);
+  const std::string text = FillTemplate(context.ReadTemplate(templatePath), {{"$project_name", context.projectName}});
   context.SaveUtf8(folder, outputPath, text);
   context.Progress(outputPath + "生成完毕");
 }

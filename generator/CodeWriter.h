@@ -1,19 +1,66 @@
 #pragma once
-// Builds generated text line by line: indent, text, CR LF.
+// Builds generated text line by line: indent, text, CR LF. A line's $name$
+// takes the value last set under that name (a "$" of any other kind stays as
+// it is); the indent is that of the innermost open Indent scope. Text of the
+// project's own (names, comments) goes in only as a value: written into a
+// line, a "$name$" in it would be replaced.
 
+#include <initializer_list>
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
-inline constexpr const char* Q = "\"";
+
+// A VB string literal: between double quotes, each quote doubled.
+std::string VbQuoted(std::string_view text);
+
+// templateText with every placeholder ("$project_name") replaced by its value,
+// in one pass: a value is never searched for placeholders itself, and where
+// two names start alike the longer wins ($designerString10 before $designerString1).
+std::string FillTemplate(std::string_view templateText,
+                         std::initializer_list<std::pair<std::string_view, std::string_view>> values);
+
+class TCodeWriter;
+// "Imports N" for each namespace, in order.
+void WriteImports(TCodeWriter& out, std::initializer_list<std::string_view> namespaces);
 
 class TCodeWriter {
  public:
-  TCodeWriter& Line(int indent, std::string_view text) {
-    text_.append(static_cast<std::size_t>(indent), ' ');
-    text_.append(text);
+  // Lines written while it lives stand `spaces` further in than around it.
+  class [[nodiscard]] TIndent {
+   public:
+    TIndent(TCodeWriter& out, int spaces) : out_(out), spaces_(spaces) { out_.indent_ += spaces_; }
+    ~TIndent() { out_.indent_ -= spaces_; }
+    TIndent(const TIndent&) = delete;
+    TIndent& operator=(const TIndent&) = delete;
+
+   private:
+    TCodeWriter& out_;
+    int spaces_;
+  };
+  TIndent Indent(int spaces) { return TIndent(*this, spaces); }
+
+  // Sets $name$ for the lines that follow.
+  TCodeWriter& Set(const std::string& name, std::string value) {
+    vars_[name] = std::move(value);
+    return *this;
+  }
+  TCodeWriter& Set(const std::string& name, int value) { return Set(name, std::to_string(value)); }
+
+  // One line at the scope's indent.
+  TCodeWriter& Line(std::string_view text) { return Line(indent_, text); }
+  // One line at an absolute column, where a block's output has its own odd indent.
+  TCodeWriter& Line(int column, std::string_view text) {
+    text_.append(static_cast<std::size_t>(column), ' ');
+    Expand(text);
     text_.append("\r\n");
     return *this;
   }
+  // Several lines as written, each with the scope's indent before its own
+  // leading spaces; an empty line stays empty. The first line break after the
+  // opening of a raw string literal and the spaces before its closing are not lines.
+  TCodeWriter& Lines(std::string_view block);
   TCodeWriter& Blank() {
     text_.append("\r\n");
     return *this;
@@ -27,5 +74,9 @@ class TCodeWriter {
   std::string Take() { return std::move(text_); }
 
  private:
+  void Expand(std::string_view text);
+
   std::string text_;
+  int indent_ = 0;
+  std::map<std::string, std::string, std::less<>> vars_;
 };

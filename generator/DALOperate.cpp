@@ -2,19 +2,25 @@
 
 #include "generator/DalClass.h"
 #include "generator/TierFiles.h"
+#include "generator/VbNamer.h"
 
 std::string TDALOperate::SourceText(const TProjectSnapshot& project, const TListEntry& classEntry) {
   const TDalClass c = TDalClass::Load(project, classEntry);
   TCodeWriter w;
-  w.Line(0, "Imports System.Collections.Generic");
-  w.Line(0, "Imports System.Linq");
-  w.Line(0, "Imports System.Text").Blank();
-  w.Line(0, "Imports System.Data.SqlClient");
-  w.Line(0, "Imports System.Data").Blank();
-  w.Line(0, "'" + c.friendName + "业务逻辑层实现/");
-  w.Line(0, "Public Class dal" + c.className);
-  w.Line(4, "'待执行的sql语句");
-  w.Line(4, std::string("Public Shared sql As String = ") + Q + Q).Blank();
+  w.Set("f", c.friendName).Set("dal", VbNamer::DalClass(c.className)).Lines(R"(
+Imports System.Collections.Generic
+Imports System.Linq
+Imports System.Text
+
+Imports System.Data.SqlClient
+Imports System.Data
+
+'$f$业务逻辑层实现/
+Public Class $dal$
+    '待执行的sql语句
+    Public Shared sql As String = ""
+
+)");
   w.Raw(BuildAdd(c));
   w.Raw(BuildGetSome(c));
   w.Raw(BuildEdit(c)).Blank();
@@ -26,8 +32,8 @@ std::string TDALOperate::SourceText(const TProjectSnapshot& project, const TList
 }
 
 void TDALOperate::GenerateDal(const TGenContext& context, const TClassList& classes) {
-  WriteTierProject(context, "DAL", "dal", classes);
+  WriteTierProject(context, "DAL", VbNamer::DalClass, classes);
   const auto project = context.Snapshot();
   for (const auto& entry : classes)
-    WriteTierSource(context, "DAL", "dal" + entry.text + ".vb", SourceText(*project, entry));
+    WriteTierSource(context, "DAL", VbNamer::DalClass(entry.text) + ".vb", SourceText(*project, entry));
 }

@@ -36,6 +36,3 @@ std::string ParameterType(const TDalClass& c, const TMember& member) {
   }
   return "VarChar";
 }
-
-// A comment holding a double quote would otherwise end the literal early.
-std::string VbLiteral(const std::string& text) { return ReplaceAll(text, "\"", "\"\""); }

@@ -25,8 +25,6 @@ struct TDalClass {
 
 // SqlDbType of a member's parameter.
 std::string ParameterType(const TDalClass& c, const TMember& member);
-// Text placed inside a VB string literal.
-std::string VbLiteral(const std::string& text);
 
 // Every function ends with this line and an empty line.
 inline void EndFunction(TCodeWriter& w) { w.Line(4, "End Function").Blank(); }

@@ -6,12 +6,11 @@
 #include "generator/DalClass.h"
 #include "generator/MemberKind.h"
 #include "generator/SqlNames.h"
-#include "generator/VbNames.h"
+#include "generator/VbNamer.h"
 #include "metadata/NameRules.h"
 
 namespace {
 
-const std::string q = Q;
 using sql_names::Name;
 
 bool Taken(const std::vector<std::string>& names, const std::string& name) {
@@ -115,40 +114,51 @@ std::string ShowList(const TDalClass& c, const TJoin& join) {
 }
 
 void CatchAndRethrow(TCodeWriter& w) {
-  w.Line(8, "Catch ex As Exception");
-  w.Line(12, "Throw ex");
-  w.Line(8, "End Try");
+  w.Lines(R"(
+        Catch ex As Exception
+            Throw ex
+        End Try
+)");
   EndFunction(w);
 }
 
 }  // namespace
 
+// The comment has always named the sample class.
 std::string BuildGet(const TDalClass& c) {
   const std::string& C = c.className;
   const std::string& K = c.key.memberName;
   const TJoin join = Joins(c);
-  const std::string pager = IsIntegerKey(c.key) ? "ExecutePager" : "ExecutePagerWhenPrimaryIsString";
   TCodeWriter w;
-  w.Line(4, "'查询图书");
-  w.Line(4, "Public Shared Function " + ProcedureName("Get", C) +
-                "(ByVal PageIndex As Integer, ByVal PageSize As Integer, ByRef PageCount As Integer, ByRef "
-                "RecordCount As Integer, ByVal strWhere As String) As System.Data.DataTable");
-  w.Line(8, "Try");
-  w.Line(12, "Dim strSql As String = " + q + " select " + Name(C) + ".*" + join.columns + " from " + Name(C) +
-                 join.tables + " where 1=1" + join.conditions + q);
-  w.Line(12, "Dim strShow As String = " + q + VbLiteral(ShowList(c, join)) + q);
-  w.Line(12, "Return DAL.DBHelp." + pager + "(PageIndex, PageSize, " + q + Name(K) + q +
-                 ", strShow, strSql, strWhere, " + q + " " + Name(K) + " asc " + q + ", PageCount, RecordCount)");
+  w.Set("get", VbNamer::Procedure(TProcedure::Get, C))
+      .Set("select", VbQuoted(" select " + Name(C) + ".*" + join.columns + " from " + Name(C) + join.tables +
+                              " where 1=1" + join.conditions))
+      .Set("show", VbQuoted(ShowList(c, join)))
+      .Set("pager", IsIntegerKey(c.key) ? "ExecutePager" : "ExecutePagerWhenPrimaryIsString")
+      .Set("key", VbQuoted(Name(K)))
+      .Set("order", VbQuoted(" " + Name(K) + " asc "))
+      .Lines(R"(
+    '查询图书
+    Public Shared Function $get$(ByVal PageIndex As Integer, ByVal PageSize As Integer, ByRef PageCount As Integer, ByRef RecordCount As Integer, ByVal strWhere As String) As System.Data.DataTable
+        Try
+            Dim strSql As String = $select$
+            Dim strShow As String = $show$
+            Return DAL.DBHelp.$pager$(PageIndex, PageSize, $key$, strShow, strSql, strWhere, $order$, PageCount, RecordCount)
+)");
   CatchAndRethrow(w);
   return w.Take();
 }
 
 std::string BuildGetAll(const TDalClass& c) {
   TCodeWriter w;
-  w.Line(4, "Public Shared Function " + ProcedureName("getAll", c.className) + "() As DataSet");
-  w.Line(8, "Try");
-  w.Line(12, "Dim strSql As String = " + q + "select * from " + Name(c.className) + q);
-  w.Line(12, "Return DBHelp.ExecuteDataSet(strSql, Nothing)");
+  w.Set("getAll", VbNamer::Procedure(TProcedure::GetAll, c.className))
+      .Set("select", VbQuoted("select * from " + Name(c.className)))
+      .Lines(R"(
+    Public Shared Function $getAll$() As DataSet
+        Try
+            Dim strSql As String = $select$
+            Return DBHelp.ExecuteDataSet(strSql, Nothing)
+)");
   CatchAndRethrow(w);
   return w.Take();
 }

@@ -3,11 +3,10 @@
 #include "generator/DalClass.h"
 #include "generator/MemberKind.h"
 #include "generator/SqlNames.h"
-#include "generator/VbNames.h"
+#include "generator/VbNamer.h"
 
 namespace {
 
-const std::string q = Q;
 using sql_names::Name;
 
 template <typename Entry>
@@ -21,7 +20,7 @@ std::string Column(const TMember& m) { return Name(m.memberName); }
 std::string Marker(const TMember& m) { return "@" + m.memberName; }
 
 std::string ParameterEntry(const std::string& name, const std::string& type) {
-  return "new SqlParameter(" + q + "@" + name + q + ",SqlDbType." + type + ")";
+  return "new SqlParameter(" + VbQuoted("@" + name) + ",SqlDbType." + type + ")";
 }
 
 std::string KeyParameterType(const TDalClass& c) { return IsIntegerKey(c.key) ? "Int" : "VarChar"; }
@@ -35,48 +34,60 @@ std::string BuildAdd(const TDalClass& c) {
       IsIntegerKey(c.key) ? c.project->GetNonKeyMembers(c.classId) : c.project->GetMembers(c.classId);
   const std::string& C = c.className;
   const std::string& O = c.objName;
-  TCodeWriter w;
-  w.Line(4, "'添加" + c.friendName + "实现");
-  w.Line(4, "Public Shared Function " + ProcedureName("Add", C) + "(ByVal " + O + " As Model." + C + ") As Boolean");
   // A class whose only member is its integer key has no column to name.
   const std::string insert = members.empty() ? "insert into " + Name(C) + " default values"
                                              : "insert into " + Name(C) + "(" + Joined(members, Column) + ") values(" +
                                                    Joined(members, Marker) + ")";
-  w.Line(8, "Dim sql As String = " + q + insert + q);
-  w.Line(7, "'构建sql参数");
-  w.Line(8, "Dim parm As SqlParameter() = New SqlParameter() {");
+  TCodeWriter w;
+  w.Set("f", c.friendName)
+      .Set("add", VbNamer::Procedure(TProcedure::Add, C))
+      .Set("O", O)
+      .Set("C", C)
+      .Set("insert", insert)
+      .Lines(R"(
+    '添加$f$实现
+    Public Shared Function $add$(ByVal $O$ As Model.$C$) As Boolean
+        Dim sql As String = "$insert$"
+       '构建sql参数
+        Dim parm As SqlParameter() = New SqlParameter() {
+)");
+  // The parameters stand 13 spaces in; the closing brace at the margin.
   for (std::size_t n = 0; n < members.size(); ++n)
-    w.Line(13, ParameterEntry(members[n].memberName, ParameterType(c, members[n])) +
-                   (n + 1 < members.size() ? "," : ""));
-  w.Line(0, "}");
-  w.Line(8, "'给参数赋值");
-  for (std::size_t n = 0; n < members.size(); ++n) {
-    w.Line(8, "'" + members[n].memberComment);
-    w.Line(12, "parm(" + std::to_string(n) + ").Value = " + O + "." + members[n].memberName);
-  }
-  w.Blank();
-  w.Line(8, "'执行sql进行添加");
-  w.Line(8, kExecuteChange);
+    w.Set("parameter", ParameterEntry(members[n].memberName, ParameterType(c, members[n])) +
+                           (n + 1 < members.size() ? "," : ""))
+        .Line(13, "$parameter$");
+  w.Line("}");
+  auto body = w.Indent(8);
+  w.Line("'给参数赋值");
+  for (std::size_t n = 0; n < members.size(); ++n)
+    w.Set("n", static_cast<int>(n))
+        .Set("comment", members[n].memberComment)
+        .Set("m", members[n].memberName)
+        .Lines(R"(
+'$comment$
+    parm($n$).Value = $O$.$m$
+)");
+  w.Blank().Line("'执行sql进行添加").Line(kExecuteChange);
   EndFunction(w);
   return w.Take();
 }
 
 namespace {
 
+// A string's line stands one space further in than the others'.
 void ReadLine(TCodeWriter& w, const TDalClass& c, const TMember& m) {
-  const std::string target = c.objName + "." + m.memberName + " = ";
-  const std::string field = "DataRead(" + q + m.memberName + q + ")";
+  w.Set("target", c.objName + "." + m.memberName).Set("field", "DataRead(" + VbQuoted(m.memberName) + ")");
   switch (KindOf(m)) {
-    case TMemberKind::String: w.Line(13, target + field + ".ToString()"); return;
-    case TMemberKind::Picture: w.Line(12, target + "DirectCast(" + field + ", Byte())"); return;
-    case TMemberKind::Integer: w.Line(12, target + "Convert.ToInt32(" + field + ")"); return;
-    case TMemberKind::Float: w.Line(12, target + "Single.Parse(" + field + ".ToString())"); return;
-    case TMemberKind::DateTime: w.Line(12, target + "Convert.ToDateTime(" + field + ".ToString())"); return;
+    case TMemberKind::String: w.Line(13, "$target$ = $field$.ToString()"); return;
+    case TMemberKind::Picture: w.Line(12, "$target$ = DirectCast($field$, Byte())"); return;
+    case TMemberKind::Integer: w.Line(12, "$target$ = Convert.ToInt32($field$)"); return;
+    case TMemberKind::Float: w.Line(12, "$target$ = Single.Parse($field$.ToString())"); return;
+    case TMemberKind::DateTime: w.Line(12, "$target$ = Convert.ToDateTime($field$.ToString())"); return;
     case TMemberKind::Reference:
       if (IsIntegerKey(RequireReferencedKey(*c.project, c.className, m)))
-        w.Line(12, target + "Convert.ToInt32(" + field + ")");
+        w.Line(12, "$target$ = Convert.ToInt32($field$)");
       else
-        w.Line(12, target + field + ".ToString()");
+        w.Line(12, "$target$ = $field$.ToString()");
       return;
   }
 }
@@ -86,23 +97,33 @@ void ReadLine(TCodeWriter& w, const TDalClass& c, const TMember& m) {
 std::string BuildGetSome(const TDalClass& c) {
   const std::string& C = c.className;
   const std::string& K = c.key.memberName;
-  const bool integerKey = IsIntegerKey(c.key);
   TCodeWriter w;
-  w.Line(4, "'根据" + K + "获取某条" + c.friendName + "记录");
-  const std::string& param = c.keyParam;
-  w.Line(4, "Public Shared Function " + ProcedureName("getSome", C) + "(ByVal " + param + " As " + (integerKey ? "Integer" : "String") +
-                ") As Model." + C);
-  w.Line(8, "'构建查询sql");
-  w.Line(8, "Dim sql As String = " + q + "select * from " + Name(C) + " where " + Name(K) + "=@" + K + q);
-  w.Line(8, "Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, New SqlParameter() {" +
-                ParameterEntry(K, KeyParameterType(c)) + " With {.Value = " + param + "}})");
-  w.Line(8, "Dim " + c.objName + " As New Model." + C + "()");
-  w.Line(8, "'如果查询存在记录，就包装到对象中返回");
-  w.Line(8, "If DataRead.Read() Then");
+  w.Set("K", K)
+      .Set("f", c.friendName)
+      .Set("getSome", VbNamer::Procedure(TProcedure::GetSome, C))
+      .Set("param", c.keyParam)
+      .Set("keyType", IsIntegerKey(c.key) ? "Integer" : "String")
+      .Set("C", C)
+      .Set("select", "select * from " + Name(C) + " where " + Name(K) + "=@" + K)
+      .Set("parameter", ParameterEntry(K, KeyParameterType(c)))
+      .Set("O", c.objName)
+      .Set("result", c.returnName)
+      .Lines(R"(
+    '根据$K$获取某条$f$记录
+    Public Shared Function $getSome$(ByVal $param$ As $keyType$) As Model.$C$
+        '构建查询sql
+        Dim sql As String = "$select$"
+        Dim DataRead As SqlDataReader = DBHelp.ExecuteReader(sql, New SqlParameter() {$parameter$ With {.Value = $param$}})
+        Dim $O$ As New Model.$C$()
+        '如果查询存在记录，就包装到对象中返回
+        If DataRead.Read() Then
+)");
   for (const auto& m : c.project->GetMembers(c.classId)) ReadLine(w, c, m);
-  w.Line(8, "End If");
-  w.Line(8, "DataRead.Close()");
-  w.Line(8, "Return " + c.returnName);
+  w.Lines(R"(
+        End If
+        DataRead.Close()
+        Return $result$
+)");
   EndFunction(w);
   return w.Take();
 }
@@ -122,43 +143,58 @@ std::string BuildEdit(const TDalClass& c) {
   parameters += ParameterEntry(K, KeyParameterType(c)) + "}";
 
   TCodeWriter w;
-  w.Line(4, "'更新" + c.friendName + "实现");
-  w.Line(4, "Public Shared Function " + ProcedureName("Edit", C) + "(ByVal " + O + " As Model." + C + ") As Boolean");
-  w.Line(8,
-         "Dim sql As String = " + q + "update " + Name(C) + " set " + assignments + " where " + Name(K) + "=@" + K + q);
-  w.Line(8, "'构建sql参数信息");
-  w.Line(8, "Dim parm As SqlParameter() = New SqlParameter() {");
-  w.Line(0, parameters);
-  w.Line(8, "'为参数赋值");
+  w.Set("f", c.friendName)
+      .Set("edit", VbNamer::Procedure(TProcedure::Edit, C))
+      .Set("O", O)
+      .Set("C", C)
+      .Set("update", "update " + Name(C) + " set " + assignments + " where " + Name(K) + "=@" + K)
+      .Set("parameters", parameters)
+      .Lines(R"(
+    '更新$f$实现
+    Public Shared Function $edit$(ByVal $O$ As Model.$C$) As Boolean
+        Dim sql As String = "$update$"
+        '构建sql参数信息
+        Dim parm As SqlParameter() = New SqlParameter() {
+$parameters$
+        '为参数赋值
+)");
+  auto body = w.Indent(8);
   for (std::size_t n = 0; n < members.size(); ++n)
-    w.Line(8, "parm(" + std::to_string(n) + ").Value = " + O + "." + members[n].memberName);
-  w.Line(8, "parm(" + std::to_string(members.size()) + ").Value = " + O + "." + K);
-  w.Line(8, "'执行更新");
-  w.Line(8, kExecuteChange);
+    w.Set("n", static_cast<int>(n)).Set("m", members[n].memberName).Line("parm($n$).Value = $O$.$m$");
+  w.Set("n", static_cast<int>(members.size())).Set("m", K).Lines(R"(
+parm($n$).Value = $O$.$m$
+'执行更新
+)");
+  w.Line(kExecuteChange);
   EndFunction(w);
   return w.Take();
 }
 
 std::string BuildDel(const TDalClass& c) {
   TCodeWriter w;
-  w.Line(4, "'删除" + c.friendName);
-  w.Line(4, "Public Shared Function " + ProcedureName("Del", c.className) + "(ByVal p As String) As Boolean");
   // Each key of the comma-separated list goes into the in-list as a parameter of its own.
-  w.Line(8, "Dim sql As String = " + q + q);
-  w.Line(8, "Dim ids As String() = p.Split(" + q + "," + q + "c)");
-  w.Line(8, "Dim parm(ids.Length - 1) As SqlParameter");
-  w.Line(8, "For i As Integer = 0 To ids.Length - 1");
-  w.Line(12, "If i <> ids.Length - 1 Then");
-  w.Line(16, "sql += " + q + "@p" + q + " & i & " + q + "," + q);
-  w.Line(12, "Else");
-  w.Line(16, "sql += " + q + "@p" + q + " & i");
-  w.Line(12, "End If");
-  w.Line(12, "parm(i) = new SqlParameter(" + q + "@p" + q + " & i,SqlDbType." + KeyParameterType(c) + ")");
-  w.Line(12, "parm(i).Value = ids(i)");
-  w.Line(8, "Next");
-  w.Line(8, "sql = " + q + "delete from " + Name(c.className) + " where " + Name(c.key.memberName) + " in (" + q +
-                " & sql & " + q + ")" + q);
-  w.Line(8, "Return If(((DBHelp.ExecuteNonQuery(sql, parm)) > 0), True, False)");
+  w.Set("f", c.friendName)
+      .Set("del", VbNamer::Procedure(TProcedure::Del, c.className))
+      .Set("type", KeyParameterType(c))
+      .Set("delete", "delete from " + Name(c.className) + " where " + Name(c.key.memberName) + " in (")
+      .Lines(R"vb(
+    '删除$f$
+    Public Shared Function $del$(ByVal p As String) As Boolean
+        Dim sql As String = ""
+        Dim ids As String() = p.Split(","c)
+        Dim parm(ids.Length - 1) As SqlParameter
+        For i As Integer = 0 To ids.Length - 1
+            If i <> ids.Length - 1 Then
+                sql += "@p" & i & ","
+            Else
+                sql += "@p" & i
+            End If
+            parm(i) = new SqlParameter("@p" & i,SqlDbType.$type$)
+            parm(i).Value = ids(i)
+        Next
+        sql = "$delete$" & sql & ")"
+        Return If(((DBHelp.ExecuteNonQuery(sql, parm)) > 0), True, False)
+)vb");
   EndFunction(w);
   return w.Take();
 }

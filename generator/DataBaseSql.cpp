@@ -69,15 +69,17 @@ void ReferenceColumn(TClassBlock& block, const TMember& m) {
 }
 
 void MemberColumn(TClassBlock& block, const TMember& m) {
-  const std::string name = sql_names::Bracketed(m.memberName) + " ";
-  switch (KindOf(m)) {
+  const TMemberKind kind = KindOf(m);
+  const std::string column = sql_names::Bracketed(m.memberName) + " [" + std::string(Traits(kind).sqlType) + "]";
+  switch (kind) {
     case TMemberKind::String:
-      block.Column(name + Varchar(m.memberLength) + (m.memberIsMust == 1 ? " NOT NULL ," : " NULL ,"));
+      block.Column(sql_names::Bracketed(m.memberName) + " " + Varchar(m.memberLength) +
+                   (m.memberIsMust == 1 ? " NOT NULL ," : " NULL ,"));
       return;
-    case TMemberKind::Integer: block.Column(name + "[int] NOT NULL ,"); return;
-    case TMemberKind::Float: block.Column(name + "[float] NOT NULL ,"); return;
-    case TMemberKind::DateTime: block.Column(name + "[datetime] NULL , "); return;
-    case TMemberKind::Picture: block.Column(name + "[image] NULL ,"); return;
+    case TMemberKind::Integer:
+    case TMemberKind::Float: block.Column(column + " NOT NULL ,"); return;
+    case TMemberKind::DateTime: block.Column(column + " NULL , "); return;  // the blank TrimLastColumn may take
+    case TMemberKind::Picture: block.Column(column + " NULL ,"); return;
     case TMemberKind::Reference: ReferenceColumn(block, m); return;
   }
 }
@@ -101,11 +103,19 @@ void ClassTable(TCodeWriter& w, const TProjectSnapshot& project, const TListEntr
   TrimLastColumn(block.body);
 
   DropTableIfExists(w, className);
-  w.Line(0, "GO").Blank();
-  w.Line(0, "CREATE TABLE " + sql_names::DboTable(className) + " (");
-  for (const auto& line : block.body) w.Line(0, line.text);
-  w.Line(0, ") ON [PRIMARY]");
-  w.Line(0, "GO").Blank().Blank().Blank();
+  w.Set("table", sql_names::DboTable(className)).Lines(R"(
+GO
+
+CREATE TABLE $table$ (
+)");
+  for (const auto& line : block.body) w.Set("line", line.text).Line("$line$");
+  w.Lines(R"(
+) ON [PRIMARY]
+GO
+
+
+
+)");
 }
 
 // A table that another table's foreign key references cannot be dropped:
@@ -116,12 +126,13 @@ void DropForeignKeys(TCodeWriter& w, const TClassList& classes) {
   for (const auto& entry : classes)
     tables += std::string(tables.empty() ? "" : ",") + "object_id(N" + sql_names::Literal(sql_names::DboTable(entry.text)) +
               ")";
-  w.Line(0, "declare @dropKeys nvarchar(max) = N''");
-  w.Line(0, "select @dropKeys = @dropKeys + N'alter table ' + quotename(object_schema_name(parent_object_id)) + N'.' + "
-            "quotename(object_name(parent_object_id)) + N' drop constraint ' + quotename(name) + N' '");
-  w.Line(0, "from sys.foreign_keys where referenced_object_id in (" + tables + ")");
-  w.Line(0, "exec (@dropKeys)");
-  w.Line(0, "GO");
+  w.Set("tables", tables).Lines(R"(
+declare @dropKeys nvarchar(max) = N''
+select @dropKeys = @dropKeys + N'alter table ' + quotename(object_schema_name(parent_object_id)) + N'.' + quotename(object_name(parent_object_id)) + N' drop constraint ' + quotename(name) + N' '
+from sys.foreign_keys where referenced_object_id in ($tables$)
+exec (@dropKeys)
+GO
+)");
 }
 
 }  // namespace

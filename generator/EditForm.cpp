@@ -3,18 +3,19 @@
 
 #include "generator/EditForm.h"
 #include "generator/UIOperate.h"
+#include "generator/VbNamer.h"
 
 void TUIOperate::WriteEditFormCode(const TClassList& classes) {
   for (std::size_t i = 0; i < classes.size(); ++i) {
     SelectClass(classes, i);
-    SaveFormSource("FrmEdit" + curClassName + ".vb", EditFormCode(LoadFormModel()));
+    SaveFormSource(VbNamer::EditForm(curClassName) + ".vb", EditFormCode(LoadFormModel()));
   }
 }
 
 void TUIOperate::WriteEditFormDesigner(const TClassList& classes) {
   for (std::size_t i = 0; i < classes.size(); ++i) {
     SelectClass(classes, i);
-    SaveFormSource("FrmEdit" + curClassName + ".Designer.vb", EditFormDesigner(LoadFormModel()));
-    CopyFormResource("FrmEdit");
+    SaveFormSource(VbNamer::EditForm(curClassName) + ".Designer.vb", EditFormDesigner(LoadFormModel()));
+    CopyFormResource("FrmEdit", VbNamer::EditForm(curClassName));
   }
 }

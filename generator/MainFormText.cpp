@@ -1,80 +1,92 @@
 #include "generator/MainFormText.h"
 
-#include "generator/GenContext.h"
+#include "generator/VbNamer.h"
 
 namespace {
 
-void MenuHandlers(TCodeWriter& out, const std::string& c, const std::string& f) {
-  out.Line(4, "'添加" + f)
-      .Line(4, "Private Sub " + c + "Add_ToolStripMenuItem_Click(ByVal sender As Object, ByVal e As EventArgs) Handles " +
-                   c + "Add_ToolStripMenuItem.Click")
-      .Line(8, "Dim frmAdd" + c + " As New FrmAdd" + c + "()")
-      .Line(8, "frmAdd" + c + ".ShowDialog()")
-      .Line(4, "End Sub")
-      .Line(4, "'" + f + "管理")
-      .Line(4, "Private Sub " + c +
-                   "Manage_ToolStripMenuItem_Click(ByVal sender As Object, ByVal e As EventArgs) Handles " + c +
-                   "Manage_ToolStripMenuItem.Click")
-      .Line(8, "Dim frmQuery" + c + " As New FrmQuery" + c + "()")
-      .Line(8, "frmQuery" + c + ".ShowDialog()")
-      .Line(4, "End Sub")
-      .Blank();
+void MenuHandlers(TCodeWriter& out) {
+  auto handler = out.Indent(4);
+  out.Lines(R"(
+'添加$f$
+Private Sub $add$_Click(ByVal sender As Object, ByVal e As EventArgs) Handles $add$.Click
+    Dim frmAdd$c$ As New $addForm$()
+    frmAdd$c$.ShowDialog()
+End Sub
+'$f$管理
+Private Sub $manage$_Click(ByVal sender As Object, ByVal e As EventArgs) Handles $manage$.Click
+    Dim frmQuery$c$ As New $queryForm$()
+    frmQuery$c$.ShowDialog()
+End Sub
+
+)");
 }
 
-void MenuItemCreation(TCodeWriter& out, const std::string& n, const std::string& c) {
-  out.Line(8, "Me.toolStripMenuItem_" + n + " = new System.Windows.Forms.ToolStripMenuItem()")
-      .Line(8, "Me." + c + "Add_ToolStripMenuItem = new System.Windows.Forms.ToolStripMenuItem()")
-      .Line(8, "Me." + c + "Manage_ToolStripMenuItem = new System.Windows.Forms.ToolStripMenuItem()");
+void MenuItemCreation(TCodeWriter& out) {
+  auto body = out.Indent(8);
+  out.Lines(R"(
+Me.$item$ = new System.Windows.Forms.ToolStripMenuItem()
+Me.$add$ = new System.Windows.Forms.ToolStripMenuItem()
+Me.$manage$ = new System.Windows.Forms.ToolStripMenuItem()
+)");
 }
 
-void MenuStripItem(TCodeWriter& out, const std::string& n) { out.Line(8, "Me.toolStripMenuItem_" + n + ","); }
-
-void MenuItemProperties(TCodeWriter& out, const std::string& n, const std::string& c, const std::string& f) {
-  const std::string item = "Me.toolStripMenuItem_" + n;
-  const std::string add = c + "Add_ToolStripMenuItem";
-  const std::string manage = c + "Manage_ToolStripMenuItem";
-  out.Line(12, "'")
-      .Line(12, "' toolStripMenuItem_" + n)
-      .Line(8, item + ".DropDownItems.AddRange(New System.Windows.Forms.ToolStripItem() {" + add + ",Me." + manage +
-                   "})")
-      .Line(8, item + ".Name = " + Q + "toolStripMenuItem" + n + Q)
-      .Line(8, item + ".Size = new System.Drawing.Size(108, 21)")
-      .Line(8, item + ".Text = " + Q + f + "管理" + Q)
-      .Line(12, "' " + add)
-      .Line(8, "Me." + add + ".Name = " + Q + add + Q)
-      .Line(8, "Me." + add + ".Size = new System.Drawing.Size(166, 22)")
-      .Line(8, "Me." + add + ".Text = " + Q + "添加" + f + Q)
-      .Line(12, "' " + manage)
-      .Line(8, "Me." + manage + ".Name = " + Q + manage + Q)
-      .Line(8, "Me." + manage + ".Size = new System.Drawing.Size(166, 22)")
-      .Line(8, "Me." + manage + ".Text = " + Q + f + "查询" + Q);
+// The comment lines stand 4 spaces further in than the properties.
+void MenuItemProperties(TCodeWriter& out) {
+  auto body = out.Indent(8);
+  out.Lines(R"(
+    '
+    ' $item$
+Me.$item$.DropDownItems.AddRange(New System.Windows.Forms.ToolStripItem() {$add$,Me.$manage$})
+Me.$item$.Name = "toolStripMenuItem$n$"
+Me.$item$.Size = new System.Drawing.Size(108, 21)
+Me.$item$.Text = "$f$管理"
+    ' $add$
+Me.$add$.Name = "$add$"
+Me.$add$.Size = new System.Drawing.Size(166, 22)
+Me.$add$.Text = "添加$f$"
+    ' $manage$
+Me.$manage$.Name = "$manage$"
+Me.$manage$.Size = new System.Drawing.Size(166, 22)
+Me.$manage$.Text = "$f$查询"
+)");
 }
 
-void MenuItemFields(TCodeWriter& out, const std::string& n, const std::string& c) {
-  out.Line(4, "Private WithEvents toolStripMenuItem_" + n + " As System.Windows.Forms.ToolStripMenuItem")
-      .Line(4, "Private WithEvents " + c + "Add_ToolStripMenuItem As System.Windows.Forms.ToolStripMenuItem")
-      .Line(4, "Private WithEvents " + c + "Manage_ToolStripMenuItem As System.Windows.Forms.ToolStripMenuItem");
+void MenuItemFields(TCodeWriter& out) {
+  auto field = out.Indent(4);
+  out.Lines(R"(
+Private WithEvents $item$ As System.Windows.Forms.ToolStripMenuItem
+Private WithEvents $add$ As System.Windows.Forms.ToolStripMenuItem
+Private WithEvents $manage$ As System.Windows.Forms.ToolStripMenuItem
+)");
 }
 
 }  // namespace
 
 void AppendClassMenu(TMainFormTexts& texts, int menuNumber, const std::string& className,
                      const std::string& friendName) {
-  const std::string n = std::to_string(menuNumber);
-  MenuHandlers(texts.handlers, className, friendName);
-  MenuItemCreation(texts.creation, n, className);
-  MenuStripItem(texts.stripItems, n);
-  MenuItemProperties(texts.properties, n, className, friendName);
-  MenuItemFields(texts.fields, n, className);
+  for (TCodeWriter* out : {&texts.handlers, &texts.creation, &texts.stripItems, &texts.properties, &texts.fields})
+    out->Set("c", className)
+        .Set("f", friendName)
+        .Set("n", menuNumber)
+        .Set("item", VbNamer::MenuItem(menuNumber))
+        .Set("add", VbNamer::AddMenuItem(className))
+        .Set("manage", VbNamer::ManageMenuItem(className))
+        .Set("addForm", VbNamer::AddForm(className))
+        .Set("queryForm", VbNamer::QueryForm(className));
+  MenuHandlers(texts.handlers);
+  MenuItemCreation(texts.creation);
+  texts.stripItems.Line(8, "Me.$item$,");
+  MenuItemProperties(texts.properties);
+  MenuItemFields(texts.fields);
 }
 
 std::string MainFormCodeText(const std::string& templateText, const TMainFormTexts& texts) {
-  return ReplaceAll(templateText, "$vbString", texts.handlers.Text());
+  return FillTemplate(templateText, {{"$vbString", texts.handlers.Text()}});
 }
 
 std::string MainFormDesignerText(const std::string& templateText, const TMainFormTexts& texts) {
-  std::string text = ReplaceAll(templateText, "$designerString1", texts.creation.Text());
-  text = ReplaceAll(text, "$designerString2", texts.stripItems.Text());
-  text = ReplaceAll(text, "$designerString3", texts.properties.Text());
-  return ReplaceAll(text, "$designerString4", texts.fields.Text());
+  return FillTemplate(templateText, {{"$designerString1", texts.creation.Text()},
+                                     {"$designerString2", texts.stripItems.Text()},
+                                     {"$designerString3", texts.properties.Text()},
+                                     {"$designerString4", texts.fields.Text()}});
 }

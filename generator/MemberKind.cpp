@@ -2,18 +2,6 @@
 
 #include <stdexcept>
 
-
-TMemberKind KindOf(const TMember& member) {
-  using namespace member_type;
-  const std::string& type = member.memberType;
-  if (type == kString) return TMemberKind::String;
-  if (type == kInteger) return TMemberKind::Integer;
-  if (type == kFloat) return TMemberKind::Float;
-  if (type == kDateTime) return TMemberKind::DateTime;
-  if (type == kPicture) return TMemberKind::Picture;
-  return TMemberKind::Reference;
-}
-
 std::optional<TMember> ReferencedKey(const TProjectSnapshot& project, const TMember& reference) {
   return project.GetKeyMemberOf(reference.memberType);
 }

@@ -1,16 +1,12 @@
 #pragma once
-// The member kinds every generator branches on, and the look-ups a reference
-// member needs in its project.
+// The look-ups a reference member needs in its project.
 
 #include <optional>
 #include <string>
 
 #include "metadata/Member.h"
+#include "metadata/MemberKind.h"
 #include "metadata/ProjectSnapshot.h"
-
-enum class TMemberKind { String, Integer, Float, DateTime, Picture, Reference };
-
-TMemberKind KindOf(const TMember& member);
 
 // An integer key is numbered by the table (an identity column).
 inline bool IsIntegerKey(const TMember& key) { return key.memberIsInteger != 0; }

@@ -3,6 +3,7 @@
 #include "generator/QueryFormFull.h"
 #include "generator/QueryFormText.h"
 #include "generator/UIOperate.h"
+#include "generator/VbNamer.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ bool TUIOperate::FullQueryForms() const { return context_.settings.queryForms ==
 void TUIOperate::WriteQueryFormCode(const TClassList& classes) {
   for (std::size_t i = 0; i < classes.size(); ++i) {
     SelectClass(classes, i);
-    SaveFormSource("FrmQuery" + curClassName + ".vb", FullQueryForms() ? FullQueryFormCodeText(LoadQueryFormModel())
+    SaveFormSource(VbNamer::QueryForm(curClassName) + ".vb", FullQueryForms() ? FullQueryFormCodeText(LoadQueryFormModel())
                                                                        : QueryFormCodeText(curClassName));
   }
 }
@@ -48,9 +49,9 @@ void TUIOperate::WriteQueryFormCode(const TClassList& classes) {
 void TUIOperate::WriteQueryFormDesigner(const TClassList& classes) {
   for (std::size_t i = 0; i < classes.size(); ++i) {
     SelectClass(classes, i);
-    SaveFormSource("FrmQuery" + curClassName + ".Designer.vb",
+    SaveFormSource(VbNamer::QueryForm(curClassName) + ".Designer.vb",
                    FullQueryForms() ? FullQueryFormDesignerText(LoadQueryFormModel())
                                     : QueryFormDesignerText(curClassName, curFriendName));
-    CopyFormResource("FrmQuery");
+    CopyFormResource("FrmQuery", VbNamer::QueryForm(curClassName));
   }
 }

@@ -6,7 +6,8 @@
 
 #include "generator/CodeWriter.h"
 #include "generator/QueryFormFull.h"
-#include "generator/QueryFormText.h"
+#include "generator/FormBlocks.h"
+#include "generator/VbNamer.h"
 
 namespace {
 
@@ -41,16 +42,14 @@ int TextWidth(const std::string& text) {
   return width;
 }
 
-std::string Quoted(const std::string& text) { return Q + text + Q; }
-
 TControl Label(const std::string& name, const std::string& text, int x, int y, int width, int height,
                const char* align) {
   return {name, "Label", x, y, width, height,
-          {"Text = " + Quoted(text), std::string("TextAlign = System.Drawing.ContentAlignment.") + align}};
+          {"Text = " + VbQuoted(text), std::string("TextAlign = System.Drawing.ContentAlignment.") + align}};
 }
 
 TControl Button(const std::string& name, const std::string& text, int x, int y) {
-  return {name, "Button", x, y, kButtonWidth, kButtonHeight, {"Text = " + Quoted(text), "UseVisualStyleBackColor = true"}};
+  return {name, "Button", x, y, kButtonWidth, kButtonHeight, {"Text = " + VbQuoted(text), "UseVisualStyleBackColor = true"}};
 }
 
 // Appends the controls of one search row at top y, its fields starting at x.
@@ -63,15 +62,15 @@ void AddSearchRow(std::vector<TControl>& controls, const TSearchField& field, in
   };
   switch (field.kind) {
     case TSearchKind::Contains:
-      controls.push_back({"txt_" + m, "TextBox", x, y, 240, kFieldHeight, {}});
+      controls.push_back({VbNamer::TextBox(m), "TextBox", x, y, 240, kFieldHeight, {}});
       return;
     case TSearchKind::DateRange:
-      controls.push_back(picker("dtpFrom_" + m, x));
+      controls.push_back(picker(VbNamer::DateFrom(m), x));
       controls.push_back(Label("lblTo_" + m, "至", x + 134, y, 24, kFieldHeight, "MiddleCenter"));
-      controls.push_back(picker("dtpTo_" + m, x + 162));
+      controls.push_back(picker(VbNamer::DateTo(m), x + 162));
       return;
     case TSearchKind::Choice:
-      controls.push_back({"cb_" + m, "ComboBox", x, y, 240, kFieldHeight,
+      controls.push_back({VbNamer::ComboBox(m), "ComboBox", x, y, 240, kFieldHeight,
                           {"DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList", "FormattingEnabled = true"}});
       return;
   }
@@ -132,55 +131,57 @@ TLayout Layout(const TQueryFormModel& form) {
 }
 
 void WriteControl(TCodeWriter& out, const TControl& c, int tab) {
-  const std::string me = "Me." + c.name + ".";
-  out.Line(8, "'").Line(8, "'" + c.name).Line(8, "'");
-  out.Line(8, me + "Location = New System.Drawing.Point(" + N(c.x) + ", " + N(c.y) + ")")
-      .Line(8, me + "Name = " + Quoted(c.name))
-      .Line(8, me + "Size = New System.Drawing.Size(" + N(c.width) + ", " + N(c.height) + ")")
-      .Line(8, me + "TabIndex = " + N(tab));
-  for (const auto& property : c.properties) out.Line(8, me + property);
+  out.Set("name", c.name)
+      .Set("x", c.x)
+      .Set("y", c.y)
+      .Set("width", c.width)
+      .Set("height", c.height)
+      .Set("tab", tab)
+      .Lines(R"(
+'
+'$name$
+'
+Me.$name$.Location = New System.Drawing.Point($x$, $y$)
+Me.$name$.Name = "$name$"
+Me.$name$.Size = New System.Drawing.Size($width$, $height$)
+Me.$name$.TabIndex = $tab$
+)");
+  for (const auto& property : c.properties) out.Set("property", property).Line("Me.$name$.$property$");
 }
 
 void InitializeComponent(TCodeWriter& out, const TQueryFormModel& form, const TLayout& layout) {
-  const std::string& c = form.className;
-  out.Line(4, "<System.Diagnostics.DebuggerStepThrough()> _")
-      .Line(4, "Private Sub InitializeComponent()")
-      .Line(8, "Dim resources As System.ComponentModel.ComponentResourceManager = New "
-               "System.ComponentModel.ComponentResourceManager(GetType(FrmQuery" +
-                   c + "))");
+  auto body = out.Indent(8);
   for (const auto& control : layout.controls)
-    out.Line(8, "Me." + control.name + " = New System.Windows.Forms." + control.type + "()");
-  out.Line(8, "CType(Me.dgv_List, System.ComponentModel.ISupportInitialize).BeginInit()")
-      .Line(8, "Me.SuspendLayout()");
+    out.Set("name", control.name).Set("type", control.type).Line("Me.$name$ = New System.Windows.Forms.$type$()");
+  out.Lines(R"(
+CType(Me.dgv_List, System.ComponentModel.ISupportInitialize).BeginInit()
+Me.SuspendLayout()
+)");
   int tab = 0;
   for (const auto& control : layout.controls) WriteControl(out, control, tab++);
-  out.Line(8, "'").Line(8, "'FrmQuery" + c).Line(8, "'")
-      .Line(8, "Me.AutoScaleDimensions = new System.Drawing.SizeF(6F, 12F)")
-      .Line(8, "Me.AutoScaleMode = System.Windows.Forms.AutoScaleMode.Font")
-      .Line(8, "Me.AutoScroll = true")
-      .Line(8, "Me.ClientSize = New System.Drawing.Size(" + N(kClientWidth) + ", " + N(layout.clientHeight) + ")");
-  for (const auto& control : layout.controls) out.Line(8, "Me.Controls.Add(Me." + control.name + ")");
-  out.Line(8, "Me.FormBorderStyle = System.Windows.Forms.FormBorderStyle.FixedSingle")
-      .Line(8, std::string("Me.Icon = CType(resources.GetObject(") + Q + "$this.Icon" + Q + "), System.Drawing.Icon)")
-      .Line(8, "Me.MaximizeBox = false")
-      .Line(8, "Me.MinimizeBox = false")
-      .Line(8, "Me.Name = " + Quoted("FrmQuery" + c))
-      .Line(8, "Me.StartPosition = System.Windows.Forms.FormStartPosition.CenterParent")
-      .Line(8, "Me.Text = " + Quoted(form.friendName + "信息查询"))
-      .Line(8, "CType(Me.dgv_List, System.ComponentModel.ISupportInitialize).EndInit()")
-      .Line(8, "Me.ResumeLayout(false)")
-      .Line(8, "Me.PerformLayout()")
-      .Line(4, "End Sub")
-      .Blank();
+  out.Set("form", VbNamer::QueryForm(form.className)).Lines(R"(
+'
+'$form$
+'
+)");
+  WriteAutoScale(out, N(kClientWidth) + ", " + N(layout.clientHeight), "New");
+  for (const auto& control : layout.controls) out.Set("name", control.name).Line("Me.Controls.Add(Me.$name$)");
+  WriteWindowProperties(out, "FixedSingle", VbNamer::QueryForm(form.className), form.friendName + "信息查询");
+  out.Lines(R"(
+CType(Me.dgv_List, System.ComponentModel.ISupportInitialize).EndInit()
+Me.ResumeLayout(false)
+Me.PerformLayout()
+)");
+  out.Line(4, "End Sub").Blank();
   for (const auto& control : layout.controls)
-    out.Line(4, "Friend WithEvents " + control.name + " As System.Windows.Forms." + control.type);
+    out.Set("name", control.name).Set("type", control.type).Line(4, "Friend WithEvents $name$ As System.Windows.Forms.$type$");
 }
 
 }  // namespace
 
 std::string FullQueryFormDesignerText(const TQueryFormModel& form) {
   TCodeWriter out;
-  WriteQueryDesignerHead(out, form.className);
+  WriteDesignerHead(out, VbNamer::QueryForm(form.className), kQueryFormHead);
   InitializeComponent(out, form, Layout(form));
   out.Line(0, "End Class");
   return out.Take();

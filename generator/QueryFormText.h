@@ -3,12 +3,7 @@
 
 #include <string>
 
-class TCodeWriter;
-
 // "FrmQuery" + C + ".vb"
 std::string QueryFormCodeText(const std::string& className);
 // "FrmQuery" + C + ".Designer.vb"
 std::string QueryFormDesignerText(const std::string& className, const std::string& friendName);
-
-// The designer file's lines before InitializeComponent, which the empty and the full form share.
-void WriteQueryDesignerHead(TCodeWriter& out, const std::string& className);

@@ -35,38 +35,39 @@ const char* const kPasswordQuestions[] = {"我最喜欢的动物", "我的小学
 const char* const kAdminPasswordDigest = "5F0C9A7E3B2D41C8A6E09B7D2C4F1A38";
 
 void PasswordTypeTable(TCodeWriter& w) {
-  w.Line(0, "GO").Blank();
+  w.Line("GO").Blank();
   DropTableIfExists(w, "P_PasswordType");
-  w.Line(0, "CREATE TABLE [dbo].[P_PasswordType](");
-  w.Line(0, "\t[P_Id] [int] IDENTITY(1,1) NOT NULL,");
-  w.Line(0, "\t[U_Name] [varchar](50) COLLATE Chinese_PRC_CI_AS NULL");
-  w.Line(0, ") ON [PRIMARY]");
-  w.Line(0, "delete from P_PasswordType ");
+  w.Lines(R"(
+CREATE TABLE [dbo].[P_PasswordType](
+)");
+  w.Line("\t[P_Id] [int] IDENTITY(1,1) NOT NULL,").Line("\t[U_Name] [varchar](50) COLLATE Chinese_PRC_CI_AS NULL");
+  // Two statements of the script end in a blank, kept where it shows.
+  w.Line(") ON [PRIMARY]").Line("delete from P_PasswordType ");
   for (const char* question : kPasswordQuestions)
-    w.Line(0, std::string("insert into P_PasswordType values('") + question + "')");
-  w.Line(0, "GO");
+    w.Set("question", question).Line("insert into P_PasswordType values('$question$')");
+  w.Line("GO");
 }
 
 void UserInfoTable(TCodeWriter& w) {
   DropTableIfExists(w, "U_UserInfo");
-  w.Line(0, "create table U_UserInfo ");
-  w.Line(0, "(");
-  for (const char* column : kUserInfoColumns) w.Line(0, column);
-  w.Line(0, ")");
-  w.Line(0, "GO");
-  w.Line(0, "delete from U_UserInfo ");
-  w.Line(0, "insert into U_UserInfo(U_Name,U_Sex, U_PassWord,U_Birthday,U_LoginTime,U_RoleType)");
-  w.Line(0, std::string("values('admin',1,'") + kAdminPasswordDigest + "',GETDATE(),GETDATE(),2)");
-  w.Line(0, "GO");
+  w.Line("create table U_UserInfo ").Line("(");
+  for (const char* column : kUserInfoColumns) w.Set("column", column).Line("$column$");
+  w.Line(")").Line("GO").Line("delete from U_UserInfo ");
+  w.Set("digest", kAdminPasswordDigest).Lines(R"(
+insert into U_UserInfo(U_Name,U_Sex, U_PassWord,U_Birthday,U_LoginTime,U_RoleType)
+values('admin',1,'$digest$',GETDATE(),GETDATE(),2)
+GO
+)");
 }
 
 }  // namespace
 
 void DropTableIfExists(TCodeWriter& w, const std::string& table) {
   const std::string name = sql_names::DboTable(table);
-  w.Line(0, "if exists (select * from dbo.sysobjects where id = object_id(N" + sql_names::Literal(name) +
-                ") and OBJECTPROPERTY(id, N'IsUserTable') = 1)");
-  w.Line(0, "drop table " + name);
+  w.Set("name", name).Set("literal", sql_names::Literal(name)).Lines(R"(
+if exists (select * from dbo.sysobjects where id = object_id(N$literal$) and OBJECTPROPERTY(id, N'IsUserTable') = 1)
+drop table $name$
+)");
 }
 
 std::string TableScriptPreamble() {

@@ -2,12 +2,11 @@
 
 #include "generator/CodeWriter.h"
 
-std::string TierProjectText(const std::string& templateText, const std::string& sourcePrefix,
-                            const TClassList& classes) {
+std::string TierProjectText(const std::string& templateText, TTierSourceName sourceName, const TClassList& classes) {
   TCodeWriter compileList;
-  for (const auto& entry : classes)
-    compileList.Line(4, std::string("<Compile Include=") + Q + sourcePrefix + entry.text + ".vb" + Q + " />");
-  return ReplaceAll(templateText, "$CompileString", compileList.Text());
+  auto entries = compileList.Indent(4);
+  for (const auto& entry : classes) compileList.Set("file", sourceName(entry.text)).Line(R"(<Compile Include="$file$.vb" />)");
+  return FillTemplate(templateText, {{"$CompileString", compileList.Text()}});
 }
 
 namespace {
@@ -18,11 +17,11 @@ std::string TierPath(const TGenContext& context, const std::string& tier, const 
 
 }  // namespace
 
-void WriteTierProject(const TGenContext& context, const std::string& tier, const std::string& sourcePrefix,
+void WriteTierProject(const TGenContext& context, const std::string& tier, TTierSourceName sourceName,
                       const TClassList& classes) {
   const std::string templateText = context.ReadTemplate("template/" + tier + "/" + tier + ".vbproj");
   const std::string path = TierPath(context, tier, tier + ".vbproj");
-  context.SaveUtf8(context.SolutionFolder() / tier, path, TierProjectText(templateText, sourcePrefix, classes));
+  context.SaveUtf8(context.SolutionFolder() / tier, path, TierProjectText(templateText, sourceName, classes));
   context.Progress(path + "生成完成!");
 }
 

@@ -69,9 +69,8 @@ void TUIOperate::SaveFormSource(const std::string& fileName, const std::string& 
   context_.Progress(UiPath(fileName) + "生成完毕!");
 }
 
-void TUIOperate::CopyFormResource(const std::string& formKind) const {
-  context_.CopyTemplateFile("template/project_name/project_name/" + formKind + ".resx",
-                            UiPath(formKind + curClassName + ".resx"));
+void TUIOperate::CopyFormResource(const std::string& formKind, const std::string& formClass) const {
+  context_.CopyTemplateFile("template/project_name/project_name/" + formKind + ".resx", UiPath(formClass + ".resx"));
 }
 
 TFormModel TUIOperate::LoadFormModel() {

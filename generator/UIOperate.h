@@ -48,10 +48,10 @@ class TUIOperate {
   // Writes a generated .vb source below the UI folder and reports it "生成完毕!".
   void SaveFormSource(const std::string& fileName, const std::string& text) const;
   // formKind "FrmAdd", "FrmEdit" or "FrmQuery": copies
-  // template/project_name/project_name/<formKind>.resx to <formKind><C>.resx in
+  // template/project_name/project_name/<formKind>.resx to <formClass>.resx in
   // the UI folder, replacing it. Silent: a missing template or a failed copy is
   // skipped without a progress line.
-  void CopyFormResource(const std::string& formKind) const;
+  void CopyFormResource(const std::string& formKind, const std::string& formClass) const;
 
   // The class being written, as the add and edit form writers need it.
   TFormModel LoadFormModel();

@@ -1,38 +1,41 @@
 #include "generator/UiProjectFile.h"
 
-#include "generator/GenContext.h"
+#include "generator/VbNamer.h"
 #include "metadata/NameRules.h"
 
 namespace {
 
-constexpr const char* kFormKinds[] = {"FrmAdd", "FrmEdit", "FrmQuery"};
-
 void CompileItems(TCodeWriter& out, const std::string& form) {
-  out.Line(4, std::string("<Compile Include=") + Q + form + ".vb" + Q + ">")
-      .Line(6, "<SubType>Form</SubType>")
-      .Line(4, "</Compile>")
-      .Line(4, std::string("<Compile Include=") + Q + form + ".Designer.vb" + Q + ">")
-      .Line(6, "<DependentUpon>" + form + ".vb</DependentUpon>")
-      .Line(4, "</Compile>");
+  out.Set("form", form).Lines(R"(
+    <Compile Include="$form$.vb">
+      <SubType>Form</SubType>
+    </Compile>
+    <Compile Include="$form$.Designer.vb">
+      <DependentUpon>$form$.vb</DependentUpon>
+    </Compile>
+)");
 }
 
 void ResourceItem(TCodeWriter& out, const std::string& form) {
-  out.Line(4, std::string("<EmbeddedResource Include=") + Q + form + ".resx" + Q + ">")
-      .Line(6, "<DependentUpon>" + form + ".vb</DependentUpon>")
-      .Line(4, "</EmbeddedResource>");
+  out.Set("form", form).Lines(R"(
+    <EmbeddedResource Include="$form$.resx">
+      <DependentUpon>$form$.vb</DependentUpon>
+    </EmbeddedResource>
+)");
 }
 
 }  // namespace
 
 void AppendFormItems(TUiProjectItems& items, const std::string& className) {
-  for (const char* kind : kFormKinds) CompileItems(items.compile, kind + className);
-  for (const char* kind : kFormKinds) ResourceItem(items.resources, kind + className);
+  const std::string forms[] = {VbNamer::AddForm(className), VbNamer::EditForm(className), VbNamer::QueryForm(className)};
+  for (const std::string& form : forms) CompileItems(items.compile, form);
+  for (const std::string& form : forms) ResourceItem(items.resources, form);
 }
 
 std::string UiProjectFileText(const std::string& templateText, const TUiProjectItems& items,
                               const std::string& projectName) {
-  std::string text = ReplaceAll(templateText, "$CompileString", items.compile.Text());
-  text = ReplaceAll(text, "$EmbeddedResourceString", items.resources.Text());
-  text = ReplaceAll(text, "$root_namespace", name_rules::RootNamespaceOf(projectName));
-  return ReplaceAll(text, "$project_name", projectName);
+  return FillTemplate(templateText, {{"$CompileString", items.compile.Text()},
+                                     {"$EmbeddedResourceString", items.resources.Text()},
+                                     {"$root_namespace", name_rules::RootNamespaceOf(projectName)},
+                                     {"$project_name", projectName}});
 }

@@ -13,6 +13,6 @@ struct TUiProjectItems {
 // The add, edit and query forms of class C: 18 compile lines, 9 resource lines.
 void AppendFormItems(TUiProjectItems& items, const std::string& className);
 
-// The template with its four placeholders filled, in this order.
+// The template with its four placeholders filled.
 std::string UiProjectFileText(const std::string& templateText, const TUiProjectItems& items,
                               const std::string& projectName);

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "metadata/ClassDAO.h"
+#include "metadata/MemberKind.h"
 #include "metadata/NameRules.h"
 #include "metadata/ProjectDAO.h"
 #include "metadata/Utf8Text.h"
@@ -96,6 +97,12 @@ void CheckStringLength(int length) {
 bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
 
+// A type the rules can judge: a word that is none of the five names a class
+// (whether it exists is checked apart), even where it would not read as one.
+TMemberKind RuleKind(const std::string& type) {
+  return member_type::IsReference(type) ? TMemberKind::Reference : KindOfType(type);
+}
+
 }  // namespace
 
 std::optional<TListEntry> ProjectNamedAlike(const std::string& name, int exceptProjectId) {
@@ -141,7 +148,6 @@ void CheckUpdateClass(int projectId, int classId, const std::string& className, 
 }
 
 void CheckMember(const TMemberInput& in, int projectId, int classId, int memberId) {
-  using namespace member_type;
   if (in.name.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");
   if (!IsLowerAscii(in.name[0])) Refuse(TInputField::MemberName, "成员属性首个字母必须小写");
   // The type rules below presume a type the dialogs could have offered.
@@ -150,12 +156,10 @@ void CheckMember(const TMemberInput& in, int projectId, int classId, int memberI
       Refuse(TInputField::MemberType, "成员类型 '" + in.type +
                                           "' 无效: 只能是字符串、整型、浮点型、日期型、图片型，或本项目中另一个类的名称!");
   }
-  if (in.type != kString && in.type != kPicture && !in.isMust)
-    Refuse(TInputField::MemberFlags, in.type + "必须勾选是否必填标志!");
-  if (in.isPri && in.type != kString && in.type != kInteger)
-    Refuse(TInputField::MemberFlags, "主键字段必须是整型或字符串型!");
-  if (in.queryFlag && (in.type == kInteger || in.type == kFloat || in.type == kPicture))
-    Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);
+  const TMemberKindTraits& kind = Traits(RuleKind(in.type));
+  if (kind.alwaysRequired && !in.isMust) Refuse(TInputField::MemberFlags, in.type + "必须勾选是否必填标志!");
+  if (in.isPri && !kind.canBeKey) Refuse(TInputField::MemberFlags, "主键字段必须是整型或字符串型!");
+  if (in.queryFlag && !kind.canBeCriterion) Refuse(TInputField::MemberFlags, "参与查询的字段不能是" + in.type);
   CheckMemberIdentifier(in.name);
   CheckMemberNameFree(in, classId, memberId);
   CheckLiteralText(TInputField::MemberComment, in.comment, "成员注释");
@@ -194,7 +198,8 @@ TMember BuildMember(const TMemberInput& in, int projectId, int classId, int memb
   m.classId = classId;
   m.memberName = in.name;
   m.memberType = in.type;
-  if (in.type == member_type::kString) {
+  const TMemberKind kind = RuleKind(in.type);
+  if (kind == TMemberKind::String) {
     int length = 0;
     const char* end = in.lengthText.data() + in.lengthText.size();
     const auto [ptr, ec] = std::from_chars(in.lengthText.data(), end, length);
@@ -204,8 +209,8 @@ TMember BuildMember(const TMemberInput& in, int projectId, int classId, int memb
     m.memberLength = length;
   }
   m.memberIsPri = in.isPri ? 1 : 0;
-  m.memberIsInteger = in.type == member_type::kInteger ? 1 : 0;
-  m.memberIsFloat = in.type == member_type::kFloat ? 1 : 0;
+  m.memberIsInteger = kind == TMemberKind::Integer ? 1 : 0;
+  m.memberIsFloat = kind == TMemberKind::Float ? 1 : 0;
   m.memberIsMust = in.isMust ? 1 : 0;
   m.queryFlag = in.queryFlag ? 1 : 0;
   m.memberIsDisplay = in.isDisplay ? 1 : 0;

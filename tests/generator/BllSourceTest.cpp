@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <set>
 #include <vector>
 
+#include "generator/AddFormText.h"
 #include "generator/BLLOperate.h"
+#include "generator/DALOperate.h"
+#include "generator/EditForm.h"
 #include "generator/DataSideGolden.h"
 #include "generator/DataSideProjects.h"
 #include "support/TempHome.h"
@@ -38,6 +43,37 @@ TEST(BllSource, ParameterNamedLikeTheDataAccessNamespaceIsPrefixed) {
                      "    Public Shared Function getSomeCon(ByVal _dal As String) As Model.Con\r\n"
                      "        Return DAL.dalCon.getSomeCon(_dal)\r\n"),
             std::string::npos);
+}
+
+std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
+  std::set<std::string> names;
+  const std::regex re(pattern);
+  for (auto m = std::sregex_iterator(text.begin(), text.end(), re); m != std::sregex_iterator(); ++m)
+    names.insert((*m)[1]);
+  return names;
+}
+
+// Names that spell keywords ([GetType], [AddHandler]) are where a declaration
+// and its callers could part: every call the business class and the forms
+// make must name a function the class below declares.
+TEST(BllSource, CallsNameTheFunctionsTheTierBelowDeclares) {
+  TTempHome home(false);
+  const int p = data_side::AddProject("Words");
+  for (const char* c : {"Type", "Handler"}) {
+    const int classId = data_side::AddClass(p, c, "类", {{"typeId", member_type::kInteger, "编号", 0, true}});
+    const TProjectSnapshot project = TProjectSnapshot::Load(p);
+    const std::string function = R"(Public Shared Function (\[?\w+\]?)\()";
+    const std::string bll = TBLLOperate::SourceText(project, {c, classId});
+    EXPECT_EQ(Matches(bll, R"(DAL\.dal)" + std::string(c) + R"(\.(\[?\w+\]?)\()"),
+              Matches(TDALOperate::SourceText(project, {c, classId}), function));
+
+    TFormModel form{c, "o", "类", *project.GetKeyMember(classId), {}, {}, {}, {}, {}, {}, {}};
+    form.members = {form.key};
+    const std::string calls = R"(BLL\.bll)" + std::string(c) + R"(\.(\[?\w+\]?)\()";
+    const std::set<std::string> declared = Matches(bll, function);
+    for (const std::string& code : {AddFormCode(form), EditFormCode(form)})
+      for (const std::string& call : Matches(code, calls)) EXPECT_TRUE(declared.count(call)) << call;
+  }
 }
 
 TEST(BllProject, EmptyClassListWritesOnlyTheProjectFile) {

@@ -7,6 +7,7 @@
 #include "generator/DataSideProjects.h"
 #include "generator/FileOperate.h"
 #include "generator/TierFiles.h"
+#include "generator/VbNamer.h"
 #include "support/TempHome.h"
 
 namespace {
@@ -116,10 +117,10 @@ TEST_F(DalSource, MissingKeysAreReportedByName) {
 
 TEST(TierProject, CompileListReplacesEveryPlaceholderInClassOrder) {
   const TClassList classes = {{"Book", 7}, {"Author", 3}};
-  EXPECT_EQ(TierProjectText("<A>\r\n$CompileString</A>$CompileString", "dal", classes),
+  EXPECT_EQ(TierProjectText("<A>\r\n$CompileString</A>$CompileString", VbNamer::DalClass, classes),
             "<A>\r\n    <Compile Include=\"dalBook.vb\" />\r\n    <Compile Include=\"dalAuthor.vb\" />\r\n</A>"
             "    <Compile Include=\"dalBook.vb\" />\r\n    <Compile Include=\"dalAuthor.vb\" />\r\n");
-  EXPECT_EQ(TierProjectText("<A>$compilestring$CompileString</A>", "bll", {}), "<A>$compilestring</A>");
+  EXPECT_EQ(TierProjectText("<A>$compilestring$CompileString</A>", VbNamer::BllClass, {}), "<A>$compilestring</A>");
 }
 
 TEST(DalProject, WritesProjectFileAndGbkSourcesWithProgressLines) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 #include "metadata/InputRules.h"
+#include "metadata/MemberKind.h"
 #include "support/StoreSeed.h"
 #include "support/TempHome.h"
 
@@ -270,3 +272,11 @@ TEST_F(InputRulesTest, UpdateDialogRebuildsTheStoredMemberFromItsFields) {
 }
 
 }  // namespace
+
+// A type word none of the five is a reference only where it reads as a class name.
+TEST(MemberKind, UnknownTypeWordsAreNoReference) {
+  EXPECT_EQ(KindOfType(member_type::kDateTime), TMemberKind::DateTime);
+  EXPECT_EQ(KindOfType("Category"), TMemberKind::Reference);
+  for (const char* word : {"", "布尔型", "字符", "1Book", "Book Shelf"})
+    EXPECT_THROW(KindOfType(word), std::invalid_argument) << word;
+}
