@@ -112,7 +112,7 @@ TKeyChoice KeyOf(const TSqlTable& table) {
   for (const bool identity : {false, true})
     for (const auto& column : table.columns)
       if (CanBeKey(column) && (identity ? column.identity : unique(column)))
-        return {&column, what + ": 以" + (identity ? "IDENTITY 列 " : "唯一的列 ") + column.name +
+        return {&column, what + ": 以" + (identity ? " IDENTITY 列 " : "唯一的列 ") + column.name +
                              " 作为类的主键, 生成的程序按它查找、修改和删除记录"};
   return {nullptr, what + ": 生成的程序按一个主键列查找、修改和删除记录; 可以给表加一个 IDENTITY 列作主键 (" +
                        (table.primaryKey.empty() ? std::string("或一个主键") : "原主键改为 UNIQUE 约束") + ") 后再导入"};
@@ -123,7 +123,7 @@ void Derive(TMember& m, const TSqlColumn& column) {
   m.memberLength = 0;
   if (m.memberType == kString) {
     m.memberLength = column.type == kGuid ? kGuidLength : column.length > 0 ? column.length : 1;  // SQL Server's length when none is given
-    if (column.isMax || In(kLongTextTypes, column.type)) m.memberLength = kLongTextLength;
+    if (m.memberType == kString && (column.isMax || In(kLongTextTypes, column.type))) m.memberLength = kLongTextLength;
   }
   // The dialogs require a value of every type but strings and pictures.
   m.memberIsMust = column.notNull || m.memberIsPri == 1 || (m.memberType != kString && m.memberType != kPicture);
@@ -156,7 +156,7 @@ TTableMapping::TTableMapping(const TSqlScript& script, const std::vector<std::st
     chosen.emplace_back(&table, key);
   }
   for (const auto& [table, key] : chosen) {
-    if (!key.note.empty()) report_.push_back(Where(table->name, table->line) + " 的" + key.note);
+    if (!key.note.empty()) report_.push_back(Where(table->name, table->line) + ": " + key.note);
     Map(*table, *key.column, script);
   }
   for (const auto& table : script.tables)
@@ -210,7 +210,7 @@ TMember TTableMapping::MapColumn(const TSqlTable& table, const TSqlColumn& colum
   const std::string where = Where(table.name, column.line) + " 的列 " + column.name;
   if (MemberNameOf(column.name) != column.name)
     report_.push_back(where + " 作为成员 " + MemberNameOf(column.name) + " 导入: 成员属性首个字母必须小写");
-  if (column.isMax || In(kLongTextTypes, column.type))
+  if (m.memberType == kString && (column.isMax || In(kLongTextTypes, column.type)))
     report_.push_back(where + " (" + column.type + (column.isMax ? "(max)" : "") + ") 作为长度 " +
                       std::to_string(kLongTextLength) + " 的字符串导入");
   if (column.type == kGuid)
