@@ -11,10 +11,12 @@ TSqlImportResult ImportSqlScript(const std::string& bytes, TSourceEncoding encod
   for (const auto& name : skip)
     if (!script.Table(name)) throw TSqlScriptError("--skip " + name + ": 脚本中没有这个表");
   TTableMapping mapping(script, skip);
+  mapping.RefuseNames(projectName);
   // A table whose names or texts the input rules refuse is left out like one
-  // the project cannot represent; each attempt stores all or nothing.
+  // the project cannot represent, before storing; what only the store finds
+  // leaves its table out and the next attempt stores all or nothing again.
   for (;;) {
-    if (mapping.tables().empty()) {
+    if (mapping.Empty()) {
       std::string message = "脚本中没有可以导入的表";
       for (const auto& line : mapping.report()) message += "\n" + line;
       throw TSqlScriptError(message);

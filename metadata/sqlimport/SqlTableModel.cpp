@@ -1,21 +1,38 @@
 #include "metadata/sqlimport/SqlTableModel.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "metadata/NameRules.h"
 
-namespace {
-
-template <typename TList>
-auto FindNamed(TList& list, const std::string& name) -> decltype(&list.front()) {
-  const auto found = std::find_if(list.begin(), list.end(),
-                                  [&](const auto& item) { return name_rules::EqualsIgnoringCase(item.name, name); });
-  return found == list.end() ? nullptr : &*found;
+std::string NameKey(std::string name) {
+  for (char& c : name)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return name;
 }
 
-}  // namespace
+TSqlColumn* TSqlTable::Column(const std::string& columnName) {
+  return const_cast<TSqlColumn*>(std::as_const(*this).Column(columnName));
+}
 
-TSqlColumn* TSqlTable::Column(const std::string& columnName) { return FindNamed(columns, columnName); }
-const TSqlColumn* TSqlTable::Column(const std::string& columnName) const { return FindNamed(columns, columnName); }
-TSqlTable* TSqlScript::Table(const std::string& tableName) { return FindNamed(tables, tableName); }
-const TSqlTable* TSqlScript::Table(const std::string& tableName) const { return FindNamed(tables, tableName); }
+const TSqlColumn* TSqlTable::Column(const std::string& columnName) const {
+  const auto found = std::find_if(columns.begin(), columns.end(), [&](const TSqlColumn& column) {
+    return name_rules::EqualsIgnoringCase(column.name, columnName);
+  });
+  return found == columns.end() ? nullptr : &*found;
+}
+
+TSqlTable& TSqlScript::Add(TSqlTable table) {
+  index_.emplace(NameKey(table.name), tables.size());
+  tables.push_back(std::move(table));
+  return tables.back();
+}
+
+TSqlTable* TSqlScript::Table(const std::string& tableName) {
+  return const_cast<TSqlTable*>(std::as_const(*this).Table(tableName));
+}
+
+const TSqlTable* TSqlScript::Table(const std::string& tableName) const {
+  const auto found = index_.find(NameKey(tableName));
+  return found == index_.end() ? nullptr : &tables[found->second];
+}

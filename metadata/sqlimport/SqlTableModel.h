@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // A script the parser cannot read; the message names the line (and the table
@@ -15,11 +16,13 @@ class TSqlScriptError : public std::runtime_error {
 
 struct TSqlColumn {
   std::string name;
-  std::string type;         // "varchar", "int", ... or "" for a computed column
+  std::string type;         // "varchar", "int", ... (alias types resolved to their base type)
   int length = -1;          // the first number in the type's parentheses; -1 when there are none
   bool isMax = false;       // (max)
   bool notNull = false;
+  bool nullStated = false;  // NULL or NOT NULL written on the column, which overrides an alias type's
   bool identity = false;
+  std::string leftOut;      // why the column cannot be imported whatever its type (computed, period, unreadable)
   std::string description;  // MS_Description
   int line = 0;
 };
@@ -36,8 +39,10 @@ struct TSqlTable {
   int line = 0;
   std::vector<TSqlColumn> columns;
   std::vector<std::string> primaryKey;
+  std::vector<std::string> uniqueColumns;  // columns unique on their own (UNIQUE constraint or index)
   std::vector<TSqlForeignKey> foreignKeys;
   std::string description;
+  std::string unreadable;  // why the table as a whole could not be read
 
   // SQL Server's usual collation compares names without regard to case.
   TSqlColumn* Column(const std::string& columnName);
@@ -46,7 +51,17 @@ struct TSqlTable {
 
 struct TSqlScript {
   std::vector<TSqlTable> tables;
+  // What the parser passed over that belongs in the import's report, one line each.
+  std::vector<std::string> notes;
 
+  // Adds a table whose name is not taken yet and returns it.
+  TSqlTable& Add(TSqlTable table);
   TSqlTable* Table(const std::string& tableName);
   const TSqlTable* Table(const std::string& tableName) const;
+
+ private:
+  std::unordered_map<std::string, std::size_t> index_;  // by the name in ASCII lower case
 };
+
+// name in ASCII lower case: the key of SQL Server's usual case-insensitive comparison of names.
+std::string NameKey(std::string name);

@@ -1,10 +1,17 @@
 #include "metadata/sqlimport/SqlTokenizer.h"
 
-#include "metadata/NameRules.h"
+#include <algorithm>
+
 #include "metadata/sqlimport/SqlTableModel.h"
 
 bool TSqlToken::Is(std::string_view keyword) const {
-  return kind == TSqlTokenKind::Word && name_rules::EqualsIgnoringCase(text, std::string(keyword));
+  if (kind != TSqlTokenKind::Word || text.size() != keyword.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != keyword[i]) return false;
+  }
+  return true;
 }
 
 namespace {
@@ -16,110 +23,107 @@ bool IsWordStart(char c) {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsWordChar(char c) { return IsWordStart(c) || IsDigit(c) || c == '$'; }
 
-class TTokenizer {
- public:
-  explicit TTokenizer(std::string_view text) : text_(text) {}
-
-  std::vector<TSqlToken> Run() {
-    while (SkipBlanksAndComments()) tokens_.push_back(Next());
-    tokens_.push_back({TSqlTokenKind::End, "", line_});
-    return std::move(tokens_);
-  }
-
- private:
-  char At(std::size_t i) const { return i < text_.size() ? text_[i] : '\0'; }
-
-  void Advance() {
-    if (text_[pos_] == '\n') ++line_;
-    ++pos_;
-  }
-
-  [[noreturn]] void Unclosed(int line, const char* what) const {
-    throw TSqlScriptError("第 " + std::to_string(line) + " 行: " + what + "没有结束");
-  }
-
-  // false at the end of the text.
-  bool SkipBlanksAndComments() {
-    while (pos_ < text_.size()) {
-      const char c = text_[pos_];
-      if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') {
-        Advance();
-      } else if (c == '-' && At(pos_ + 1) == '-') {
-        while (pos_ < text_.size() && text_[pos_] != '\n') Advance();
-      } else if (c == '/' && At(pos_ + 1) == '*') {
-        SkipBlockComment();
-      } else {
-        return true;
-      }
-    }
-    return false;
-  }
-
-  // T-SQL block comments nest.
-  void SkipBlockComment() {
-    const int start = line_;
-    int depth = 0;
-    do {
-      if (pos_ >= text_.size()) Unclosed(start, "注释 /* ");
-      if (text_[pos_] == '/' && At(pos_ + 1) == '*') {
-        ++depth;
-        pos_ += 2;
-      } else if (text_[pos_] == '*' && At(pos_ + 1) == '/') {
-        --depth;
-        pos_ += 2;
-      } else {
-        Advance();
-      }
-    } while (depth > 0);
-  }
-
-  // Text up to close, a doubled close standing for one.
-  std::string Delimited(char close, const char* what) {
-    const int start = line_;
-    std::string text;
-    ++pos_;
-    for (;;) {
-      if (pos_ >= text_.size()) Unclosed(start, what);
-      if (text_[pos_] == close) {
-        if (At(pos_ + 1) != close) break;
-        ++pos_;
-      }
-      text += text_[pos_];
-      Advance();
-    }
-    ++pos_;
-    return text;
-  }
-
-  TSqlToken Next() {
-    const int line = line_;
-    const char c = text_[pos_];
-    if ((c == 'N' || c == 'n') && At(pos_ + 1) == '\'') {
-      ++pos_;
-      return {TSqlTokenKind::String, Delimited('\'', "字符串 "), line};
-    }
-    if (c == '\'') return {TSqlTokenKind::String, Delimited('\'', "字符串 "), line};
-    if (c == '[') return {TSqlTokenKind::Name, Delimited(']', "名称 ["), line};
-    if (c == '"') return {TSqlTokenKind::Name, Delimited('"', "名称 \""), line};
-    const std::size_t start = pos_;
-    if (IsWordStart(c)) {
-      while (pos_ < text_.size() && IsWordChar(text_[pos_])) ++pos_;
-      return {TSqlTokenKind::Word, std::string(text_.substr(start, pos_ - start)), line};
-    }
-    if (IsDigit(c)) {
-      while (pos_ < text_.size() && (IsWordChar(text_[pos_]) || text_[pos_] == '.')) ++pos_;
-      return {TSqlTokenKind::Number, std::string(text_.substr(start, pos_ - start)), line};
-    }
-    ++pos_;
-    return {TSqlTokenKind::Symbol, std::string(1, c), line};
-  }
-
-  std::string_view text_;
-  std::size_t pos_ = 0;
-  int line_ = 1;
-  std::vector<TSqlToken> tokens_;
-};
-
 }  // namespace
 
-std::vector<TSqlToken> TokenizeSql(std::string_view text) { return TTokenizer(text).Run(); }
+void TSqlTokenizer::Advance() {
+  if (text_[pos_] == '\n') {
+    ++line_;
+    lineStart_ = true;
+  }
+  ++pos_;
+}
+
+void TSqlTokenizer::Unclosed(int line, const char* what) const {
+  throw TSqlScriptError("第 " + std::to_string(line) + " 行: " + what + "没有结束");
+}
+
+void TSqlTokenizer::SkipLine() {
+  while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
+}
+
+// false at the end of the text.
+bool TSqlTokenizer::SkipBlanksAndComments() {
+  while (pos_ < text_.size()) {
+    const char c = text_[pos_];
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') {
+      Advance();
+    } else if (c == '-' && At(pos_ + 1) == '-') {
+      SkipLine();
+    } else if (c == '/' && At(pos_ + 1) == '*') {
+      SkipBlockComment();
+    } else if (c == ':' && lineStart_ && IsWordStart(At(pos_ + 1))) {
+      SkipLine();  // a SQLCMD command: the tools run it, it declares nothing
+    } else {
+      return true;
+    }
+  }
+  return false;
+}
+
+// T-SQL block comments nest.
+void TSqlTokenizer::SkipBlockComment() {
+  const int start = line_;
+  int depth = 0;
+  do {
+    if (pos_ >= text_.size()) Unclosed(start, "注释 /* ");
+    if (text_[pos_] == '/' && At(pos_ + 1) == '*') {
+      ++depth;
+      pos_ += 2;
+    } else if (text_[pos_] == '*' && At(pos_ + 1) == '/') {
+      --depth;
+      pos_ += 2;
+    } else {
+      Advance();
+    }
+  } while (depth > 0);
+}
+
+// Text up to close, a doubled close standing for one.
+std::string TSqlTokenizer::Delimited(char close, const char* what) {
+  const int start = line_;
+  std::string text;
+  ++pos_;
+  for (;;) {
+    const std::size_t end = text_.find(close, pos_);
+    if (end == std::string_view::npos) Unclosed(start, what);
+    const std::string_view piece = text_.substr(pos_, end - pos_);
+    line_ += static_cast<int>(std::count(piece.begin(), piece.end(), '\n'));
+    text += piece;
+    pos_ = end + 1;
+    if (At(pos_) != close) return text;
+    text += close;
+    ++pos_;
+  }
+}
+
+TSqlToken TSqlTokenizer::Next() {
+  if (!SkipBlanksAndComments()) return {TSqlTokenKind::End, "", line_};
+  lineStart_ = false;
+  const int line = line_;
+  const char c = text_[pos_];
+  if ((c == 'N' || c == 'n') && At(pos_ + 1) == '\'') {
+    ++pos_;
+    return {TSqlTokenKind::String, Delimited('\'', "字符串 "), line};
+  }
+  if (c == '\'') return {TSqlTokenKind::String, Delimited('\'', "字符串 "), line};
+  if (c == '[') return {TSqlTokenKind::Name, Delimited(']', "名称 ["), line};
+  if (c == '"') return {TSqlTokenKind::Name, Delimited('"', "名称 \""), line};
+  const std::size_t start = pos_;
+  if (c == '$' && At(pos_ + 1) == '(') {
+    const std::size_t end = text_.find(')', pos_);
+    if (end == std::string_view::npos || text_.substr(pos_, end - pos_).find('\n') != std::string_view::npos)
+      Unclosed(line, "SQLCMD 变量 $( ");
+    pos_ = end + 1;
+    return {TSqlTokenKind::Word, std::string(text_.substr(start, pos_ - start)), line};
+  }
+  if (IsWordStart(c)) {
+    while (pos_ < text_.size() && IsWordChar(text_[pos_])) ++pos_;
+    return {TSqlTokenKind::Word, std::string(text_.substr(start, pos_ - start)), line};
+  }
+  if (IsDigit(c)) {
+    while (pos_ < text_.size() && (IsWordChar(text_[pos_]) || text_[pos_] == '.')) ++pos_;
+    return {TSqlTokenKind::Number, std::string(text_.substr(start, pos_ - start)), line};
+  }
+  ++pos_;
+  return {TSqlTokenKind::Symbol, std::string(1, c), line};
+}

@@ -33,19 +33,34 @@ std::string Refusal(const TRefused& c) {
 }  // namespace
 
 TEST(ImportSqlErrors, NameTheLineTableAndColumn) {
+  const std::string deep = "create table A (id int primary key check " + std::string(200000, '(') + "\n";
   const TRefused cases[] = {
-      {"create table A (\n id int primary key,\n name varchar(20) frobnicate\n)", {},
-       "第 3 行, 表 A, 列 name: 无法识别 'frobnicate'"},
       {"create table A (\n id int primary key,\n name varchar(20 not null\n)", {}, "第 3 行, 表 A, 列 name: 无法识别 'not'"},
-      {"create table A (\n id int primary key,\n b int primary key\n)", {}, "第 3 行, 表 A, 列 b: 表有两个主键约束"},
       {"create table A (\n id int,\n constraint pk primary key (nope)\n)", {}, "第 3 行, 表 A: 主键列 nope 不是表中的列"},
       {"create table A (\n id int primary key,\n", {}, "第 3 行, 表 A: 脚本在此处结束"},
       {"GO\ninsert into A values ('x)\nGO", {}, "第 2 行: 字符串 没有结束"},
-      {"create table A (id int primary key)\nGO\nalter table B add foreign key (x) references A(id)", {},
-       "第 3 行: 表 B 没有在脚本中创建"},
-      {"create table A (id int primary key)\ncreate table a (id int primary key)", {}, "第 2 行: 表 a 在脚本中创建了两次"},
+      {"create table A (id int primary key)\n/* /* */\n", {}, "第 2 行: 注释 /* 没有结束"},
+      {"create table [A (id int primary key)", {}, "第 1 行: 名称 [没有结束"},
+      {deep, {}, "第 2 行, 表 A: 脚本在此处结束, 应为 ')'"},
+      {"\x89PNG\r\n\x1a\n", {}, "脚本中没有可以导入的表"},
   };
-  for (const auto& c : cases) EXPECT_THAT(Refusal(c), HasSubstr(c.message)) << c.script;
+  for (const auto& c : cases) EXPECT_THAT(Refusal(c), HasSubstr(c.message)) << c.script.substr(0, 80);
+}
+
+// What it cannot read inside a table, or what refers to nothing, is left out
+// with a report line; the rest is imported.
+TEST(ImportSqlErrors, LeavesOutWhatItCannotReadAndGoesOn) {
+  TTempHome home;
+  WriteBytes(home.dir() / "in.sql",
+             "create table A (\n id int primary key,\n name varchar(20) frobnicate,\n b int primary key,\n c int)\n"
+             "GO\nalter table B add foreign key (x) references A(id)\n"
+             "create table dbo2.a (id int primary key)\n");
+  const TVbgenResult result = RunVbgen(home.dir(), {"import-sql", (home.dir() / "in.sql").string(), "--as", "Q"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  for (const char* line : {"表 A (第 3 行) 的列 name 未导入: 无法识别 'frobnicate'", "表 A (第 4 行) 的列 b 未导入: 表有两个主键约束",
+                           "未读取: 第 7 行的 ALTER TABLE B: 表没有在脚本中创建",
+                           "跳过表 a (第 8 行): 与第 1 行的表同名", "导入表 A (第 1 行) 为类 A (2 个成员)"})
+    EXPECT_THAT(result.out, HasSubstr(line));
 }
 
 TEST(ImportSqlErrors, RefusesScriptsWithNothingToImportAndBadArguments) {
