@@ -1,7 +1,6 @@
 #include "generator/BaseIndex.h"
 
 #include <charconv>
-#include <fstream>
 #include <functional>
 
 namespace fs = std::filesystem;
@@ -22,11 +21,12 @@ bool TakeNumber(std::string_view& line, TNumber& number) {
 }  // namespace
 
 // One line per base: "SIZE TIME HASH NAME". A line that does not read so is left out.
-TBaseIndex TBaseIndex::Load(const fs::path& file) {
+TBaseIndex TBaseIndex::Load(std::string_view saved) {
   TBaseIndex index;
-  std::ifstream in(file, std::ios::binary);
-  for (std::string text; std::getline(in, text);) {
-    std::string_view line = text;
+  while (!saved.empty()) {
+    const std::size_t end = saved.find('\n');
+    std::string_view line = saved.substr(0, end);
+    saved.remove_prefix(end == std::string_view::npos ? saved.size() : end + 1);
     TEntry entry;
     if (TakeNumber(line, entry.size) && TakeNumber(line, entry.time) && TakeNumber(line, entry.hash) && !line.empty())
       index.loaded_.insert_or_assign(std::string(line), entry);

@@ -1,14 +1,12 @@
 #include "generator/FileOperate.h"
 
 #include <cerrno>
-#include <charconv>
-#include <cstdio>
 #include <fstream>
-#include <random>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
+#include "platform/Folder.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
@@ -19,14 +17,8 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 std::string Shown(const fs::path& path) { return platform::Utf8FromPath(path); }
 
-[[noreturn]] void RefuseLink(const fs::path& path) {
-  throw TFileRefused("路径 " + Shown(path) + " 是符号链接，生成不会写到它指向的地方: 请删除这个链接后再生成!");
-}
-
-bool IsLink(const fs::path& path) {
-  std::error_code ignored;
-  return fs::is_symlink(fs::symlink_status(path, ignored));
-}
+// Asked of the platform: the standard library does not see Windows' junctions and links.
+bool IsLink(const fs::path& path) { return platform::IsLink(path); }
 
 std::string ReadAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -50,7 +42,7 @@ TOnDisk Compare(const fs::path& path, std::string_view bytes) {
   std::error_code error;
   const fs::file_status status = fs::symlink_status(path, error);
   if (status.type() == fs::file_type::not_found) return TOnDisk::Missing;
-  if (status.type() == fs::file_type::symlink) RefuseLink(path);
+  if (IsLink(path)) TFileOperate::RefuseLink(path);
   if (error || status.type() != fs::file_type::regular) return TOnDisk::Different;
   std::ifstream in(path, std::ios::binary);
   std::string held(bytes.size() + 1, '\0');
@@ -68,28 +60,12 @@ struct TFileStamp {
   fs::file_time_type modified;
 };
 
-// An unpredictable tag for a temporary name: a name planted in advance
-// cannot be the one chosen.
-std::string RandomTag() {
-  thread_local std::mt19937_64 generator(std::random_device{}());
-  char tag[17];
-  std::snprintf(tag, sizeof tag, "%016llx", static_cast<unsigned long long>(generator()));
-  return tag;
-}
-
-// Writes bytes into ".NAME.PID.TAG.tmp" beside path, created exclusively and
-// without following a link, and returns its path (RemoveStaleTemporaries
-// knows the shape).
+// Writes bytes into a temporary file beside path, created exclusively and
+// without following a link, and returns its path.
 fs::path WriteTemporary(const fs::path& path, std::string_view bytes) {
-  const std::string owner = "." + std::to_string(platform::ProcessId()) + ".";
   fs::path temp;
-  do {
-    std::u8string name = u8".";
-    name += path.filename().u8string();
-    const std::string tail = owner + RandomTag() + ".tmp";
-    name.append(tail.begin(), tail.end());
-    temp = path.parent_path() / name;
-  } while (!platform::WriteNewFile(temp, bytes));
+  do temp = path.parent_path() / platform::PathFromUtf8(platform::TemporaryName(Shown(path.filename())));
+  while (!platform::WriteNewFile(temp, bytes));
   return temp;
 }
 
@@ -168,7 +144,7 @@ namespace {
 // Entries the original single-file copy could not take are left out: hidden
 // ones, links, and folders carrying the read-only attribute.
 bool IsSkipped(const fs::path& entry, const fs::file_status& status) {
-  return entry.filename().u8string().starts_with(u8".") || fs::is_symlink(status) ||
+  return entry.filename().u8string().starts_with(u8".") || IsLink(entry) ||
          (fs::is_directory(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none);
 }
 
@@ -178,7 +154,7 @@ void CopyOneFile(const fs::path& source, const fs::file_status& status, const fs
   std::error_code error;
   const fs::file_status existing = fs::symlink_status(target, error);
   const bool exists = fs::exists(existing);
-  if (exists && fs::is_symlink(existing)) RefuseLink(target);
+  if (exists && IsLink(target)) TFileOperate::RefuseLink(target);
   if (exists && failIfExists) return;
   const std::string bytes = ReadAll(source);
   const TFileStamp stamp{status.permissions(), fs::last_write_time(source)};
@@ -190,24 +166,6 @@ void CopyOneFile(const fs::path& source, const fs::file_status& status, const fs
 
 std::string CopyFailure(const fs::path& source, const std::string& reason) {
   return "无法复制 " + Shown(source) + ": " + reason;
-}
-
-// ".NAME.PID.TAG.tmp" (TAG hexadecimal, as WriteTemporary makes it and as
-// earlier builds made it with a decimal counter): the PID, or 0 for any other name.
-unsigned long TemporaryOwner(const std::string& name) {
-  constexpr std::string_view kSuffix = ".tmp";
-  if (name.size() < 2 + kSuffix.size() || name[0] != '.' || !name.ends_with(kSuffix)) return 0;
-  const std::string_view stem(name.data() + 1, name.size() - 1 - kSuffix.size());
-  const std::size_t tagDot = stem.rfind('.');
-  if (tagDot == std::string_view::npos || tagDot == 0 || tagDot + 1 == stem.size()) return 0;
-  const std::string_view tag = stem.substr(tagDot + 1);
-  if (tag.find_first_not_of("0123456789abcdef") != std::string_view::npos) return 0;
-  const std::size_t pidDot = stem.rfind('.', tagDot - 1);
-  if (pidDot == std::string_view::npos || pidDot == 0) return 0;
-  const std::string_view digits = stem.substr(pidDot + 1, tagDot - pidDot - 1);
-  unsigned long pid = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
-  return error == std::errc() && end == digits.data() + digits.size() && pid > 0 ? pid : 0;
 }
 
 }  // namespace
@@ -249,6 +207,10 @@ TCopyOutcome TFileOperate::CopyFolder(const fs::path& source, const fs::path& de
   return outcome;
 }
 
+void TFileOperate::RefuseLink(const fs::path& path) {
+  throw TFileRefused("路径 " + Shown(path) + " 是符号链接，生成不会写到它指向的地方: 请删除这个链接后再生成!");
+}
+
 void TFileOperate::RefuseLinksBelow(const fs::path& root, const fs::path& path) {
   const fs::path relative = path.lexically_relative(root);
   if (relative.empty() || *relative.begin() == "..") return;
@@ -263,22 +225,8 @@ void TFileOperate::RefuseLinksBelow(const fs::path& root, const fs::path& path) 
 void TFileOperate::WriteRegularFile(const fs::path& path, std::string_view bytes) {
   std::error_code error;
   const fs::file_status status = fs::symlink_status(path, error);
-  if (fs::exists(status) && !fs::is_regular_file(status))
+  if (fs::exists(status) && (!fs::is_regular_file(status) || IsLink(path)))
     throw TFileRefused("无法写入 " + Shown(path) +
                        ": 它不是普通文件 (而是设备、管道、文件夹或符号链接)，请换一个文件名!");
   ReplaceFile(path, bytes, nullptr);
-}
-
-std::size_t TFileOperate::RemoveStaleTemporaries(const fs::path& folder) {
-  std::size_t removed = 0;
-  std::error_code error;
-  for (fs::recursive_directory_iterator walk(folder, fs::directory_options::skip_permission_denied, error), end;
-       !error && walk != end; walk.increment(error)) {
-    const unsigned long owner = TemporaryOwner(Shown(walk->path().filename()));
-    std::error_code ignored;
-    if (owner != 0 && walk->symlink_status().type() == fs::file_type::regular && platform::ProcessIsGone(owner) &&
-        fs::remove(walk->path(), ignored))
-      ++removed;
-  }
-  return removed;
 }
