@@ -92,7 +92,8 @@ std::optional<TFolder> TFolder::Folder(const std::string& name, bool create) con
     struct stat info {};
     if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(info.st_mode))
       throw TLinkFound(shown);
-    if (error != ENOENT || !create || made) RaiseErrno("cannot open folder", shown, error);
+    if (error == ENOENT && !create) return std::nullopt;
+    if (error != ENOENT || made) RaiseErrno("cannot open folder", shown, error);
     if (::mkdirat(folder, name.c_str(), 0777) != 0 && errno != EEXIST) RaiseErrno("cannot create folder", shown);
   }
 }
