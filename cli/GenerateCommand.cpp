@@ -71,14 +71,17 @@ void Generate(const TGenerateOptions& options, const TCliContext& cli) {
   Run(options, options.dryRun, false, cli, listener);
   if (options.dryRun) return PrintPlan(listener.reports());
   int conflicts = 0;
+  bool unmarked = false;  // a conflict the user resolves by hand, not at markers
   for (const TFileReport& report : listener.reports())
     if (report.state == TFileState::Conflict) {
       std::cerr << "冲突: " << report.path << "\n";
       ++conflicts;
+      unmarked = unmarked || !report.aside.empty() || !report.movedTo.empty();
     }
   if (conflicts > 0)
-    throw TCliExit(3, "代码生成完毕，但有 " + std::to_string(conflicts) +
-                          " 个文件存在冲突: 请在这些文件中解决冲突标记 (<<<<<<< ======= >>>>>>>) 后再编译");
+    throw TCliExit(3, "代码生成完毕，但有 " + std::to_string(conflicts) + " 个文件存在冲突: " +
+                          (unmarked ? "请按上面每个文件的说明合并后再编译"
+                                    : "请在这些文件中解决冲突标记 (<<<<<<< ======= >>>>>>>) 后再编译"));
 }
 
 // A file named on the command line: its path as the run shows it, or relative to the solution folder.

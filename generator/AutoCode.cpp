@@ -64,6 +64,7 @@ void TAutoCode::Execute() {
     context.output = std::make_shared<TOutputWriter>(context.home, context.projectName, output,
                                                      [this](const TFileReport& report) { Decided(report); });
     const TClassList& list = context.snapshot->GetClassList();
+    context.output->SetClasses(list);
     failure = CheckClasses(*context.snapshot, context.projectName);
     if (!failure) {
       PrepareOutputTree(context);
@@ -93,11 +94,9 @@ void TAutoCode::Execute() {
     listener_.Finished();
 }
 
-// The solution folder must not lead elsewhere; what a killed earlier run left
-// behind in it goes before anything is written.
+// The solution folder must not lead elsewhere: refused before anything is written.
 void TAutoCode::PrepareOutputTree(const TGenContext& context) const {
   TFileOperate::RefuseLinksBelow(context.OutputRoot(), context.SolutionFolder());
-  if (!settings_.dryRun) TFileOperate::RemoveStaleTemporaries(context.SolutionFolder());
 }
 
 void TAutoCode::CopyResources(const TGenContext& context) {
@@ -131,15 +130,5 @@ void TAutoCode::Decided(const TFileReport& report) {
 
 // After the run, the files whose hand edits it met, each with what became of it.
 void TAutoCode::ReportEdits(const TGenContext& context) const {
-  for (const TFileReport& report : edits_) {
-    switch (report.state) {
-      case TFileState::Merged: context.Progress(report.path + " 已合并你的修改"); break;
-      case TFileState::Conflict: context.Progress(report.path + " 有冲突，请解决文件中的冲突标记"); break;
-      case TFileState::Kept: context.Progress(report.path + " 已被你修改，保留未覆盖"); break;
-      case TFileState::DeletedByUser: context.Progress(report.path + " 已被你删除，未重新生成"); break;
-      case TFileState::New:
-      case TFileState::Changed:
-      case TFileState::Unchanged: break;
-    }
-  }
+  for (const TFileReport& report : edits_) context.Progress(EditLine(report));
 }

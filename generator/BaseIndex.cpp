@@ -1,10 +1,7 @@
 #include "generator/BaseIndex.h"
 
-#include <algorithm>
 #include <charconv>
 #include <functional>
-
-#include "platform/Files.h"
 
 namespace fs = std::filesystem;
 
@@ -24,18 +21,12 @@ bool TakeNumber(std::string_view& line, TNumber& number) {
 }  // namespace
 
 // One line per base: "SIZE TIME HASH NAME". A line that does not read so is left out.
-TBaseIndex TBaseIndex::Load(const fs::path& file) {
+TBaseIndex TBaseIndex::Load(std::string_view saved) {
   TBaseIndex index;
-  std::string text;
-  try {
-    text = platform::ReadFile(file);
-  } catch (const fs::filesystem_error&) {
-    return index;
-  }
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t end = std::min(text.find('\n', at), text.size());
-    std::string_view line = std::string_view(text).substr(at, end - at);
-    at = end + 1;
+  while (!saved.empty()) {
+    const std::size_t end = saved.find('\n');
+    std::string_view line = saved.substr(0, end);
+    saved.remove_prefix(end == std::string_view::npos ? saved.size() : end + 1);
     TEntry entry;
     if (TakeNumber(line, entry.size) && TakeNumber(line, entry.time) && TakeNumber(line, entry.hash) && !line.empty())
       index.loaded_.insert_or_assign(std::string(line), entry);

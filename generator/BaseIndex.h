@@ -14,8 +14,8 @@
 
 class TBaseIndex {
  public:
-  // The index saved at file; none (every base read) when it is missing or unreadable.
-  static TBaseIndex Load(const std::filesystem::path& file);
+  // The index as Saved gave it; an empty one (every base read) from anything else.
+  static TBaseIndex Load(std::string_view saved);
 
   // Whether the base of name, at path, is known to hold exactly bytes. A
   // known base is recorded for the index this run saves.

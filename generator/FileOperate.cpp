@@ -1,12 +1,10 @@
 #include "generator/FileOperate.h"
 
-#include <charconv>
-#include <cstdio>
-#include <random>
 #include <string_view>
 
 #include "generator/FileErrorText.h"
 #include "platform/Files.h"
+#include "platform/Folder.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
@@ -17,11 +15,8 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 std::string Shown(const fs::path& path) { return platform::Utf8FromPath(path); }
 
-[[noreturn]] void RefuseLink(const fs::path& path) {
-  throw TFileRefused("路径 " + Shown(path) + " 是符号链接，生成不会写到它指向的地方: 请删除这个链接后再生成!");
-}
-
-bool IsLink(const fs::path& path) { return platform::KindOf(path) == platform::TEntryKind::Link; }
+// Asked of the platform: the standard library does not see Windows' junctions and links.
+bool IsLink(const fs::path& path) { return platform::IsLink(path); }
 
 enum class TOnDisk { Missing, Different, Same };
 
@@ -29,11 +24,12 @@ enum class TOnDisk { Missing, Different, Same };
 // Only a regular file is read, so a FIFO at the path never blocks. A symbolic
 // link at the path is refused.
 TOnDisk Compare(const fs::path& path, std::string_view bytes) {
+  if (IsLink(path)) TFileOperate::RefuseLink(path);
   switch (platform::KindOf(path)) {
     case platform::TEntryKind::Missing:
       return TOnDisk::Missing;
     case platform::TEntryKind::Link:
-      RefuseLink(path);
+      TFileOperate::RefuseLink(path);
     case platform::TEntryKind::File:
       break;
     default:
@@ -48,28 +44,12 @@ TOnDisk Compare(const fs::path& path, std::string_view bytes) {
 
 bool HoldsExactly(const fs::path& path, std::string_view bytes) { return Compare(path, bytes) == TOnDisk::Same; }
 
-// An unpredictable tag for a temporary name: a name planted in advance
-// cannot be the one chosen.
-std::string RandomTag() {
-  thread_local std::mt19937_64 generator(std::random_device{}());
-  char tag[17];
-  std::snprintf(tag, sizeof tag, "%016llx", static_cast<unsigned long long>(generator()));
-  return tag;
-}
-
-// Writes bytes into ".NAME.PID.TAG.tmp" beside path, created exclusively and
-// without following a link, and returns its path (RemoveStaleTemporaries
-// knows the shape).
+// Writes bytes into a temporary file beside path, created exclusively and
+// without following a link, and returns its path.
 fs::path WriteTemporary(const fs::path& path, std::string_view bytes) {
-  const std::string owner = "." + std::to_string(platform::ProcessId()) + ".";
   fs::path temp;
-  do {
-    std::u8string name = u8".";
-    name += path.filename().u8string();
-    const std::string tail = owner + RandomTag() + ".tmp";
-    name.append(tail.begin(), tail.end());
-    temp = path.parent_path() / name;
-  } while (!platform::WriteNewFile(temp, bytes));
+  do temp = path.parent_path() / platform::PathFromUtf8(platform::TemporaryName(Shown(path.filename())));
+  while (!platform::WriteNewFile(temp, bytes));
   return temp;
 }
 
@@ -146,7 +126,7 @@ bool HasStamp(const fs::path& file, const platform::TFileStamp& stamp) {
 // that already matches in bytes, permissions and time is left as it is.
 void CopyOneFile(const fs::path& source, const fs::path& target, bool failIfExists) {
   const platform::TEntryKind existing = platform::KindOf(target);
-  if (existing == platform::TEntryKind::Link) RefuseLink(target);
+  if (existing == platform::TEntryKind::Link || IsLink(target)) TFileOperate::RefuseLink(target);
   if (existing != platform::TEntryKind::Missing && failIfExists) return;
   const std::string bytes = platform::ReadFile(source);
   const platform::TFileStamp stamp = platform::StampOf(source);
@@ -156,24 +136,6 @@ void CopyOneFile(const fs::path& source, const fs::path& target, bool failIfExis
 
 std::string CopyFailure(const fs::path& source, const std::string& reason) {
   return "无法复制 " + Shown(source) + ": " + reason;
-}
-
-// ".NAME.PID.TAG.tmp" (TAG hexadecimal, as WriteTemporary makes it and as
-// earlier builds made it with a decimal counter): the PID, or 0 for any other name.
-unsigned long TemporaryOwner(const std::string& name) {
-  constexpr std::string_view kSuffix = ".tmp";
-  if (name.size() < 2 + kSuffix.size() || name[0] != '.' || !name.ends_with(kSuffix)) return 0;
-  const std::string_view stem(name.data() + 1, name.size() - 1 - kSuffix.size());
-  const std::size_t tagDot = stem.rfind('.');
-  if (tagDot == std::string_view::npos || tagDot == 0 || tagDot + 1 == stem.size()) return 0;
-  const std::string_view tag = stem.substr(tagDot + 1);
-  if (tag.find_first_not_of("0123456789abcdef") != std::string_view::npos) return 0;
-  const std::size_t pidDot = stem.rfind('.', tagDot - 1);
-  if (pidDot == std::string_view::npos || pidDot == 0) return 0;
-  const std::string_view digits = stem.substr(pidDot + 1, tagDot - pidDot - 1);
-  unsigned long pid = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
-  return error == std::errc() && end == digits.data() + digits.size() && pid > 0 ? pid : 0;
 }
 
 }  // namespace
@@ -198,6 +160,10 @@ TCopyOutcome TFileOperate::CopyFolder(const fs::path& source, const fs::path& de
   return outcome;
 }
 
+void TFileOperate::RefuseLink(const fs::path& path) {
+  throw TFileRefused("路径 " + Shown(path) + " 是符号链接，生成不会写到它指向的地方: 请删除这个链接后再生成!");
+}
+
 void TFileOperate::RefuseLinksBelow(const fs::path& root, const fs::path& path) {
   const fs::path relative = path.lexically_relative(root);
   if (relative.empty() || *relative.begin() == "..") return;
@@ -211,17 +177,8 @@ void TFileOperate::RefuseLinksBelow(const fs::path& root, const fs::path& path) 
 
 void TFileOperate::WriteRegularFile(const fs::path& path, std::string_view bytes) {
   const platform::TEntryKind kind = platform::KindOf(path);
-  if (kind != platform::TEntryKind::Missing && kind != platform::TEntryKind::File)
+  if (kind != platform::TEntryKind::Missing && (kind != platform::TEntryKind::File || IsLink(path)))
     throw TFileRefused("无法写入 " + Shown(path) +
                        ": 它不是普通文件 (而是设备、管道、文件夹或符号链接)，请换一个文件名!");
   ReplaceFile(path, bytes, nullptr);
-}
-
-std::size_t TFileOperate::RemoveStaleTemporaries(const fs::path& folder) {
-  std::size_t removed = 0;
-  for (const fs::path& file : platform::FilesBelow(folder)) {
-    const unsigned long owner = TemporaryOwner(Shown(file.filename()));
-    if (owner != 0 && platform::ProcessIsGone(owner) && platform::Remove(file)) ++removed;
-  }
-  return removed;
 }

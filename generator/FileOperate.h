@@ -63,6 +63,8 @@ class TFileOperate {
   static TCopyOutcome CopyFolder(const std::filesystem::path& source, const std::filesystem::path& destination,
                                  bool failIfExists);
 
+  // TFileRefused naming the symbolic link (or junction) at path.
+  [[noreturn]] static void RefuseLink(const std::filesystem::path& path);
   // TFileRefused naming the first part of path below root (root itself
   // excluded) that is a symbolic link. Parts that do not exist yet pass.
   static void RefuseLinksBelow(const std::filesystem::path& root, const std::filesystem::path& path);
@@ -71,10 +73,6 @@ class TFileOperate {
   // The temporary file beside it is created exclusively under an
   // unpredictable name, so nothing planted there is followed.
   static void WriteRegularFile(const std::filesystem::path& path, std::string_view bytes);
-  // Removes the temporary files this layer's writers left below folder when
-  // their process was killed: hidden files named ".NAME.PID.TAG.tmp" whose
-  // process is gone. Links are not followed. Returns how many it removed.
-  static std::size_t RemoveStaleTemporaries(const std::filesystem::path& folder);
 
   // UTF-8 to code page 936, "?" for what it cannot hold.
   static std::string ToGbk(const std::string& utf8);

@@ -27,8 +27,8 @@ git_merge_file_input Input(std::string_view bytes) {
 
 }  // namespace
 
-TMergeResult MergeText(std::string_view base, std::string_view ours, std::string_view theirs,
-                       const TMergeLabels& labels) {
+std::optional<TMergeResult> MergeText(std::string_view base, std::string_view ours, std::string_view theirs,
+                                      const TMergeLabels& labels) {
   InitLibgit2();
   const git_merge_file_input baseInput = Input(base), oursInput = Input(ours), theirsInput = Input(theirs);
   git_merge_file_options options = GIT_MERGE_FILE_OPTIONS_INIT;
@@ -38,6 +38,8 @@ TMergeResult MergeText(std::string_view base, std::string_view ours, std::string
   if (git_merge_file(&result, &baseInput, &oursInput, &theirsInput, &options) != 0) RaiseGitError("合并失败");
   const std::unique_ptr<git_merge_file_result, void (*)(git_merge_file_result*)> owned(&result,
                                                                                        git_merge_file_result_free);
+  // A side libgit2 takes for binary (a NUL byte, UTF-16) leaves no text at all, not an empty one.
+  if (!result.automergeable && !result.ptr) return std::nullopt;
   return TMergeResult{std::string(result.ptr, result.len), result.automergeable != 0};
 }
 

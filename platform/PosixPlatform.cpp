@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/Platform.h"
+#include "platform/PosixFd.h"
 #include "platform/Utf8Sequence.h"
 
 namespace fs = std::filesystem;
@@ -18,36 +19,6 @@ namespace fs = std::filesystem;
 namespace platform {
 
 namespace {
-
-[[noreturn]] void RaiseErrno(const std::string& what, const fs::path& path) {
-  throw fs::filesystem_error(what, path, std::error_code(errno, std::generic_category()));
-}
-
-class TFd {
- public:
-  explicit TFd(int fd) : fd_(fd) {}
-  ~TFd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  TFd(const TFd&) = delete;
-  TFd& operator=(const TFd&) = delete;
-  int get() const { return fd_; }
-  int Release() { return std::exchange(fd_, -1); }
-
- private:
-  int fd_;
-};
-
-void WriteWhole(int fd, std::string_view bytes, const fs::path& path) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      RaiseErrno("cannot write file", path);
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-}
 
 std::size_t Utf8ReplacedLength(std::string_view text) { return NextUtf8(text).length; }
 

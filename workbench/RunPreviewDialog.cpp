@@ -83,12 +83,15 @@ TRunPreviewDialog::TRunPreviewDialog(QWidget* parent, std::vector<TFileReport> f
 }
 
 // The diff of what the run writes against the file on disk; a file the run
-// leaves alone says so.
+// leaves alone says so, and one holding hand edits what becomes of them.
 void TRunPreviewDialog::LB_FilesChange() {
   const int row = LB_Files->currentRow();
   if (row < 0) return Memo_Diff->clear();
   const TFileReport& file = files_[static_cast<std::size_t>(row)];
-  if (file.diff.empty()) return Memo_Diff->setPlainText(QStringLiteral("该文件不会被改写。"));
+  if (file.diff.empty()) {
+    const std::string edits = EditLine(file);
+    return Memo_Diff->setPlainText(edits.empty() ? QStringLiteral("该文件不会被改写。") : QString::fromStdString(edits));
+  }
   // The diff holds the file's own bytes, which may be code page 936.
   const TTextForm form = DetectForm(file.diff);
   Memo_Diff->setPlainText(QString::fromStdString(ConvertForm(file.diff, form, {TTextEncoding::Utf8, form.crlf})));

@@ -3,6 +3,7 @@
 
 #include "generator/GenerationFixture.h"
 #include "support/RunVbgen.h"
+#include "support/TestPlatform.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ TEST_F(EditsCli, DryRunPrintsOneLinePerFileThenCounts) {
   EXPECT_NE(result.out.find("unchanged       projects/Shop/Shop.sln\n"), std::string::npos);
   EXPECT_NE(result.out.find("kept            projects/Shop/Shop/App.config\n"), std::string::npos);
   EXPECT_EQ(result.out.find("生成"), std::string::npos);  // no progress line
-  EXPECT_TRUE(result.out.ends_with(", merged 0, conflict 0, kept 1, deleted-by-user 0\n")) << result.out;
+  EXPECT_TRUE(result.out.ends_with(", merged 0, conflict 0, kept 1, deleted-by-user 0, orphaned 0\n")) << result.out;
   EXPECT_FALSE(fs::exists(home.Output("Shop/BLL/bllGoods.vb")));
 }
 
@@ -76,6 +77,26 @@ TEST_F(EditsCli, MergeRunWithConflictsNamesThemOnStderrAndExitsThree) {
   EXPECT_NE(result.err.find("冲突: projects/Shop/Model/Goods.vb\n"), std::string::npos) << result.err;
   EXPECT_NE(result.out.find("projects/Shop/Model/Goods.vb 有冲突，请解决文件中的冲突标记\n"), std::string::npos);
   EXPECT_NE(ReadBytes(model).find("<<<<<<< projects/Shop/Model/Goods.vb"), std::string::npos);
+}
+
+// FIFOs in the trees a run reads: the merge index is passed over and replaced,
+// never waited on; one among the resources fails the run by name.
+TEST_F(EditsCli, FifosInTheTreesARunReadsNeverHangIt) {
+  ASSERT_EQ(RunVbgen(home.dir(), {"project", "settings", "Shop", "--edits", "merge"}).exitCode, 0);
+  ASSERT_EQ(RunVbgen(home.dir(), {"generate", "Shop"}).exitCode, 0);
+  const fs::path index = home.Output("Shop/.vbgen/index");
+  fs::remove(index);
+  if (!test_platform::MakeFifo(index)) GTEST_SKIP() << "no FIFOs here";
+  for (const std::vector<std::string> args : {std::vector<std::string>{"generate", "Shop", "--dry-run"},
+                                              {"diff", "Shop"}, {"generate", "Shop"}})
+    EXPECT_EQ(RunVbgen(home.dir(), args).exitCode, 0) << args.back();
+  EXPECT_TRUE(fs::is_regular_file(index));
+
+  ASSERT_TRUE(test_platform::MakeFifo(home.dir() / "bak/DAL/pipe"));
+  const auto result = RunVbgen(home.dir(), {"generate", "Shop"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find((home.dir() / "bak/DAL/pipe").string() + ": 它不是普通文件"), std::string::npos)
+      << result.err;
 }
 
 }  // namespace

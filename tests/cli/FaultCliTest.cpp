@@ -57,6 +57,15 @@ TEST_F(FaultCli, AnOutputFolderThatCannotBeMadeIsNamedWithTheFix) {
             std::string::npos);
 }
 
+// A FIFO given as the input file is refused at once, never waited on.
+TEST_F(FaultCli, AFifoAsInputFileIsRefusedWithoutWaiting) {
+  const std::filesystem::path fifo = home.dir() / "in.fifo";
+  if (!test_platform::MakeFifo(fifo)) GTEST_SKIP() << "no FIFOs here";
+  const std::string refused = "无法读取文件: " + fifo.string() + " 不是普通文件 (而是文件夹、管道或设备)";
+  ExpectRefused(Run({"import", fifo.string()}), refused);
+  ExpectRefused(Run({"import-sql", fifo.string(), "--as", "Lib"}), refused);
+}
+
 TEST_F(FaultCli, AnEditWaitsForAnotherProgramsWriteToEnd) {
   sqlite3* other = nullptr;
   sqlite3_open(platform::Utf8FromPath(home.database()).c_str(), &other);

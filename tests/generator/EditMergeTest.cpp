@@ -2,11 +2,13 @@
 // regeneration, clash visibly, or are kept and reported; a dry run touches nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 
 #include "generator/FileOperate.h"
 #include "generator/GenerationFixture.h"
+#include "metadata/ClassEdits.h"
 #include "metadata/SettingsDAO.h"
 
 namespace {
@@ -18,6 +20,10 @@ class TReportRecorder : public TRecorder {
   void File(const TFileReport& report) override { states[report.path] = report.state; }
   std::map<std::string, TFileState> states;
 };
+
+void RenameClass(int classId, const std::string& name) {
+  edits::UpdateClass(classId, [&](edits::TClassInput& input) { input.className = name; });
+}
 
 struct TRunResult {
   std::vector<std::string> lines;  // progress and the end of the run
@@ -144,6 +150,47 @@ TEST_F(EditMerge, TwoEditsOfOneLineConflictWithMarkersNamingTheFile) {
   EXPECT_NE(merged.find(">>>>>>> projects/Shop/Model/Goods.vb " + TFileOperate::ToGbk("(本次生成)") + "\r\n"),
             std::string::npos);
   EXPECT_TRUE(Has(second.events(), "projects/Shop/Model/Goods.vb 有冲突，请解决文件中的冲突标记"));
+}
+
+// A file libgit2 takes for binary (one NUL byte; UTF-16 is the same) has no
+// text result: it stays byte for byte, the run's output goes beside it.
+TEST_F(EditMerge, AFileThatIsNoTextStaysWholeAndTheOutputGoesBesideIt) {
+  Run();
+  const std::string mine = ReadBytes(File("Model/Goods.vb")) + std::string("' \0 mine\r\n", 11);
+  WriteBytes(File("Model/Goods.vb"), mine);
+  AddMember("madeIn");
+  const TRunResult second = Run();
+  EXPECT_EQ(second.states.at("projects/Shop/Model/Goods.vb"), TFileState::Conflict);
+  EXPECT_EQ(ReadBytes(File("Model/Goods.vb")), mine);
+  EXPECT_EQ(ReadBytes(File("Model/Goods.vb.generated")), ReadBytes(Base("Model/Goods.vb")));
+  EXPECT_NE(ReadBytes(File("Model/Goods.vb.generated")).find("madeIn"), std::string::npos);
+  EXPECT_TRUE(std::any_of(second.lines.begin(), second.lines.end(), [](const std::string& line) {
+    return line.starts_with("projects/Shop/Model/Goods.vb 无法按文本合并") &&
+           line.find("projects/Shop/Model/Goods.vb.generated") != std::string::npos;
+  }));
+}
+
+// A renamed class's files carry their hand edits over to the files of the new
+// name; the old files are reported, and so is an edited file of a deleted class.
+TEST_F(EditMerge, EditsOfARenamedClassMoveToItsNewFilesAndOrphansAreReported) {
+  Run();
+  const std::string mine = "' mine\r\n";
+  WriteBytes(File("Model/Goods.vb"), InsertAfter(ReadBytes(File("Model/Goods.vb")), "Imports", mine));
+  RenameClass(goods, "Wares");
+  EXPECT_EQ(Run(true).states.at("projects/Shop/Model/Goods.vb"), TFileState::Orphaned);
+  const TRunResult renamed = Run();
+  EXPECT_EQ(renamed.states.at("projects/Shop/Model/Wares.vb"), TFileState::Merged);
+  EXPECT_EQ(ReadBytes(File("Model/Wares.vb")), InsertAfter(ReadBytes(Base("Model/Wares.vb")), "Imports", mine));
+  EXPECT_EQ(renamed.states.at("projects/Shop/Model/Goods.vb"), TFileState::Orphaned);
+  EXPECT_TRUE(Has(renamed.events(), "projects/Shop/Model/Goods.vb 不再生成 (类已改名)，你的修改已并入 "
+                                    "projects/Shop/Model/Wares.vb: 确认后可以删除 projects/Shop/Model/Goods.vb"));
+
+  WriteBytes(File("BLL/bllWares.vb"), ReadBytes(File("BLL/bllWares.vb")) + mine);
+  edits::DeleteClass(goods);
+  AddPlainClass(p, "Stock");
+  for (int run = 0; run < 2; ++run)
+    EXPECT_EQ(Run().states.at("projects/Shop/BLL/bllWares.vb"), TFileState::Orphaned) << run;
+  EXPECT_FALSE(Run().states.contains("projects/Shop/DAL/dalWares.vb"));  // unedited: nothing to tell
 }
 
 TEST_F(EditMerge, DeletedFilesStayDeletedAndAreReported) {

@@ -29,6 +29,9 @@ std::uint64_t FileId(const std::filesystem::path& file);
 // Makes a FIFO at path; false where the system has none.
 bool MakeFifo(const std::filesystem::path& path);
 
+// Makes link a symbolic link to the folder target; false where the system cannot.
+bool MakeFolderLink(const std::filesystem::path& link, const std::filesystem::path& target);
+
 // True where permission bits do not stop this process (the superuser; Windows).
 bool IgnoresPermissions();
 

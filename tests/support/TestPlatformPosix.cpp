@@ -57,6 +57,12 @@ std::uint64_t FileId(const fs::path& file) {
 
 bool MakeFifo(const fs::path& path) { return ::mkfifo(path.c_str(), 0644) == 0; }
 
+bool MakeFolderLink(const fs::path& link, const fs::path& target) {
+  std::error_code error;
+  fs::create_directory_symlink(target, link, error);
+  return !error;
+}
+
 bool IgnoresPermissions() { return ::geteuid() == 0; }
 
 bool PassesArgumentBytes() { return true; }

@@ -93,6 +93,35 @@ std::uint64_t FileId(const fs::path& file) {
 
 bool MakeFifo(const fs::path&) { return false; }
 
+// Wine's CreateSymbolicLinkW reports success and makes nothing, and it refuses
+// junctions (ERROR_NOT_SUPPORTED); it shows a host's symbolic link to a folder
+// as a reparse point, though, and starts host programs: there ln makes one.
+bool MakeFolderLink(const fs::path& link, const fs::path& target) {
+  ::CreateSymbolicLinkW(link.c_str(), target.c_str(),
+                        SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+  if (::GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+  using TUnixName = char* (*)(const wchar_t*);
+  const auto unixName =
+      reinterpret_cast<TUnixName>(::GetProcAddress(::GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name"));
+  if (!unixName) return false;
+  char* from = unixName(link.c_str());
+  char* to = unixName(target.c_str());
+  std::wstring ln = L"Z:\\bin\\ln";
+  std::wstring command = ln + L" -s " + Quoted(platform::PathFromUtf8(to ? to : "").wstring()) + L" " +
+                         Quoted(platform::PathFromUtf8(from ? from : "").wstring());
+  ::HeapFree(::GetProcessHeap(), 0, from);
+  ::HeapFree(::GetProcessHeap(), 0, to);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(ln.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  ::CloseHandle(process.hProcess);
+  ::CloseHandle(process.hThread);
+  return ::GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 // Permission bits are no access control on Windows: they set only the read-only attribute.
 bool IgnoresPermissions() { return true; }
 
