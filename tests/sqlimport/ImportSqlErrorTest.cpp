@@ -41,7 +41,7 @@ TEST(ImportSqlErrors, NameTheLineTableAndColumn) {
       {"GO\ninsert into A values ('x)\nGO", {}, "第 2 行: 字符串 没有结束"},
       {"create table A (id int primary key)\n/* /* */\n", {}, "第 2 行: 注释 /* 没有结束"},
       {"create table [A (id int primary key)", {}, "第 1 行: 名称 [没有结束"},
-      {deep, {}, "第 2 行, 表 A: 脚本在此处结束, 应为 ')'"},
+      {deep, {}, "第 2 行, 表 A, 列 id: 脚本在此处结束, 应为 ')'"},
       {"\x89PNG\r\n\x1a\n", {}, "脚本中没有可以导入的表"},
   };
   for (const auto& c : cases) EXPECT_THAT(Refusal(c), HasSubstr(c.message)) << c.script.substr(0, 80);

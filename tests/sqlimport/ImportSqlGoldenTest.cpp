@@ -69,8 +69,9 @@ TEST(ImportSqlGolden, FormsOfAnImportedProjectHaveNoEmptyCaption) {
     for (std::size_t at = text.find("captions As String() = {"); at != std::string::npos;
          at = text.find("captions As String() = {", at + 1))
       EXPECT_EQ(text.substr(at, text.find('}', at) - at).find("\"\""), std::string::npos) << entry.path();
-    if (entry.path().string().ends_with(".Designer.vb"))
+    if (entry.path().string().ends_with(".Designer.vb")) {
       EXPECT_EQ(text.find(".Text = \"\"\r"), std::string::npos) << entry.path();
+    }
   }
   EXPECT_GT(files, 20);
 }
