@@ -42,8 +42,12 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/
 xvfb=$!
 app=
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
+for _ in $(seq 150); do [ -s "$work/display" ] && break; sleep 0.2; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=:$(cat "$work/display")
+# Wine's programs open their windows on the display the prefix's server was
+# started with: wait for the server of the commands above to end.
+WINEPREFIX=$build/wineprefix /usr/lib/wine/wineserver -w
 "$wine_run" "$build" "$program" &
 app=$!
 window=$(timeout 180 xdotool search --sync --onlyvisible --name brindlemoor | head -n1) ||
