@@ -28,17 +28,9 @@ if [ ! -f "$host_cmake/Qt6HostInfo/Qt6HostInfoConfig.cmake" ] ||
 fi
 version=$(dpkg-query -W -f '${Version}' qt6-base-dev-tools | sed 's/+.*//; s/^[0-9]*://')
 
-# The compilers for Qt's own build; kept beside the installed Qt.
-toolchain='set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)'
+# The compilers for Qt's own build, kept beside the installed Qt; without the
+# comments, which do not change the Qt.
+toolchain=$(grep -v '^#' cmake/mingw-w64-compilers.cmake)
 
 # Debian removes the bundled wintab headers (tabletevent); DirectWrite 3 does
 # not link into the qwindows plugin of 6.4 with MinGW.
