@@ -52,3 +52,16 @@ if(VBGEN_TESTS)
   # Defines GTest::gtest, GTest::gtest_main and gmock.
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()
+
+# The workbench links the static Qt of scripts/build-windows-qt.sh; moc, uic and
+# rcc are the host's (qt6-base-dev-tools, the same Qt version).
+if(VBGEN_WORKBENCH)
+  set(VBGEN_WINDOWS_QT_DIR "" CACHE PATH "Prefix of the static Qt for MinGW-w64")
+  if(NOT EXISTS "${VBGEN_WINDOWS_QT_DIR}/lib/cmake/Qt6/Qt6Config.cmake")
+    message(FATAL_ERROR "No Qt in VBGEN_WINDOWS_QT_DIR (${VBGEN_WINDOWS_QT_DIR}): run scripts/build-windows-qt.sh")
+  endif()
+  list(APPEND CMAKE_FIND_ROOT_PATH ${VBGEN_WINDOWS_QT_DIR})
+  list(APPEND CMAKE_PREFIX_PATH ${VBGEN_WINDOWS_QT_DIR})
+  set(QT_HOST_PATH /usr)
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()

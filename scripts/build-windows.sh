@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Cross-builds vbgen.exe and the tests of the core and the command line with
-# MinGW-w64 into BUILD_DIR (default build-windows/). SQLite's amalgamation is
-# made once from Debian's source package and kept in BUILD_DIR/sqlite; libgit2
-# and the libraries it needs are built once into BUILD_DIR/deps
+# MinGW-w64 into BUILD_DIR (default build-windows/), and vbgen-workbench.exe
+# and the workbench's tests where the static Qt of scripts/build-windows-qt.sh
+# is built (it is not built from here: that takes long). SQLite's amalgamation
+# is made once from Debian's source package and kept in BUILD_DIR/sqlite;
+# libgit2 and the libraries it needs are built once into BUILD_DIR/deps
 # (scripts/build-windows-deps.sh).
 # Exits 77 where MinGW-w64 is missing, so that callers can report a skip.
 set -euo pipefail
@@ -36,9 +38,16 @@ fi
 
 scripts/build-windows-deps.sh "$build/deps"
 
+workbench=(-DVBGEN_WORKBENCH=OFF)
+if qt=$(scripts/build-windows-qt.sh --if-built); then
+  workbench=(-DVBGEN_WORKBENCH=ON -DVBGEN_WINDOWS_QT_DIR="$qt")
+else
+  echo "No static Qt for MinGW-w64 (scripts/build-windows-qt.sh): vbgen-workbench.exe is not built" >&2
+fi
+
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE="$build_type" -DVBGEN_WORKBENCH=OFF -DVBGEN_SQLITE_DIR="$sqlite" \
+  -DCMAKE_BUILD_TYPE="$build_type" "${workbench[@]}" -DVBGEN_SQLITE_DIR="$sqlite" \
   -DVBGEN_WINDOWS_DEPS_DIR="$build/deps" "${launcher[@]}" >/dev/null
 cmake --build "$build"

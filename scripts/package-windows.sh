@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Writes dist/vbgen-windows-x64.zip: vbgen.exe and the content of its home
-# folder (template/, bak/, samples/, an empty projects.db) with a README.txt.
-# Cross-builds first (scripts/build-windows.sh) into BUILD_DIR (default build-windows/).
+# Writes dist/vbgen-windows-x64.zip: vbgen-workbench.exe, vbgen.exe and the
+# content of their home folder (template/, bak/, samples/, an empty
+# projects.db) with a README.txt. Cross-builds first (scripts/build-windows.sh)
+# into BUILD_DIR (default build-windows/), after the static Qt of the workbench
+# (scripts/build-windows-qt.sh: once per machine, long the first time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build=$(realpath -m "${1:-build-windows}")
 dist=${2:-$root/dist}
 
+scripts/build-windows-qt.sh >/dev/null
 scripts/build-windows.sh "$build"
 stage=$build/package/vbgen
 rm -rf "$build/package"
 mkdir -p "$stage" "$dist"
-cp "$build/bin/vbgen.exe" "$stage/"
+cp "$build/bin/vbgen-workbench.exe" "$build/bin/vbgen.exe" "$stage/"
 cp -r runtime/template runtime/bak runtime/samples "$stage/"
 # The store is made by the Windows build's own tool, under Wine.
 scripts/wine-run.sh "$build" "$build/tools/create_store.exe" "Z:$root/runtime/schema.sql" "Z:$stage/projects.db"

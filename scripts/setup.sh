@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev libcli11-dev nlohmann-json3-dev libgtest-dev libgit2-dev libicu-dev libz-mingw-w64-dev
   qt6-base-dev libgl-dev xvfb xauth fonts-wqy-zenhei imagemagick
   g++-mingw-w64-x86-64-posix wine64 tcl googletest dpkg-dev fakeroot ccache
+  qt6-base-dev-tools xdotool
 )
 
 missing=()

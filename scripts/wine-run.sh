@@ -11,7 +11,7 @@ if [ ! -x "$wine" ]; then
   exit 77
 fi
 if [ ! -f "$1" ]; then
-  echo "SKIPPED: $1 is missing: no Windows build (MinGW-w64 missing, or scripts/build-windows.sh not run)" >&2
+  echo "SKIPPED: $1 is missing: no Windows build (MinGW-w64 or, for the workbench, the static Qt of scripts/build-windows-qt.sh missing; or scripts/build-windows.sh not run)" >&2
   exit 77
 fi
 # Wine reads the arguments (Chinese project names) in the locale's character set.

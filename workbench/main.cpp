@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   const fs::path home =
       parser.isSet(homeOption)
           ? platform::PathFromUtf8(QDir(parser.value(homeOption)).absolutePath().toStdString())
-          : home_folder::DefaultHome(platform::PathFromUtf8(QApplication::applicationDirPath().toStdString()));
+          : home_folder::DefaultHome(platform::ExecutableFolder());
   TDbHelper::SetDatabaseFile(home / "projects.db");
 
   TQtPrompt prompt;

@@ -5,14 +5,16 @@ set -euo pipefail
 build=$1 work=$2
 here=$(cd "$(dirname "$0")" && pwd)
 wine_run=$here/../../scripts/wine-run.sh
-[ -f "$build/bin/vbgen.exe" ] || exec "$wine_run" "$build" "$build/bin/vbgen.exe"  # reports the skip
+# The zip needs both programs; these report the skip where one is not built.
+[ -f "$build/bin/vbgen.exe" ] || exec "$wine_run" "$build" "$build/bin/vbgen.exe"
+[ -f "$build/bin/vbgen-workbench.exe" ] || exec "$wine_run" "$build" "$build/bin/vbgen-workbench.exe"
 
 rm -rf "$work"
 mkdir -p "$work/unpacked"
 "$here/../../scripts/package-windows.sh" "$build" "$work" >/dev/null
 (cd "$work/unpacked" && cmake -E tar xf "$work/vbgen-windows-x64.zip")
 folder=$work/unpacked/vbgen
-for entry in vbgen.exe projects.db README.txt template bak samples/library.json; do
+for entry in vbgen-workbench.exe vbgen.exe projects.db README.txt template bak samples/library.json; do
   [ -e "$folder/$entry" ] || { echo "FAILED: $entry missing from the zip" >&2; exit 1; }
 done
 if ls "$folder"/*.dll >/dev/null 2>&1; then

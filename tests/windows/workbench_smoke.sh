@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# workbench_smoke.sh WINDOWS_BUILD WORK VERSION: the zip's vbgen-workbench.exe
+# is a window program with its icon and version that needs only Windows' own
+# DLLs; started under Wine on an X server of its own, in the unpacked folder
+# (a fresh home with the sample imported), it shows its window with the menus,
+# fills the member grid of a class clicked in the class list, and draws Chinese
+# with a CJK font. Checked on screenshots by regions, not by a golden image.
+set -euo pipefail
+build=$1 work=$2 version=$3
+here=$(cd "$(dirname "$0")" && pwd)
+wine_run=$here/../../scripts/wine-run.sh
+exe=$build/bin/vbgen-workbench.exe
+[ -f "$exe" ] || exec "$wine_run" "$build" "$exe"  # reports the skip
+for tool in Xvfb xdotool convert; do
+  command -v $tool >/dev/null || { echo "SKIPPED: $tool is missing (scripts/setup.sh installs it)" >&2; exit 77; }
+done
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+rm -rf "$work"
+mkdir -p "$work/unpacked"
+"$here/../../scripts/package-windows.sh" "$build" "$work" >/dev/null
+(cd "$work/unpacked" && cmake -E tar xf "$work/vbgen-windows-x64.zip")
+folder=$work/unpacked/vbgen
+program=$folder/vbgen-workbench.exe
+[ -f "$program" ] || fail "vbgen-workbench.exe missing from the zip"
+
+headers=$(x86_64-w64-mingw32-objdump -p "$program")
+grep -Eq 'Subsystem.*Windows GUI' <<<"$headers" || fail "vbgen-workbench.exe is not a window program"
+system32=$build/wineprefix/drive_c/windows/system32
+while read -r dll; do
+  [ -n "$(find "$system32" -maxdepth 1 -iname "$dll")" ] || fail "vbgen-workbench.exe needs $dll, not a Windows DLL"
+done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
+strings -el "$program" | grep -A1 -x FileVersion | grep -qx "$version" || fail "no version $version resource"
+x86_64-w64-mingw32-objdump -h "$program" | grep -q '\.rsrc' || fail "no resources (icon)"
+
+"$wine_run" "$build" "$folder/vbgen.exe" sample >/dev/null
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+app=
+trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 150); do [ -s "$work/display" ] && break; sleep 0.2; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$work/display")
+# Wine's programs open their windows on the display the prefix's server was
+# started with: wait for the server of the commands above to end.
+WINEPREFIX=$build/wineprefix /usr/lib/wine/wineserver -w
+"$wine_run" "$build" "$program" &
+app=$!
+window=$(timeout 180 xdotool search --sync --onlyvisible --name brindlemoor | head -n1) ||
+  fail "no window within 3 minutes"
+sleep 5  # Wine maps the window before Qt has drawn it
+eval "$(xdotool getwindowgeometry --shell "$window")"
+
+# Where the main window's controls are (its client area has a fixed layout):
+# the class list at (8, 153) below the menu bar, the member grid at (162, 105).
+menu_height=$(( HEIGHT - 547 ))
+[ "$menu_height" -gt 10 ] && [ "$menu_height" -lt 60 ] || fail "the window is $WIDTH x $HEIGHT, not the main window"
+list_x=$(( X + 8 )) list_y=$(( Y + menu_height + 153 ))
+grid_x=$(( X + 162 )) grid_y=$(( Y + menu_height + 105 ))
+
+shot() { import -window root "$work/$1.png"; }
+# The share of dark (text) pixels in a region WIDTHxHEIGHT+X+Y of a screenshot, in percent.
+ink() { convert "$work/$1.png" -crop "$2" +repage -colorspace gray -threshold 50% -format '%[fx:round(100*(1-mean))]' info:; }
+
+xdotool mousemove $(( list_x + 30 )) $(( list_y + 25 )) click 1  # the second class
+sleep 3
+shot window
+menus=$(ink window "300x$(( menu_height - 4 ))+$X+$(( Y + 2 ))")
+[ "$menus" -ge 3 ] || fail "no menu captions drawn ($menus% ink in the menu bar)"
+rows=$(ink window "600x120+$(( grid_x + 4 ))+$(( grid_y + 30 ))")
+[ "$rows" -ge 4 ] || fail "the member grid is empty ($rows% ink below its header)"
+
+# Chinese text, the label over the class list: drawn with a CJK font it is
+# eight glyphs whose top and bottom pixel rows are mostly empty; a font
+# without the glyphs draws boxes (full top and bottom edges) or nothing.
+label="160x18+$list_x+$(( list_y - 18 ))"
+convert "$work/window.png" -crop "$label" +repage -colorspace gray -threshold 50% -negate -trim +repage "$work/label.png"
+read -r width height < <(convert "$work/label.png" -format '%w %h' info:)
+[ "$width" -ge 60 ] && [ "$height" -ge 8 ] || fail "the Chinese label is not drawn (${width}x$height pixels)"
+edges=$(convert "$work/label.png" \( +clone -crop "${width}x1+0+0" \) \( -clone 0 -crop "${width}x1+0+$(( height - 1 ))" \) \
+  -delete 0 -append -format '%[fx:round(100*mean)]' info:)
+[ "$edges" -le 45 ] || fail "the Chinese label is drawn as boxes ($edges% of its edge rows inked)"
+echo "The zip's workbench shows its window, menus, member grid and Chinese text under Wine"
