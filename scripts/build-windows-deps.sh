@@ -8,6 +8,7 @@
 # the product merges text and needs no remote.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/apt-source.sh
 prefix=$(realpath -m "$1")
 work=$prefix/work
 log=$prefix/build.log
@@ -38,7 +39,7 @@ quietly() {
 debian_source() {
   rm -rf "$work/$1"
   mkdir -p "$work/$1"
-  (cd "$work/$1" && apt-get source -qq "$1" >>"$log" 2>&1) || {
+  (cd "$work/$1" && apt_source "$1" >>"$log" 2>&1) || {
     echo "apt-get source $1 failed: is there a deb-src entry? (scripts/setup.sh adds one)" >&2
     exit 1
   }

@@ -9,6 +9,7 @@
 # Exits 77 where MinGW-w64 is missing, so that callers can report a skip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/apt-source.sh
 build=$(realpath -m "${1:-build-windows}")
 # Debug compiles quicker with the same behaviour (./test uses it); without an
 # argument a configured build keeps its type, a new one is Release.
@@ -25,7 +26,7 @@ if [ ! -f "$sqlite/sqlite3.c" ]; then
   echo "Making the SQLite amalgamation from Debian's source package"
   rm -rf "$build/sqlite-source"
   mkdir -p "$build/sqlite-source" "$sqlite"
-  (cd "$build/sqlite-source" && apt-get source -qq sqlite3 >/dev/null 2>&1) || {
+  (cd "$build/sqlite-source" && apt_source sqlite3 >/dev/null 2>&1) || {
     echo "apt-get source sqlite3 failed: is there a deb-src entry? (scripts/setup.sh adds one)" >&2
     exit 1
   }
