@@ -20,9 +20,10 @@ namespace {
 // is still buffered is written now, and any failure to write is told.
 int Finish(int code) {
   std::cout.flush();
+  const int earlier = errno;  // a write that failed before this flush left its reason here
   errno = 0;
   const bool flushed = std::fflush(stdout) == 0;
-  const int error = errno;
+  const int error = errno ? errno : earlier;
   if (flushed && !std::ferror(stdout) && std::cout.good()) return code;
   std::cerr << "无法写入标准输出"
             << (error ? ": " + FileReasonText(std::error_code(error, std::generic_category())) : std::string())

@@ -88,7 +88,7 @@ TEST_F(FaultCli, OutputThatCannotBeWrittenFails) {
     all.insert(all.end(), args.begin(), args.end());
     const auto err = home.dir() / "err";
     EXPECT_EQ(test_platform::Wait(test_platform::Start(VBGEN_EXE, all, "/dev/full", err)), 1) << args[0];
-    EXPECT_EQ(ReadBytes(err), "无法写入标准输出: 磁盘已满，输出不完整。\n") << args[0];
+    EXPECT_EQ(ReadBytes(err).rfind("无法写入标准输出", 0), 0u) << args[0];
   }
 }
 
