@@ -286,7 +286,9 @@ void TTableMapping::RefuseNames(const std::string& projectName) {
       for (const auto& member : file.members) {
         const std::string memberName = MemberNameOf(member.memberName);
         where = "类 " + className + " 的成员 " + memberName;
-        input_rules::CheckStoredMemberTexts(className, memberName, member.memberComment);
+        TMember stored = member;
+        stored.memberName = memberName;
+        input_rules::CheckStoredMember(className, stored);
         if (!memberNames.insert(NameKey(memberName)).second)
           throw TInputError(TInputField::MemberName, "该成员名称已经存在!");
       }
