@@ -145,7 +145,8 @@ void TOutputWriter::SetClasses(const TClassList& classes) {
     saved = ReadFile(root_ + kClasses);
   } catch (const std::exception&) {
   }
-  for (std::string_view rest = saved.value_or(""); !rest.empty();) {
+  const std::string text = saved.value_or("");
+  for (std::string_view rest = text; !rest.empty();) {
     const std::size_t end = std::min(rest.find('\n'), rest.size());
     const std::string_view line = rest.substr(0, end);
     rest.remove_prefix(std::min(end + 1, rest.size()));
