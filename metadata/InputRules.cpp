@@ -180,6 +180,11 @@ void CheckStoredClass(const std::string& projectName, const std::string& classNa
   CheckLiteralText(TInputField::FriendName, friendName, "友好名称");
 }
 
+void CheckSpelledName(TInputField field, const std::string& name, const std::string& what) {
+  if (name.empty()) Refuse(field, what + "输入不能为空!");
+  if (!name_rules::IsIdentifierTail(name)) Refuse(field, what + "只能由英文字母、数字和下划线组成!");
+}
+
 void CheckStoredMember(const std::string& className, const TMember& member) {
   const std::string& memberName = member.memberName;
   if (memberName.empty()) Refuse(TInputField::MemberName, "成员名称输入不能为空!");

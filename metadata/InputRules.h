@@ -82,6 +82,9 @@ TMember BuildMember(const TMemberInput& input, int projectId, int classId, int m
 void CheckStoredProjectName(const std::string& name);
 void CheckStoredClass(const std::string& projectName, const std::string& className, const std::string& friendName);
 void CheckStoredMember(const std::string& className, const TMember& member);
+// What every output that spells a stored class or member name needs of it:
+// an identifier, so that it cannot close a bracket, a quote or a line.
+void CheckSpelledName(TInputField field, const std::string& name, const std::string& what);
 
 // TMemberInput of a stored member, as the update dialog fills its fields.
 TMemberInput InputOf(const TMember& member);

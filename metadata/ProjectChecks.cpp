@@ -65,11 +65,12 @@ void AddIfRefused(TProblems& problems, TCheck check, const std::function<TProjec
 }
 
 // The input rules on what the store holds: the project's name, each class's
-// names and each member's name and comment. A name that differs from an
+// names and each member's name and comment; with namesOnly, only that each
+// class and member name is an identifier (what an output spelling it needs). A name that differs from an
 // earlier one of its kind only in letter case is taken: VB and Windows'
 // file names do not tell them apart.
 void AddNameProblems(TProblems& problems, const TProjectSnapshot& project, const std::string& projectName,
-                     const std::vector<TClassMembers>& classes) {
+                     const std::vector<TClassMembers>& classes, bool namesOnly = false) {
   AddIfRefused(
       problems, [&] { input_rules::CheckStoredProjectName(projectName); },
       [&](const std::string& reason) {
@@ -82,15 +83,30 @@ void AddNameProblems(TProblems& problems, const TProjectSnapshot& project, const
     };
     AddIfRefused(
         problems,
-        [&] { input_rules::CheckStoredClass(projectName, c.entry.text, project.GetFriendName(c.entry.tag)); },
+        [&] {
+          if (namesOnly)
+            input_rules::CheckSpelledName(TInputField::ClassName, c.entry.text, "类名");
+          else
+            input_rules::CheckStoredClass(projectName, c.entry.text, project.GetFriendName(c.entry.tag));
+        },
         classProblem);
+    if (namesOnly) {
+      for (const TMember& m : c.members)
+        AddIfRefused(
+            problems, [&] { input_rules::CheckSpelledName(TInputField::MemberName, m.memberName, "成员名称"); },
+            [&](const std::string& reason) {
+              return MemberProblem(TProblemKind::MemberName, c.entry, m, ": " + reason);
+            });
+      continue;
+    }
     if (!classNames.insert(name_rules::CaselessKey(c.entry.text)).second) problems.push_back(classProblem("该类名称已经存在!"));
     for (auto m = c.members.begin(); m != c.members.end(); ++m) {
       const auto memberProblem = [&](const std::string& reason) {
         return MemberProblem(TProblemKind::MemberName, c.entry, *m, ": " + reason);
       };
       AddIfRefused(
-          problems, [&] { input_rules::CheckStoredMember(c.entry.text, *m); },
+          problems,
+          [&] { input_rules::CheckStoredMember(c.entry.text, *m); },
           memberProblem);
       if (std::any_of(c.members.begin(), m, [&](const TMember& other) {
             return name_rules::EqualsIgnoringCase(other.memberName, m->memberName);
@@ -142,7 +158,7 @@ TProjectSnapshot LoadWithSafeNames(int projectId) {
   std::optional<TProjectSnapshot> project;
   TDbHelper::InReadTransaction([&] {
     project = TProjectSnapshot::Load(projectId);
-    AddNameProblems(problems, *project, TProjectDAO().GetProjectName(projectId), ClassesOf(*project));
+    AddNameProblems(problems, *project, TProjectDAO().GetProjectName(projectId), ClassesOf(*project), true);
   });
   if (!problems.empty()) throw std::runtime_error("元数据不能输出: " + problems.front().message);
   return *std::move(project);

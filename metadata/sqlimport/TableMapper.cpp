@@ -114,8 +114,8 @@ TKeyChoice KeyOf(const TSqlTable& table) {
       if (CanBeKey(column) && (identity ? column.identity : unique(column)))
         return {&column, what + ": 以" + (identity ? " IDENTITY 列 " : "唯一的列 ") + column.name +
                              " 作为类的主键, 生成的程序按它查找、修改和删除记录"};
-  return {nullptr, what + ": 生成的程序按一个主键列查找、修改和删除记录; 可以给表加一个 IDENTITY 列作主键 (" +
-                       (table.primaryKey.empty() ? std::string("或一个主键") : "原主键改为 UNIQUE 约束") + ") 后再导入"};
+  return {nullptr, what + ": 生成的程序按一个主键列查找、修改和删除记录; 可以给表加一个 IDENTITY 列作主键" +
+                       (table.primaryKey.empty() ? std::string() : " (原主键改为 UNIQUE 约束)") + "后再导入"};
 }
 
 // Length and flags as the dialogs derive them from the type.
@@ -188,8 +188,9 @@ void TTableMapping::Map(const TSqlTable& table, const TSqlColumn& key, const TSq
     const auto undescribed = std::find_if(table.columns.begin(), table.columns.end(),
                                           [](const TSqlColumn& c) { return c.description.empty(); });
     const std::string& example = table.description.empty() || undescribed == table.columns.end() ? table.name : undescribed->name;
-    report_.push_back(Where(table.name, table.line) + " 没有 MS_Description 说明: 友好名称和成员说明由名称生成 (如 " +
-                      example + " → " + CaptionOf(example) + ")");
+    const std::string caption = CaptionOf(example);
+    report_.push_back(Where(table.name, table.line) + " 没有 MS_Description 说明: 友好名称和成员说明由名称生成" +
+                      (caption == example ? std::string() : " (如 " + example + " → " + caption + ")"));
   }
   auto& members = tables_[index].classFile.members;
   const auto display = std::find_if(members.begin(), members.end(),

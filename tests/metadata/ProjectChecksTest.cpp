@@ -119,8 +119,9 @@ TEST(ProjectChecks, AReferenceMatchesItsClassAsTheStoreComparesNames) {
   EXPECT_TRUE(project_checks::CheckProject(p.projectId()).empty());
 }
 
-// What only another tool could store: check lists it, and the outputs of the
-// stored names (the table script, an export) refuse to start.
+// What only another tool could store: check lists it; the outputs of the
+// stored names (the table script, an export) refuse only names that are not
+// identifiers (tested with the sql command), so these still start.
 TEST(ProjectChecks, FindsWhatOnlyAnotherToolCouldStore) {
   TTempHome home(false);
   if (!platform::HasIcu()) GTEST_SKIP() << "no ICU on this system (icu.dll is missing: Wine has none)";
@@ -136,7 +137,7 @@ TEST(ProjectChecks, FindsWhatOnlyAnotherToolCouldStore) {
                     ": 成员名称不能超过 127 个字符: SQL Server 的名称最多 128 个字符，生成的参数名还要加上 @!",
                 "工程Caf\u00E9: 与工程CAFE\u0301只有大小写或字符组合不同!",
             }));
-  EXPECT_THROW(project_checks::LoadWithSafeNames(p.projectId()), std::runtime_error);
+  EXPECT_NO_THROW(project_checks::LoadWithSafeNames(p.projectId()));
 }
 
 TEST(ProjectChecks, AClassNamedLikeTheDerivedRootNamespaceIsFound) {

@@ -171,15 +171,18 @@ class TestProjectCommands : public QObject {
     QCOMPARE(wb.Projects()->currentIndex(), 1);
     QCOMPARE(wb.ClassNames(), QStringList{"Pupil"});
     QCOMPARE(wb.prompt.shown.back().kind, QStringLiteral("information"));
-    QCOMPARE(wb.prompt.LastText(), QStringLiteral("跳过表 Note (第 2 行): 没有主键\n导入表 Pupil (第 1 行) 为类 Pupil (2 个成员)\n"
+    QCOMPARE(wb.prompt.LastText(), QStringLiteral("跳过表 Note (第 2 行): 没有主键: 生成的程序按一个主键列查找、修改和删除记录; "
+                                                  "可以给表加一个 IDENTITY 列作主键后再导入\n"
+                                                  "表 Pupil (第 1 行) 没有 MS_Description 说明: 友好名称和成员说明由名称生成\n"
+                                                  "导入表 Pupil (第 1 行) 为类 Pupil (2 个成员)\n"
                                                   "已导入工程 School"));
 
-    WriteBytes(script, "create table A (\n id int primary key,\n x varchar(9) nonsense\n)");
+    WriteBytes(script, "create table A (\n id int primary key,\n x varchar(9) default 'oops\n)");
     wb.prompt.files = {QString::fromStdString(script.string())};
     wb.prompt.answers = {"Bad"};
     wb.Trigger("I1");
     QCOMPARE(wb.prompt.shown.back().kind, QStringLiteral("message"));
-    QVERIFY(wb.prompt.LastText().startsWith(QStringLiteral("第 3 行, 表 A, 列 x: 无法识别 'nonsense'")));
+    QVERIFY(wb.prompt.LastText().startsWith(QStringLiteral("第 3 行: 字符串 没有结束")));
     QCOMPARE(wb.ProjectNames(), (QStringList{"Shop", "School"}));
   }
 };
