@@ -42,7 +42,8 @@ void CopyMissing(const fs::path& source, const fs::path& target) {
         if (!platform::MakeFolders(folder)) CannotCopy(folder, "无法创建这个文件夹");
       },
       [](const fs::path& entry, const std::string& reason) { CannotCopy(entry, reason); },
-      [](const fs::path& folder, const std::error_code& error) { CannotCopy(folder, error.message()); }};
+      [](const fs::path& folder, const std::error_code& error) { CannotCopy(folder, error.message()); },
+      false};
   platform::CopyTree(source, target, copy);
 }
 

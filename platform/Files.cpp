@@ -97,7 +97,9 @@ namespace {
 void CopyEntries(const fs::path& source, const std::vector<TFolderEntry>& entries, const std::error_code& listError,
                  const fs::path& destination, const TTreeCopy& copy, bool topLevel) {
   for (const TFolderEntry& entry : entries) {
-    if (entry.hidden || entry.kind == TEntryKind::Link || (entry.kind == TEntryKind::Folder && entry.readOnly)) continue;
+    if (entry.hidden || entry.kind == TEntryKind::Link ||
+        (entry.kind == TEntryKind::Folder && entry.readOnly && copy.skipReadOnlyFolders))
+      continue;
     const fs::path target = destination / entry.path.filename();
     try {
       if (entry.kind == TEntryKind::Folder) {

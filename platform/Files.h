@@ -51,8 +51,8 @@ std::vector<std::filesystem::path> FilesBelow(const std::filesystem::path& folde
 
 // Copies source's tree into destination: makes each folder (destination
 // first) and hands each regular file to copyFile with its target and whether
-// it lies directly in source. Hidden entries, links and read-only folders are
-// left out. Goes on past an entry that fails (an exception of copyFile or
+// it lies directly in source. Hidden entries, links and (unless told
+// otherwise) read-only folders are left out. Goes on past an entry that fails (an exception of copyFile or
 // makeFolder), telling failed its path and reason, and unlisted of a folder
 // that cannot be listed. false when source itself cannot be listed (nothing
 // is made then); raises filesystem_error when source is no folder.
@@ -62,6 +62,8 @@ struct TTreeCopy {
   std::function<void(const std::filesystem::path& folder)> makeFolder;
   std::function<void(const std::filesystem::path& entry, const std::string& reason)> failed;
   std::function<void(const std::filesystem::path& folder, const std::error_code& error)> unlisted;
+  // An installed runtime is read-only throughout: its copy takes every folder.
+  bool skipReadOnlyFolders = true;
 };
 bool CopyTree(const std::filesystem::path& source, const std::filesystem::path& destination, const TTreeCopy& copy);
 
