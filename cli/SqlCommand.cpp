@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
-#include "generator/DataBaseSql.h"
+#include "generator/sql/DataBaseSql.h"
 #include "cli/Lookup.h"
 
 void AddSqlCommand(CLI::App& app, TCliContext&) {

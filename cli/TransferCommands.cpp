@@ -8,7 +8,7 @@
 #include "cli/Commands.h"
 #include "cli/InputFile.h"
 #include "cli/Lookup.h"
-#include "generator/FileOperate.h"
+#include "generator/output/FileOperate.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/ProjectChecks.h"
 #include "metadata/ProjectDAO.h"

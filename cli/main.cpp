@@ -6,7 +6,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ParserTexts.h"
-#include "generator/FileErrorText.h"
+#include "generator/output/FileErrorText.h"
 #include "metadata/DbHelper.h"
 #include "metadata/HomeFolder.h"
 #include "metadata/InputRules.h"

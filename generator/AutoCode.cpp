@@ -2,13 +2,13 @@
 
 #include <optional>
 
-#include "generator/BLLOperate.h"
+#include "generator/vb/tiers/BLLOperate.h"
 #include "generator/CodeWriter.h"
-#include "generator/DALOperate.h"
-#include "generator/EntityOperate.h"
-#include "generator/FileErrorText.h"
-#include "generator/FileOperate.h"
-#include "generator/UIOperate.h"
+#include "generator/vb/tiers/DALOperate.h"
+#include "generator/vb/tiers/EntityOperate.h"
+#include "generator/output/FileErrorText.h"
+#include "generator/output/FileOperate.h"
+#include "generator/vb/forms/UIOperate.h"
 #include "metadata/ProjectChecks.h"
 #include "metadata/SettingsDAO.h"
 

@@ -1,6 +1,6 @@
 #include "generator/GenContext.h"
 
-#include "generator/FileOperate.h"
+#include "generator/output/FileOperate.h"
 
 std::shared_ptr<const TProjectSnapshot> TGenContext::Snapshot() const {
   if (snapshot) return snapshot;

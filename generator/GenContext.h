@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "generator/OutputWriter.h"
+#include "generator/output/OutputWriter.h"
 #include "metadata/GenerationSettings.h"
 #include "metadata/ProjectSnapshot.h"
 #include "metadata/SourceEncoding.h"

@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "generator/DataBaseSql.h"
+#include "generator/sql/DataBaseSql.h"
 #include "workbench/Guard.h"
 
 TDataBaseSqlForm::TDataBaseSqlForm(QWidget* owner, IPrompt& prompt) : QDialog(owner), prompt_(prompt) {

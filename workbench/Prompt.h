@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <vector>
 
-#include "generator/FileReport.h"
+#include "generator/output/FileReport.h"
 
 class QWidget;
 

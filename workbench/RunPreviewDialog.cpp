@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "generator/TextForm.h"
+#include "generator/output/TextForm.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "generator/FileReport.h"
+#include "generator/output/FileReport.h"
 
 class QListWidget;
 class QPlainTextEdit;

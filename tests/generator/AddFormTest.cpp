@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "generator/AddFormText.h"
+#include "generator/vb/forms/AddFormText.h"
 #include "support/TempHome.h"
 
 namespace {

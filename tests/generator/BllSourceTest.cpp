@@ -4,10 +4,10 @@
 #include <set>
 #include <vector>
 
-#include "generator/AddFormText.h"
-#include "generator/BLLOperate.h"
-#include "generator/DALOperate.h"
-#include "generator/EditForm.h"
+#include "generator/vb/forms/AddFormText.h"
+#include "generator/vb/tiers/BLLOperate.h"
+#include "generator/vb/tiers/DALOperate.h"
+#include "generator/vb/forms/EditForm.h"
 #include "generator/DataSideGolden.h"
 #include "generator/DataSideProjects.h"
 #include "support/TempHome.h"

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "generator/DALOperate.h"
+#include "generator/vb/tiers/DALOperate.h"
 #include "generator/DataSideGolden.h"
 #include "generator/DataSideProjects.h"
-#include "generator/FileOperate.h"
-#include "generator/TierFiles.h"
-#include "generator/VbNamer.h"
+#include "generator/output/FileOperate.h"
+#include "generator/vb/tiers/TierFiles.h"
+#include "generator/naming/VbNamer.h"
 #include "support/TempHome.h"
 
 namespace {

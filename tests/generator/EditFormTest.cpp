@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "generator/FileOperate.h"
+#include "generator/output/FileOperate.h"
 #include "generator/GenContext.h"
-#include "generator/UIOperate.h"
+#include "generator/vb/forms/UIOperate.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/MemberDAO.h"
 #include "metadata/ProjectDAO.h"

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <map>
 
-#include "generator/FileOperate.h"
+#include "generator/output/FileOperate.h"
 #include "generator/GenerationFixture.h"
 #include "metadata/ClassEdits.h"
 #include "metadata/SettingsDAO.h"

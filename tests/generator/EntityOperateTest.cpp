@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "generator/EntityOperate.h"
+#include "generator/vb/tiers/EntityOperate.h"
 #include "generator/GenerationFixture.h"
 
 namespace {

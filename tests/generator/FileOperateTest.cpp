@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "generator/FileOperate.h"
+#include "generator/output/FileOperate.h"
 #include "support/TempHome.h"
 #include "support/TestPlatform.h"
 

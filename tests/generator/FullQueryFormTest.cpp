@@ -8,8 +8,8 @@
 
 #include "generator/DataSideProjects.h"
 #include "generator/GenContext.h"
-#include "generator/QueryFormText.h"
-#include "generator/UIOperate.h"
+#include "generator/vb/forms/QueryFormText.h"
+#include "generator/vb/forms/UIOperate.h"
 #include "support/TempHome.h"
 
 namespace fs = std::filesystem;

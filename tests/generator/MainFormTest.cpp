@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "generator/MainFormText.h"
+#include "generator/vb/forms/MainFormText.h"
 #include "support/TempHome.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "generator/QueryFormText.h"
+#include "generator/vb/forms/QueryFormText.h"
 #include "support/TempHome.h"
 
 namespace {

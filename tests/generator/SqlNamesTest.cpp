@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "generator/SqlNames.h"
+#include "generator/naming/SqlNames.h"
 
 namespace {
 

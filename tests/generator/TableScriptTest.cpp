@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "generator/DataBaseSql.h"
+#include "generator/sql/DataBaseSql.h"
 #include "generator/DataSideGolden.h"
 #include "generator/DataSideProjects.h"
 #include "support/TempHome.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "generator/UiProjectFile.h"
+#include "generator/vb/forms/UiProjectFile.h"
 #include "support/TempHome.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/UIOperate.h"
+#include "generator/vb/forms/UIOperate.h"
 #include "metadata/ClassDAO.h"
 #include "metadata/MemberDAO.h"
 #include "metadata/ProjectDAO.h"

@@ -3,8 +3,8 @@
 // bytes through that a later step chokes on.
 #include <gtest/gtest.h>
 
-#include "generator/SqlNames.h"
-#include "generator/TextForm.h"
+#include "generator/naming/SqlNames.h"
+#include "generator/output/TextForm.h"
 #include "metadata/NameRules.h"
 #include "metadata/Utf8Text.h"
 #include "metadata/sqlimport/ScriptText.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "generator/GenerationFixture.h"
-#include "generator/VbNames.h"
+#include "generator/naming/VbNames.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "ProjectScript.h"
 #include "RandomProject.h"
 #include "SqlCheck.h"
-#include "generator/SqlNames.h"
+#include "generator/naming/SqlNames.h"
 #include "support/RunVbgen.h"
 #include "support/TempHome.h"
 
@@ -74,5 +74,5 @@ TEST(SqlCheck, ReservedNamesReferencesAndCaptionsGiveValidSql) {
 
 TEST(SqlCheck, ReservedWordsAreTheParsers) {
   std::vector<std::string> listed(sql_names::ReservedWords().begin(), sql_names::ReservedWords().end());
-  EXPECT_EQ(ParserReservedWords(), listed) << "regenerate generator/SqlReservedWords.inc with SqlCheck reserved-words";
+  EXPECT_EQ(ParserReservedWords(), listed) << "regenerate generator/naming/SqlReservedWords.inc with SqlCheck reserved-words";
 }

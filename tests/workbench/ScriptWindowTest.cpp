@@ -4,7 +4,7 @@
 
 #include "TestRegistry.h"
 #include "Workbench.h"
-#include "generator/DataBaseSql.h"
+#include "generator/sql/DataBaseSql.h"
 
 class TestScriptWindow : public QObject {
   Q_OBJECT
