@@ -103,9 +103,9 @@ TSqlToken TSqlTokenizer::Next() {
   const char c = text_[pos_];
   if ((c == 'N' || c == 'n') && At(pos_ + 1) == '\'') {
     ++pos_;
-    return {TSqlTokenKind::String, Delimited('\'', "字符串 "), line};
+    return {TSqlTokenKind::String, Delimited('\'', "字符串"), line};
   }
-  if (c == '\'') return {TSqlTokenKind::String, Delimited('\'', "字符串 "), line};
+  if (c == '\'') return {TSqlTokenKind::String, Delimited('\'', "字符串"), line};
   if (c == '[') return {TSqlTokenKind::Name, Delimited(']', "名称 ["), line};
   if (c == '"') return {TSqlTokenKind::Name, Delimited('"', "名称 \""), line};
   const std::size_t start = pos_;

@@ -38,7 +38,7 @@ TEST(ImportSqlErrors, NameTheLineTableAndColumn) {
       {"create table A (\n id int primary key,\n name varchar(20 not null\n)", {}, "第 3 行, 表 A, 列 name: 无法识别 'not'"},
       {"create table A (\n id int,\n constraint pk primary key (nope)\n)", {}, "第 3 行, 表 A: 主键列 nope 不是表中的列"},
       {"create table A (\n id int primary key,\n", {}, "第 3 行, 表 A: 脚本在此处结束"},
-      {"GO\ninsert into A values ('x)\nGO", {}, "第 2 行: 字符串 没有结束"},
+      {"GO\ninsert into A values ('x)\nGO", {}, "第 2 行: 字符串没有结束"},
       {"create table A (id int primary key)\n/* /* */\n", {}, "第 2 行: 注释 /* 没有结束"},
       {"create table [A (id int primary key)", {}, "第 1 行: 名称 [没有结束"},
       {deep, {}, "第 2 行, 表 A, 列 id: 脚本在此处结束, 应为 ')'"},

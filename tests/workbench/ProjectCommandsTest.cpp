@@ -182,7 +182,7 @@ class TestProjectCommands : public QObject {
     wb.prompt.answers = {"Bad"};
     wb.Trigger("I1");
     QCOMPARE(wb.prompt.shown.back().kind, QStringLiteral("message"));
-    QVERIFY(wb.prompt.LastText().startsWith(QStringLiteral("第 3 行: 字符串 没有结束")));
+    QVERIFY(wb.prompt.LastText().startsWith(QStringLiteral("第 3 行: 字符串没有结束")));
     QCOMPARE(wb.ProjectNames(), (QStringList{"Shop", "School"}));
   }
 };
