@@ -31,17 +31,26 @@ constexpr std::array<std::string_view, 176> kClassNames = {
 
 // Members named with T-SQL reserved words and with names the framework or the
 // generated code gives a meaning of its own.
-constexpr std::array<std::string_view, 48> kMemberNames = {
+constexpr std::array<std::string_view, 52> kMemberNames = {
     "order", "user", "group", "table", "index", "key", "percent", "top", "plan", "distinct", "from", "where",
     "values", "insert", "update", "delete", "primary", "references", "column", "view", "file", "identity",
     "transaction", "union", "open", "current", "left", "right", "e", "sender", "name", "text", "controls",
     "size", "location", "visible", "ms", "fs", "sql", "parm", "dataRead", "p", "strWhere", "components",
-    "label1", "value", "image", "type"};
+    "label1", "value", "image", "type", "identitycol", "rowguidcol", "load", "precision"};
 
 // Picture members named like the event handlers' parameters and the stream local.
 constexpr std::array<std::string_view, 4> kPictureNames = {"e", "sender", "ms", "image"};
 
 constexpr std::array<const char*, 4> kTypes = {"字符串", "整型", "浮点型", "日期型"};
+
+// Classes named like the form handlers' locals (the upload handler's fs, bw
+// and dialog, the load handler's fs_photo and bookDs), each with a picture
+// photo and a reference to Book.
+constexpr std::array<std::string_view, 6> kLocalClassNames = {"Fs", "Bw", "OpenFileDialog1", "Fs_photo",
+                                                              "BookDs", "Identitycol"};
+// Keys named like what the edit form derives: its button, its query form's
+// field, another member's controls.
+constexpr std::array<std::string_view, 4> kDerivedKeyNames = {"btn_Update", "frmQuery", "txt_title", "Btn_Add"};
 
 TMemberSpec Member(const std::string& name, const std::string& type, bool key = false) {
   TMemberSpec m;
@@ -91,5 +100,33 @@ void AddCommonNameClasses(TProjectScript& s) {
       s.Member(c, reference);
       if (i % 5 == 0) s.Member(c, Member(take(), target));
     }
+  }
+  // Two captions of T-SQL's longest name, shown side by side in the query grid.
+  const std::string longCaption(128, 'c');
+  for (const auto name : kLocalClassNames) {
+    const std::string c(name);
+    s.Class(c, c + "表");
+    s.Member(c, Member("id", "整型", true));
+    TMemberSpec title = Member("title", "字符串");
+    title.display = true;
+    title.comment = longCaption;
+    s.Member(c, title);
+    TMemberSpec subtitle = Member("subtitle", "字符串");
+    subtitle.comment = longCaption;
+    s.Member(c, subtitle);
+    s.Member(c, Member("photo", "图片型"));
+    s.Member(c, Member("book", "Book"));
+  }
+  for (std::size_t i = 0; i < kDerivedKeyNames.size(); ++i) {
+    const std::string c = "Shelf" + std::to_string(i);
+    std::string key(kDerivedKeyNames[i]);
+    if (key == "frmQuery") key += c;
+    s.Class(c, "书架" + std::to_string(i));
+    s.Member(c, Member(key, i % 2 == 0 ? "字符串" : "整型", true));
+    TMemberSpec title = Member("title", "字符串");
+    title.display = true;
+    s.Member(c, title);
+    s.Member(c, Member("photo", "图片型"));
+    s.Member(c, Member("Update", "图片型"));
   }
 }
