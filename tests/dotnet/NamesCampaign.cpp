@@ -3,6 +3,7 @@
 #include <array>
 #include <set>
 #include <string_view>
+#include <utility>
 
 #include "metadata/NameRules.h"
 
@@ -44,13 +45,12 @@ constexpr std::array<std::string_view, 4> kPictureNames = {"e", "sender", "ms", 
 constexpr std::array<const char*, 4> kTypes = {"字符串", "整型", "浮点型", "日期型"};
 
 // Classes named like the form handlers' locals (the upload handler's fs, bw
-// and dialog, the load handler's fs_photo and bookDs), each with a picture
-// photo and a reference to Book.
-constexpr std::array<std::string_view, 6> kLocalClassNames = {"Fs", "Bw", "OpenFileDialog1", "Fs_photo",
-                                                              "BookDs", "Identitycol"};
-// Keys named like what the edit form derives: its button, its query form's
-// field, another member's controls.
-constexpr std::array<std::string_view, 4> kDerivedKeyNames = {"btn_Update", "frmQuery", "txt_title", "Btn_Add"};
+// and dialog, the load handler's fs_photo and bookDs), with keys named like
+// what the edit form derives (its button, its query form's field, another
+// member's controls).
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kDerivedNameClasses = {{
+    {"Fs", "btn_Update"}, {"Bw", "frmQueryBw"}, {"OpenFileDialog1", "txt_title"}, {"Fs_photo", "btn_Add"},
+    {"BookDs", "id"}, {"Identitycol", "rowguidcol"}}};
 
 TMemberSpec Member(const std::string& name, const std::string& type, bool key = false) {
   TMemberSpec m;
@@ -101,32 +101,17 @@ void AddCommonNameClasses(TProjectScript& s) {
       if (i % 5 == 0) s.Member(c, Member(take(), target));
     }
   }
-  // Two captions of T-SQL's longest name, shown side by side in the query grid.
-  const std::string longCaption(128, 'c');
-  for (const auto name : kLocalClassNames) {
-    const std::string c(name);
-    s.Class(c, c + "表");
-    s.Member(c, Member("id", "整型", true));
-    TMemberSpec title = Member("title", "字符串");
-    title.display = true;
-    title.comment = longCaption;
-    s.Member(c, title);
-    TMemberSpec subtitle = Member("subtitle", "字符串");
-    subtitle.comment = longCaption;
-    s.Member(c, subtitle);
-    s.Member(c, Member("photo", "图片型"));
-    s.Member(c, Member("book", "Book"));
-  }
-  for (std::size_t i = 0; i < kDerivedKeyNames.size(); ++i) {
-    const std::string c = "Shelf" + std::to_string(i);
-    std::string key(kDerivedKeyNames[i]);
-    if (key == "frmQuery") key += c;
-    s.Class(c, "书架" + std::to_string(i));
-    s.Member(c, Member(key, i % 2 == 0 ? "字符串" : "整型", true));
-    TMemberSpec title = Member("title", "字符串");
-    title.display = true;
-    s.Member(c, title);
-    s.Member(c, Member("photo", "图片型"));
-    s.Member(c, Member("Update", "图片型"));
+  // Each with two captions of T-SQL's longest name side by side in the query
+  // grid, an upload button named like the forms' own buttons, and Book.
+  for (std::size_t i = 0; i < kDerivedNameClasses.size(); ++i) {
+    const std::string c(kDerivedNameClasses[i].first);
+    s.Class(c, c + "表").Member(c, Member(std::string(kDerivedNameClasses[i].second), kTypes[i % 2], true));
+    for (const char* caption : {"title", "subtitle"}) {
+      TMemberSpec m = Member(caption, "字符串");
+      m.comment = std::string(128, 'c');
+      m.display = caption == std::string("title");
+      s.Member(c, m);
+    }
+    s.Member(c, Member("photo", "图片型")).Member(c, Member("update", "图片型")).Member(c, Member("book", "Book"));
   }
 }

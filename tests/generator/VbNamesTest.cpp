@@ -37,18 +37,17 @@ TEST(VbNames, FormFieldsAndLocalsAvoidFormMembersBareTypesAndHandlerParameters) 
   EXPECT_EQ(FormLocalName("ms", {"sender", "e", "ms"}), "_ms");
 }
 
-// A field derived from the class or the key equals no control, button,
-// handler or local that the form declares from its members (a WithEvents X
-// also declares _X).
+// A derived field equals no control, button, handler or local the form
+// declares from its members (a WithEvents X also declares _X).
 TEST(VbNames, FormFieldsEqualNoNameTheFormDerives) {
   TMember photo;
   photo.memberName = "photo";
   const std::vector<std::string> declared = VbNamer::FormDeclaredNames("Book", {photo}, {"press"});
-  for (const char* name : {"frmQueryBook", "FS_photo", "pressDs", "btn_photo_Click"})
-    EXPECT_EQ(FormFieldName(name, declared), "_" + std::string(name)) << name;
-  for (const char* name : {"btn_Update", "txt_photo", "_btn_Add"})
-    EXPECT_EQ(FormFieldName(name, declared), "__" + std::string(name).substr(name[0] == '_')) << name;
-  EXPECT_EQ(FormFieldName("bookId", declared), "bookId");
+  const std::pair<const char*, const char*> cases[] = {
+      {"frmQueryBook", "_frmQueryBook"}, {"FS_photo", "_FS_photo"}, {"pressDs", "_pressDs"},
+      {"btn_photo_Click", "_btn_photo_Click"}, {"btn_Update", "__btn_Update"}, {"txt_photo", "__txt_photo"},
+      {"bookId", "bookId"}};
+  for (const auto& [name, field] : cases) EXPECT_EQ(FormFieldName(name, declared), field) << name;
 }
 
 TEST(VbNames, AliasesOnlyForFrameworkTypesTheFormsNameBare) {
