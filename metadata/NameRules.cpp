@@ -16,24 +16,10 @@ namespace name_rules {
 
 namespace {
 
-// Reserved keywords of Visual Basic .NET (contextual keywords are legal names).
-constexpr std::array<std::string_view, 152> kReserved = {
-    "addhandler", "addressof", "alias", "and", "andalso", "as", "boolean", "byref", "byte", "byval",
-    "call", "case", "catch", "cbool", "cbyte", "cchar", "cdate", "cdbl", "cdec", "char",
-    "cint", "class", "clng", "cobj", "const", "continue", "csbyte", "cshort", "csng", "cstr",
-    "ctype", "cuint", "culng", "cushort", "date", "decimal", "declare", "default", "delegate", "dim",
-    "directcast", "do", "double", "each", "else", "elseif", "end", "endif", "enum", "erase",
-    "error", "event", "exit", "false", "finally", "for", "friend", "function", "get", "gettype",
-    "getxmlnamespace", "global", "gosub", "goto", "handles", "if", "implements", "imports", "in", "inherits",
-    "integer", "interface", "is", "isnot", "let", "lib", "like", "long", "loop", "me",
-    "mod", "module", "mustinherit", "mustoverride", "mybase", "myclass", "namespace", "narrowing", "new", "next",
-    "not", "nothing", "notinheritable", "notoverridable", "object", "of", "on", "operator", "option", "optional",
-    "or", "orelse", "overloads", "overridable", "overrides", "paramarray", "partial", "private", "property", "protected",
-    "public", "raiseevent", "readonly", "redim", "rem", "removehandler", "resume", "return", "sbyte", "select",
-    "set", "shadows", "shared", "short", "single", "static", "step", "stop", "string", "structure",
-    "sub", "synclock", "then", "throw", "to", "true", "try", "trycast", "typeof", "uinteger",
-    "ulong", "ushort", "using", "variant", "wend", "when", "while", "widening", "with", "withevents",
-    "writeonly", "xor"};
+// The words VB refuses as a name, lowered and sorted (contextual keywords are legal names).
+constexpr std::string_view kReserved[] = {
+#include "metadata/VbReservedWords.inc"
+};
 
 constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
 
@@ -100,7 +86,7 @@ bool IsIdentifierTail(const std::string& name) {
 bool IsReservedWord(const std::string& name) {
   std::string lower;
   for (char c : name) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return std::find(kReserved.begin(), kReserved.end(), lower) != kReserved.end();
+  return std::binary_search(std::begin(kReserved), std::end(kReserved), std::string_view(lower));
 }
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {

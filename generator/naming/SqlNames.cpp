@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "generator/GenContext.h"
+#include "metadata/NameRules.h"
 #include "platform/Utf8Sequence.h"
 
 namespace sql_names {
@@ -48,14 +49,32 @@ bool IsRegularIdentifier(const std::string& name) {
 
 std::string Name(const std::string& name) { return IsRegularIdentifier(name) ? name : Bracketed(name); }
 
-std::string Caption(const std::string& text) {
-  std::size_t units = 0;
+namespace {
+
+// text cut at a character boundary to at most units UTF-16 code units.
+std::string Shortened(const std::string& text, std::size_t units) {
+  std::size_t used = 0;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t start = i;
-    units += NextCodePoint(text, i) >= 0x10000 ? 2 : 1;
-    if (units > kMaxNameLength) return text.substr(0, start);
+    used += NextCodePoint(text, i) >= 0x10000 ? 2 : 1;
+    if (used > units) return text.substr(0, start);
   }
   return text;
+}
+
+}  // namespace
+
+std::string Unused(const std::string& text, const std::vector<std::string>& taken) {
+  const auto isTaken = [&](const std::string& name) {
+    return std::any_of(taken.begin(), taken.end(),
+                       [&](const std::string& other) { return name_rules::EqualsIgnoringCase(other, name); });
+  };
+  std::string name = Shortened(text, kMaxNameLength);
+  for (int n = 2; isTaken(name); ++n) {
+    const std::string number = "_" + std::to_string(n);
+    name = Shortened(text, kMaxNameLength - number.size()) + number;
+  }
+  return name;
 }
 
 std::string Bracketed(const std::string& name) { return "[" + ReplaceAll(name, "]", "]]") + "]"; }

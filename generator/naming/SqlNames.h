@@ -12,8 +12,11 @@ namespace sql_names {
 // it is when T-SQL reads it as a plain identifier, else between brackets with
 // "]" doubled ([Order], [价格（元）]).
 std::string Name(const std::string& name);
-// A caption shortened to the 128 characters a T-SQL name may have.
-std::string Caption(const std::string& text);
+// A name derived from text (a caption, member names joined): text, or text
+// with "_" and the first number from 2 that equals none of taken (without
+// regard to case), cut so that it stays within the 128 characters a T-SQL
+// name may have.
+std::string Unused(const std::string& text, const std::vector<std::string>& taken);
 // Always between brackets, "]" doubled.
 std::string Bracketed(const std::string& name);
 // A table of the dbo schema: [dbo].[name].

@@ -4,8 +4,11 @@
 // cannot drift apart. The escapes and clash rules are VbNames' and SqlNames'.
 
 #include <string>
+#include <vector>
 
 #include "generator/naming/VbNames.h"
+#include "metadata/MemberDAO.h"
+#include "metadata/NameRules.h"
 
 // The functions a data-access class declares and its business class forwards.
 enum class TProcedure { Add, GetSome, Edit, Del, Get, GetAll };
@@ -41,13 +44,35 @@ class VbNamer {
   static std::string TextBox(const std::string& member) { return "txt_" + member; }
   static std::string DatePicker(const std::string& member) { return "dtp_" + member; }
   static std::string PictureBox(const std::string& member) { return "pictureBox_" + member; }
-  static std::string UploadButton(const std::string& member) { return "btn_" + member; }
+  // A picture's upload button; the member's name gets "_" in front where the
+  // button would be the form's own Btn_Add or Btn_Update.
+  static std::string UploadButton(const std::string& member) {
+    std::string name = "btn_" + member;
+    while (name_rules::EqualsIgnoringCase(name, "Btn_Add") || name_rules::EqualsIgnoringCase(name, "Btn_Update"))
+      name.insert(4, "_");
+    return name;
+  }
   static std::string ComboBox(const std::string& member) { return "cb_" + member; }
   // The full query form's pickers of a date range.
   static std::string DateFrom(const std::string& member) { return "dtpFrom_" + member; }
   static std::string DateTo(const std::string& member) { return "dtpTo_" + member; }
   // The designer's caption labels.
   static std::string Label(int number) { return "label" + std::to_string(number); }
+  // The edit form's field holding the query form it was opened from.
+  static std::string QueryFormField(const std::string& className) { return "frmQuery" + className; }
+  // The add form's load handler reads a picture member's placeholder through these locals.
+  static std::string PictureStream(const std::string& member) { return "fs_" + member; }
+  static std::string PictureReader(const std::string& member) { return "bw_" + member; }
+  // A load handler's local holding the rows of a referenced class.
+  static std::string DataSetLocal(const std::string& name) { return name + "Ds"; }
+
+  // The names an add or edit form of className declares besides the fields
+  // of the record and the key: the controls of every member and their
+  // handlers, the buttons, the query form's field and the load handlers'
+  // locals (referencedObjects: the referenced classes' object names). A
+  // derived field must equal none of them (FormFieldName).
+  static std::vector<std::string> FormDeclaredNames(const std::string& className, const TMemberList& members,
+                                                    const std::vector<std::string>& referencedObjects);
 
  private:
   static std::string Verb(TProcedure procedure) {

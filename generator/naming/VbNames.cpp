@@ -87,14 +87,23 @@ bool IsDesignerLabel(const std::string& name) {
 
 }  // namespace
 
-std::string FormFieldName(const std::string& name) {
+std::string FormFieldName(const std::string& name, const std::vector<std::string>& declared) {
   const bool taken = InTable(dotnet_names::kFormMembers, name) || IsDesignerLabel(name) ||
                      name_rules::EqualsIgnoringCase(name, "components");
   std::string field = taken ? "_" + name : name;
   // A WithEvents field labelN also declares _labelN behind it.
   if (IsDesignerLabel(name)) field = "_" + field;
-  // The load handler's picture stream "ms" would hide the field there.
-  return FormLocalName(field, {"sender", "e", "ms"});
+  const auto isDeclared = [&](const std::string& n) {
+    return std::any_of(declared.begin(), declared.end(),
+                       [&](const std::string& other) { return name_rules::EqualsIgnoringCase(n, other); });
+  };
+  for (;;) {
+    // The handlers' parameters and fixed locals (the upload handler's file
+    // stream and reader, the load handler's picture stream) would hide the field there.
+    field = FormLocalName(field, {"sender", "e", "ms", "fs", "bw", "openFileDialog1"});
+    if (!isDeclared(field)) return field;
+    field = "_" + field;
+  }
 }
 
 std::vector<std::string> FormTypeAliases(const std::vector<std::string>& classNames) {

@@ -27,9 +27,10 @@ std::string FormLocalName(const std::string& name, std::initializer_list<std::st
 
 // A field of a form: a FormLocalName that also hides no member of Form
 // (Me.Name), no WithEvents field of the designer (labelN, which also declares
-// _labelN) and is not hidden by the handlers' parameters sender and e or the
-// load handler's picture stream ms.
-std::string FormFieldName(const std::string& name);
+// _labelN), equals none of declared (the form's other names and its handlers'
+// locals, VbNamer::FormDeclaredNames) and is not hidden by the handlers'
+// parameters sender and e or their fixed locals (ms, fs, bw, openFileDialog1).
+std::string FormFieldName(const std::string& name, const std::vector<std::string>& declared);
 
 // "Imports T = System.X.T" for every framework type the form code names bare
 // (Form, Image, MessageBox ...) that one of classNames is also called: the alias

@@ -2,22 +2,20 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <unordered_set>
 
 #include "metadata/InputRules.h"
+#include "metadata/MemberKind.h"
 #include "metadata/NameRules.h"
 
 namespace {
 
 using namespace member_type;
 
-constexpr std::array kIntegerTypes = {"int", "bigint", "smallint", "tinyint", "bit"};
 constexpr std::array kStringTypes = {"char", "varchar", "nchar", "nvarchar"};
 constexpr std::array kLongTextTypes = {"text", "ntext"};
-constexpr std::array kFloatTypes = {"float", "real", "decimal", "numeric", "money", "smallmoney"};
-constexpr std::array kDateTypes = {"date", "datetime", "datetime2", "smalldatetime", "datetimeoffset"};
-constexpr std::array kPictureTypes = {"image", "varbinary"};
 constexpr const char* kGuid = "uniqueidentifier";
 
 template <typename TList>
@@ -25,19 +23,30 @@ bool In(const TList& list, const std::string& type) {
   return std::find(list.begin(), list.end(), std::string_view(type)) != list.end();
 }
 
-// The type word of a column's SQL type; empty for a type the project has no word for.
-std::string TypeWord(const TSqlColumn& column) {
-  if (In(kIntegerTypes, column.type)) return kInteger;
-  if (In(kStringTypes, column.type) || In(kLongTextTypes, column.type) || column.type == kGuid) return kString;
-  if (In(kFloatTypes, column.type)) return kFloat;
-  if (In(kDateTypes, column.type)) return kDateTime;
-  if (In(kPictureTypes, column.type)) return kPicture;
-  return "";
+// The SQL types the project has a member kind for.
+using enum TMemberKind;
+constexpr std::pair<std::string_view, TMemberKind> kColumnKinds[] = {
+    {"int", Integer},       {"bigint", Integer},     {"smallint", Integer},      {"tinyint", Integer},
+    {"bit", Integer},       {"char", String},        {"varchar", String},        {"nchar", String},
+    {"nvarchar", String},   {"text", String},        {"ntext", String},          {"uniqueidentifier", String},
+    {"float", Float},       {"real", Float},         {"decimal", Float},         {"numeric", Float},
+    {"money", Float},       {"smallmoney", Float},   {"date", DateTime},         {"datetime", DateTime},
+    {"datetime2", DateTime}, {"smalldatetime", DateTime}, {"datetimeoffset", DateTime}, {"image", Picture},
+    {"varbinary", Picture},
+};
+
+// The member kind of a column's SQL type; none for a type the project has no word for.
+std::optional<TMemberKind> ColumnKind(const TSqlColumn& column) {
+  for (const auto& [type, kind] : kColumnKinds)
+    if (type == column.type) return kind;
+  return std::nullopt;
 }
 
+// A key is a whole number or a text of bounded length.
 bool CanBeKey(const TSqlColumn& column) {
-  return column.leftOut.empty() && !column.isMax &&
-         (In(kIntegerTypes, column.type) || In(kStringTypes, column.type) || column.type == kGuid);
+  const std::optional<TMemberKind> kind = ColumnKind(column);
+  return column.leftOut.empty() && !column.isMax && kind && Traits(*kind).canBeKey &&
+         !In(kLongTextTypes, column.type);
 }
 
 bool Same(const std::string& a, const std::string& b) { return name_rules::EqualsIgnoringCase(a, b); }
@@ -119,17 +128,24 @@ TKeyChoice KeyOf(const TSqlTable& table) {
 }
 
 // Length and flags as the dialogs derive them from the type.
-void Derive(TMember& m, const TSqlColumn& column) {
+void Derive(TMember& m, TMemberKind kind, const TSqlColumn& column) {
   m.memberLength = 0;
-  if (m.memberType == kString) {
-    m.memberLength = column.type == kGuid ? kGuidLength : column.length > 0 ? column.length : 1;  // SQL Server's length when none is given
-    if (m.memberType == kString && (column.isMax || In(kLongTextTypes, column.type))) m.memberLength = kLongTextLength;
+  switch (kind) {
+    case String:
+      // SQL Server's length when none is given is 1.
+      m.memberLength = column.type == kGuid ? kGuidLength : column.length > 0 ? column.length : 1;
+      if (column.isMax || In(kLongTextTypes, column.type)) m.memberLength = kLongTextLength;
+      break;
+    case Integer:
+    case Float:
+    case DateTime:
+    case Picture:
+    case Reference: break;
   }
-  // The dialogs require a value of every type but strings and pictures.
-  m.memberIsMust = column.notNull || m.memberIsPri == 1 || (m.memberType != kString && m.memberType != kPicture);
-  m.memberIsInteger = m.memberType == kInteger ? 1 : 0;
-  m.memberIsFloat = m.memberType == kFloat ? 1 : 0;
-  m.queryFlag = m.memberType == kString ? 1 : 0;
+  m.memberIsMust = column.notNull || m.memberIsPri == 1 || Traits(kind).alwaysRequired;
+  m.memberIsInteger = kind == Integer ? 1 : 0;
+  m.memberIsFloat = kind == Float ? 1 : 0;
+  m.queryFlag = kind == String ? 1 : 0;
 }
 
 }  // namespace
@@ -173,7 +189,7 @@ void TTableMapping::Map(const TSqlTable& table, const TSqlColumn& key, const TSq
   bool captioned = table.description.empty();
   for (const auto& column : table.columns) {
     std::string leftOut = column.leftOut;
-    if (leftOut.empty() && TypeWord(column).empty()) leftOut = "类型 " + column.type + " 无法表示";
+    if (leftOut.empty() && !ColumnKind(column)) leftOut = "类型 " + column.type + " 无法表示";
     if (leftOut.empty() && column.length == 0 && In(kStringTypes, column.type)) leftOut = "长度 0 无效";
     if (!leftOut.empty()) {
       report_.push_back(Where(table.name, column.line) + " 的列 " + column.name + " 未导入: " + leftOut);
@@ -205,19 +221,20 @@ TMember TTableMapping::MapColumn(const TSqlTable& table, const TSqlColumn& colum
   m.memberName = column.name;
   m.memberComment = column.description.empty() ? CaptionOf(column.name) : column.description;
   m.memberIsPri = &column == &key ? 1 : 0;
-  m.memberType = TypeWord(column);
+  const TMemberKind kind = *ColumnKind(column);
+  m.memberType = std::string(Traits(kind).word);
   m.memberQueryDisplay = 1;
-  Derive(m, column);
+  Derive(m, kind, column);
   const std::string where = Where(table.name, column.line) + " 的列 " + column.name;
   if (MemberNameOf(column.name) != column.name)
     report_.push_back(where + " 作为成员 " + MemberNameOf(column.name) + " 导入: 成员属性首个字母必须小写");
-  if (m.memberType == kString && (column.isMax || In(kLongTextTypes, column.type)))
+  if (kind == String && (column.isMax || In(kLongTextTypes, column.type)))
     report_.push_back(where + " (" + column.type + (column.isMax ? "(max)" : "") + ") 作为长度 " +
                       std::to_string(kLongTextLength) + " 的字符串导入");
   if (column.type == kGuid)
     report_.push_back(where + " (uniqueidentifier) 作为长度 " + std::to_string(kGuidLength) +
                       " 的字符串导入: 填写的值必须是 GUID 文本");
-  if (m.memberIsPri == 1 && m.memberType == kInteger && !column.identity)
+  if (m.memberIsPri == 1 && kind == Integer && !column.identity)
     report_.push_back(Where(table.name, column.line) + " 的主键 " + column.name +
                       " 不是 IDENTITY 列: 生成的程序把整数主键当作自动编号, 添加记录时不填写它");
   return m;
@@ -259,7 +276,7 @@ void TTableMapping::Refer(std::size_t tableIndex, const TSqlTable& table, const 
     return report_.push_back(where + " 引用的不是表 " + target->name + " 的主键" + asPlain);
   mapped.unreferenced[memberIndex] = m;
   m.memberType = target->name;
-  Derive(m, column);
+  Derive(m, Reference, column);
   referrers_[target->name].emplace_back(tableIndex, memberIndex);
 }
 

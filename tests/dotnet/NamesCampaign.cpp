@@ -3,6 +3,7 @@
 #include <array>
 #include <set>
 #include <string_view>
+#include <utility>
 
 #include "metadata/NameRules.h"
 
@@ -31,17 +32,25 @@ constexpr std::array<std::string_view, 176> kClassNames = {
 
 // Members named with T-SQL reserved words and with names the framework or the
 // generated code gives a meaning of its own.
-constexpr std::array<std::string_view, 48> kMemberNames = {
+constexpr std::array<std::string_view, 52> kMemberNames = {
     "order", "user", "group", "table", "index", "key", "percent", "top", "plan", "distinct", "from", "where",
     "values", "insert", "update", "delete", "primary", "references", "column", "view", "file", "identity",
     "transaction", "union", "open", "current", "left", "right", "e", "sender", "name", "text", "controls",
     "size", "location", "visible", "ms", "fs", "sql", "parm", "dataRead", "p", "strWhere", "components",
-    "label1", "value", "image", "type"};
+    "label1", "value", "image", "type", "identitycol", "rowguidcol", "load", "precision"};
 
 // Picture members named like the event handlers' parameters and the stream local.
 constexpr std::array<std::string_view, 4> kPictureNames = {"e", "sender", "ms", "image"};
 
 constexpr std::array<const char*, 4> kTypes = {"字符串", "整型", "浮点型", "日期型"};
+
+// Classes named like the form handlers' locals (the upload handler's fs, bw
+// and dialog, the load handler's fs_photo and bookDs), with keys named like
+// what the edit form derives (its button, its query form's field, another
+// member's controls).
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kDerivedNameClasses = {{
+    {"Fs", "btn_Update"}, {"Bw", "frmQueryBw"}, {"OpenFileDialog1", "txt_title"}, {"Fs_photo", "btn_Add"},
+    {"BookDs", "id"}, {"Identitycol", "rowguidcol"}}};
 
 TMemberSpec Member(const std::string& name, const std::string& type, bool key = false) {
   TMemberSpec m;
@@ -91,5 +100,18 @@ void AddCommonNameClasses(TProjectScript& s) {
       s.Member(c, reference);
       if (i % 5 == 0) s.Member(c, Member(take(), target));
     }
+  }
+  // Each with two captions of T-SQL's longest name side by side in the query
+  // grid, an upload button named like the forms' own buttons, and Book.
+  for (std::size_t i = 0; i < kDerivedNameClasses.size(); ++i) {
+    const std::string c(kDerivedNameClasses[i].first);
+    s.Class(c, c + "表").Member(c, Member(std::string(kDerivedNameClasses[i].second), kTypes[i % 2], true));
+    for (const char* caption : {"title", "subtitle"}) {
+      TMemberSpec m = Member(caption, "字符串");
+      m.comment = std::string(128, 'c');
+      m.display = caption == std::string("title");
+      s.Member(c, m);
+    }
+    s.Member(c, Member("photo", "图片型")).Member(c, Member("update", "图片型")).Member(c, Member("book", "Book"));
   }
 }

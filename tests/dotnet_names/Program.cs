@@ -1,10 +1,12 @@
 // Writes the C++ table of .NET names that the VB compiler finds before a
-// generated project's own classes and members. VB compares names without case,
-// so the table holds them lowered, sorted and once each.
+// generated project's own classes and members, and the list of the compiler's
+// reserved keywords, which no class or member may be named. VB compares names
+// without case, so both hold them lowered, sorted and once each.
 //
-//   dotnet run -- OUTPUT.cpp     (stdout without OUTPUT)
+//   dotnet run -- NAMES.cpp KEYWORDS.inc     (the names table on stdout without arguments)
 using System.Reflection;
 using System.Text;
+using Microsoft.CodeAnalysis.VisualBasic;
 
 // The assemblies every generated project references: the SDK's implicit
 // references, Visual Basic's runtime and the user-interface project's own.
@@ -95,7 +97,7 @@ static string Table(string name, IEnumerable<string> names)
 var source = new StringBuilder()
     .Append("// Made by tests/dotnet_names from the .NET Framework 4.8 reference assemblies; do not edit.\n")
     .Append("// The build check test dotnet_names_current fails when it is out of date.\n")
-    .Append("#include \"generator/DotnetNames.h\"\n\n")
+    .Append("#include \"generator/naming/DotnetNames.h\"\n\n")
     .Append("namespace dotnet_names {\n\n")
     .Append(Table("kImportedTypes", importedTypes)).Append('\n')
     .Append(Table("kFormMembers", formMembers)).Append('\n')
@@ -104,5 +106,21 @@ var source = new StringBuilder()
     .Append("}  // namespace dotnet_names\n")
     .ToString();
 
-if (args.Length > 0) File.WriteAllText(args[0], source);
+// The compiler's reserved keywords that its parser refuses as a bare class
+// name (NameOf, GetXmlNamespace ...); contextual keywords (Async, From ...)
+// stay legal names.
+static bool RefusedAsName(string word) =>
+    VisualBasicSyntaxTree.ParseText($"Public Class {word}\nEnd Class\n").GetDiagnostics().Any();
+var keywords = new StringBuilder()
+    .Append("// Visual Basic's reserved keywords, lowered and sorted: made by tests/dotnet_names from\n")
+    .Append("// the compiler's SyntaxFacts; do not edit. The test dotnet_names_current fails when it is out of date.\n");
+foreach (var word in SyntaxFacts.GetReservedKeywordKinds().Select(k => SyntaxFacts.GetText(k))
+             .Where(RefusedAsName).Select(w => w.ToLowerInvariant()).Distinct().Order(StringComparer.Ordinal))
+    keywords.Append($"\"{word}\",\n");
+
+if (args.Length > 0)
+{
+    File.WriteAllText(args[0], source);
+    if (args.Length > 1) File.WriteAllText(args[1], keywords.ToString());
+}
 else Console.Write(source);

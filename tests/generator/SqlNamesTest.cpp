@@ -19,15 +19,17 @@ TEST(SqlNames, BracketsOnlyWhatTSqlWouldMisread) {
   EXPECT_EQ(sql_names::Literal("it's"), "'it''s'");
 }
 
-// A T-SQL name has at most 128 UTF-16 code units; a longer caption is cut at
-// a character boundary.
-TEST(SqlNames, CaptionsKeepTheirFirst128Characters) {
+// A T-SQL name has at most 128 UTF-16 code units: a longer text is cut at a
+// character boundary, and so is one numbered because it was taken.
+TEST(SqlNames, DerivedNamesStayWithin128Characters) {
   std::string longCaption;
   for (int i = 0; i < 130; ++i) longCaption += "名";
-  EXPECT_EQ(sql_names::Caption(longCaption), longCaption.substr(0, 128 * 3));
-  EXPECT_EQ(sql_names::Caption("\xF0\x9F\x98\x80" + longCaption.substr(0, 127 * 3)),
+  const std::string first = sql_names::Unused(longCaption, {});
+  EXPECT_EQ(first, longCaption.substr(0, 128 * 3));
+  EXPECT_EQ(sql_names::Unused(longCaption, {first}), longCaption.substr(0, 126 * 3) + "_2");
+  EXPECT_EQ(sql_names::Unused("\xF0\x9F\x98\x80" + longCaption.substr(0, 127 * 3), {}),
             "\xF0\x9F\x98\x80" + longCaption.substr(0, 126 * 3));
-  EXPECT_EQ(sql_names::Caption("短"), "短");
+  EXPECT_EQ(sql_names::Unused("Name", {"name", "NAME_2"}), "Name_3");
 }
 
 }  // namespace

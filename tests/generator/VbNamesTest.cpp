@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "generator/GenerationFixture.h"
-#include "generator/naming/VbNames.h"
+#include "generator/naming/VbNamer.h"
 
 namespace {
 
@@ -25,16 +25,29 @@ TEST(VbNames, DerivedProcedureNamesThatSpellKeywordsAreEscaped) {
 }
 
 TEST(VbNames, FormFieldsAndLocalsAvoidFormMembersBareTypesAndHandlerParameters) {
-  for (const char* name : {"name", "Text", "controls", "e", "sender", "size", "ms"})
-    EXPECT_EQ(FormFieldName(name), "_" + std::string(name));
-  EXPECT_EQ(FormFieldName("book"), "book");
+  for (const char* name : {"name", "Text", "controls", "e", "sender", "size", "ms", "fs", "BW", "openFileDialog1"})
+    EXPECT_EQ(FormFieldName(name, {}), "_" + std::string(name));
+  EXPECT_EQ(FormFieldName("book", {}), "book");
   // A field or local named like a type the form code names bare would take its calls.
-  EXPECT_EQ(FormFieldName("convert"), "_convert");
-  EXPECT_EQ(FormFieldName("label1"), "__label1");
-  EXPECT_EQ(FormFieldName("components"), "_components");
-  EXPECT_EQ(FormFieldName("labels"), "labels");
+  EXPECT_EQ(FormFieldName("convert", {}), "_convert");
+  EXPECT_EQ(FormFieldName("label1", {}), "__label1");
+  EXPECT_EQ(FormFieldName("components", {}), "_components");
+  EXPECT_EQ(FormFieldName("labels", {}), "labels");
   EXPECT_EQ(FormLocalName("image", {"sender", "e", "ms"}), "_image");
   EXPECT_EQ(FormLocalName("ms", {"sender", "e", "ms"}), "_ms");
+}
+
+// A derived field equals no control, button, handler or local the form
+// declares from its members (a WithEvents X also declares _X).
+TEST(VbNames, FormFieldsEqualNoNameTheFormDerives) {
+  TMember photo;
+  photo.memberName = "photo";
+  const std::vector<std::string> declared = VbNamer::FormDeclaredNames("Book", {photo}, {"press"});
+  const std::pair<const char*, const char*> cases[] = {
+      {"frmQueryBook", "_frmQueryBook"}, {"FS_photo", "_FS_photo"}, {"pressDs", "_pressDs"},
+      {"btn_photo_Click", "_btn_photo_Click"}, {"btn_Update", "__btn_Update"}, {"txt_photo", "__txt_photo"},
+      {"bookId", "bookId"}};
+  for (const auto& [name, field] : cases) EXPECT_EQ(FormFieldName(name, declared), field) << name;
 }
 
 TEST(VbNames, AliasesOnlyForFrameworkTypesTheFormsNameBare) {

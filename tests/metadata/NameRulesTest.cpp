@@ -32,9 +32,10 @@ TEST(NameRulesTest, IdentifierTailAllowsAsciiLettersDigitsAndUnderscore) {
 }
 
 TEST(NameRulesTest, ReservedWordsIgnoreCase) {
-  for (const char* word : {"Class", "END", "string", "Date", "integer", "Me", "rem", "Nothing", "xor", "AddHandler"})
+  for (const char* word :
+       {"Class", "END", "string", "Date", "integer", "Me", "rem", "Nothing", "xor", "AddHandler", "NameOf"})
     EXPECT_TRUE(IsReservedWord(word)) << word;
-  for (const char* word : {"Book", "value", "name", "text", "Classes", "endDate", ""})
+  for (const char* word : {"Book", "value", "name", "text", "Classes", "endDate", "Async", "From", "r", ""})
     EXPECT_FALSE(IsReservedWord(word)) << word;
 }
 

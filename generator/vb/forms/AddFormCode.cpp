@@ -58,7 +58,7 @@ void AddHandler(TCodeWriter& out, const TFormModel& form) {
 // drop-down lists from sharing one current row.
 void ReferenceDataSource(TCodeWriter& out, const TMember& member, const TReferencedClass& r, bool declared) {
   out.Set("friend", r.friendName)
-      .Set("set", r.objName + "Ds")
+      .Set("set", VbNamer::DataSetLocal(r.objName))
       .Set("dim", declared ? "" : "Dim ")
       .Set("as", declared ? "" : " As DataSet")
       .Set("getAll", VbNamer::Bll(r.className) + "." + VbNamer::Procedure(TProcedure::GetAll, r.className))
@@ -76,14 +76,18 @@ Me.$cb$.ValueMember = $value$
 }
 
 void DefaultPicture(TCodeWriter& out, const std::string& o, const std::string& m) {
-  out.Set("o", o).Set("m", m).Set("box", VbNamer::PictureBox(m));
+  out.Set("o", o)
+      .Set("m", m)
+      .Set("box", VbNamer::PictureBox(m))
+      .Set("fs", VbNamer::PictureStream(m))
+      .Set("bw", VbNamer::PictureReader(m));
   auto body = out.Indent(8);
   out.Lines(R"(
 $box$.Image = Image.FromFile("pic/NoImage.jpg")
 $box$.SizeMode = PictureBoxSizeMode.StretchImage
-Dim fs_$m$ As New FileStream("pic/NoImage.jpg", FileMode.Open, FileAccess.Read)
-Dim bw_$m$ As New BinaryReader(fs_$m$)
-$o$.$m$ = bw_$m$.ReadBytes(CInt(fs_$m$.Length))
+Dim $fs$ As New FileStream("pic/NoImage.jpg", FileMode.Open, FileAccess.Read)
+Dim $bw$ As New BinaryReader($fs$)
+$o$.$m$ = $bw$.ReadBytes(CInt($fs$.Length))
 )");
 }
 

@@ -12,27 +12,26 @@ bool IsKey(const TFormModel& form, const TMember& member) { return member.member
 
 void WriteHead(TCodeWriter& w, const TFormModel& form) {
   const std::string& c = form.className;
-  const std::string& k = form.key.memberName;
   WriteFormImports(w, form.typeAliases);
   w.Set("form", VbNamer::EditForm(c))
       .Set("query", VbNamer::QueryForm(c))
-      .Set("k", k)
-      .Set("keyField", FormFieldName(k))
+      .Set("k", form.keyParameter)
+      .Set("keyField", form.keyField)
       .Set("keyType", form.key.memberIsInteger != 0 ? "Integer" : "[String]")
       .Set("o", form.objName)
       .Set("model", ModelClassRef(c, form.rootNamespace))
-      .Set("c", c);
+      .Set("queryField", VbNamer::QueryFormField(c));
   w.Lines(R"(
 Partial Public Class $form$
     Inherits Form
-    Public Sub New(ByVal $k$ As $keyType$, ByVal frmQuery$c$ As $query$)
+    Public Sub New(ByVal $k$ As $keyType$, ByVal $queryField$ As $query$)
         InitializeComponent()
         Me.$keyField$ = $k$
-        Me.frmQuery$c$ = frmQuery$c$
+        Me.$queryField$ = $queryField$
     End Sub
     Private $o$ As $model$
     Private $keyField$ As $keyType$
-    Private frmQuery$c$ As $query$
+    Private $queryField$ As $query$
     Private Sub Btn_Update_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Update.Click
 )");
 }
@@ -41,7 +40,7 @@ void WriteDropDownSetup(TCodeWriter& w, const TFormModel& form, const TMember& m
   const std::string& r = m.memberType;
   const TReferencedClass& target = form.referenced.at(r);
   w.Set("friend", target.friendName)
-      .Set("set", m.memberName + "Ds")
+      .Set("set", VbNamer::DataSetLocal(m.memberName))
       .Set("getAll", VbNamer::Bll(r) + "." + VbNamer::Procedure(TProcedure::GetAll, r))
       .Set("cb", VbNamer::ComboBox(m.memberName))
       .Set("display", VbQuoted(target.displayName))
@@ -102,7 +101,7 @@ void WriteLoadHandler(TCodeWriter& w, const TFormModel& form) {
   w.Set("form", VbNamer::EditForm(c))
       .Set("o", form.objName)
       .Set("getSome", VbNamer::Bll(c) + "." + VbNamer::Procedure(TProcedure::GetSome, c))
-      .Set("keyField", FormFieldName(k))
+      .Set("keyField", form.keyField)
       .Lines(R"(
     Private Sub $form$_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
         $o$ = $getSome$($keyField$)

@@ -25,4 +25,7 @@ struct TFormModel {
   std::string rootNamespace;
   // Imports aliases that keep the form code's bare framework types unambiguous.
   std::vector<std::string> typeAliases;
+  // The edit form's field of the key (FormFieldName) and its constructor's parameter.
+  std::string keyField = {};
+  std::string keyParameter = {};
 };

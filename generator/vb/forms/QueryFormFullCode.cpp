@@ -286,6 +286,8 @@ End Sub
 
 // Add, edit and delete; the grid is read again after each.
 void Actions(TCodeWriter& out, const TQueryFormModel& form) {
+  // Text keys go to Del one by one, since a key may hold a comma.
+  out.Set("keys", IsIntegerKey(form.key) ? "String.Join(\",\", keys)" : "keys.ToArray()");
   auto member = out.Indent(4);
   out.Lines(R"(
 '添加或修改窗体关闭后重新读取当前页
@@ -330,21 +332,11 @@ Private Sub btn_Delete_Click(ByVal sender As Object, ByVal e As EventArgs) Handl
         MessageBox.Show("请先选择要删除的记录!")
         Return
     End If
-)");
-  // Del puts each key between single quotes as it is and splits the list at commas.
-  if (!IsIntegerKey(form.key))
-    out.Lines(R"(
-    If keys.Exists(Function(k) k.Contains("'") OrElse k.Contains(",")) Then
-        MessageBox.Show("选中记录的主键含有单引号或逗号，不能删除!")
-        Return
-    End If
-)");
-  out.Lines(R"(
     If MessageBox.Show("确定要删除选中的 " & keys.Count & " 条记录吗?", "删除确认", MessageBoxButtons.OKCancel, MessageBoxIcon.Question) <> DialogResult.OK Then
         Return
     End If
     Try
-        If Not $del$(String.Join(",", keys)) Then
+        If Not $del$($keys$) Then
             MessageBox.Show("删除失败!")
         End If
     Catch ex As Exception

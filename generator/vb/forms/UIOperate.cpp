@@ -4,7 +4,7 @@
 
 #include "generator/vb/forms/FormModel.h"
 #include "generator/vb/forms/UiProjectFile.h"
-#include "generator/naming/VbNames.h"
+#include "generator/naming/VbNamer.h"
 #include "metadata/NameRules.h"
 
 namespace fs = std::filesystem;
@@ -77,7 +77,7 @@ TFormModel TUIOperate::LoadFormModel() {
   std::vector<std::string> classNames;
   for (const TListEntry& entry : project_->GetClassList()) classNames.push_back(entry.text);
   TFormModel model{.className = curClassName,
-                   .objName = FormFieldName(curObjName),
+                   .objName = {},
                    .friendName = curFriendName,
                    .key = SelectKeyMember(),
                    .nonKeyMembers = project_->GetNonKeyMembers(curClassId),
@@ -89,5 +89,12 @@ TFormModel TUIOperate::LoadFormModel() {
                    .typeAliases = FormTypeAliases(classNames)};
   for (const TMember& m : model.referenceMembers)
     if (!model.referenced.contains(m.memberType)) model.referenced.emplace(m.memberType, ReferencedClass(m.memberType));
+  std::vector<std::string> referencedObjects;
+  for (const auto& [name, r] : model.referenced) referencedObjects.push_back(r.objName);
+  std::vector<std::string> declared = VbNamer::FormDeclaredNames(curClassName, model.members, referencedObjects);
+  model.objName = FormFieldName(curObjName, declared);
+  declared.push_back(model.objName);
+  model.keyField = FormFieldName(model.key.memberName, declared);
+  model.keyParameter = UnclashedName(model.key.memberName, {VbNamer::QueryFormField(curClassName)});
   return model;
 }

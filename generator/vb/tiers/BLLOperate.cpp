@@ -51,6 +51,17 @@ Public Class $bll$
         Return DAL.$dal$.$del$(p)
     End Function
 
+)");
+  // A text key may hold a comma: such keys can be given one by one.
+  if (!IsIntegerKey(key))
+    w.Lines(R"(
+    '删除$F$：主键逐个给出，可含逗号
+    Public Shared Function $del$(ByVal ids As String()) As Boolean
+        Return DAL.$dal$.$del$(ids)
+    End Function
+
+)");
+  w.Lines(R"(
     '根据条件分页查询$F$
     Public Shared Function $get$(ByVal NowPage As Integer, ByVal PageSize As Integer, ByRef AllPage As Integer, ByRef DataCount As Integer, ByVal p As String) As System.Data.DataTable
         Return DAL.$dal$.$get$(NowPage, PageSize, AllPage, DataCount, p)

@@ -18,13 +18,6 @@ bool Taken(const std::vector<std::string>& names, const std::string& name) {
                      [&](const std::string& other) { return name_rules::EqualsIgnoringCase(other, name); });
 }
 
-// name, or name + "_" + n with the first n that no entry of names has.
-std::string Fresh(const std::vector<std::string>& names, const std::string& name) {
-  std::string fresh = name;
-  for (int n = 2; Taken(names, fresh); ++n) fresh = name + "_" + std::to_string(n);
-  return fresh;
-}
-
 // The referenced classes joined into the paged query, so that a referenced
 // record shows its display member instead of the stored key. A class joined
 // a second time (or the class itself) gets an alias per member, and a display
@@ -52,7 +45,7 @@ TJoin Joins(const TDalClass& c) {
     const std::string RD = RequireReferencedDisplay(*c.project, c.className, m).memberName;
     std::string table = R;
     if (Taken(joined, R)) {
-      table = Fresh(tables, m.memberName);
+      table = sql_names::Unused(m.memberName, tables);
       tables.push_back(table);
       join.tables += "," + Name(R) + " as " + Name(table);
     } else {
@@ -62,7 +55,7 @@ TJoin Joins(const TDalClass& c) {
     std::string column = RD;
     join.columns += "," + Name(table) + "." + Name(RD);
     if (Taken(columns, RD)) {
-      column = Fresh(columns, m.memberName + "_" + RD);
+      column = sql_names::Unused(m.memberName + "_" + RD, columns);
       join.columns += " as " + Name(column);
     }
     columns.push_back(column);
@@ -78,7 +71,7 @@ TJoin Joins(const TDalClass& c) {
 class TShowList {
  public:
   void Add(const std::string& expression, const std::string& ownName, const std::string& caption) {
-    const std::string name = Fresh(names_, caption.empty() ? ownName : sql_names::Caption(caption));
+    const std::string name = sql_names::Unused(caption.empty() ? ownName : caption, names_);
     names_.push_back(name);
     const bool named = !ownName.empty() && name == ownName && expression == Name(ownName);
     text_ += (text_.empty() ? "" : ",") + expression + (named ? "" : " as " + Name(name));

@@ -172,7 +172,6 @@ parm($n$).Value = $O$.$m$
 
 std::string BuildDel(const TDalClass& c) {
   TCodeWriter w;
-  // Each key of the comma-separated list goes into the in-list as a parameter of its own.
   w.Set("f", c.friendName)
       .Set("del", VbNamer::Procedure(TProcedure::Del, c.className))
       .Set("type", KeyParameterType(c))
@@ -180,8 +179,26 @@ std::string BuildDel(const TDalClass& c) {
       .Lines(R"vb(
     '删除$f$
     Public Shared Function $del$(ByVal p As String) As Boolean
+)vb");
+  // A text key may hold a comma: such keys come one by one through an
+  // overload, and the comma-separated list is only split into them.
+  if (IsIntegerKey(c.key))
+    w.Lines(R"vb(
         Dim sql As String = ""
         Dim ids As String() = p.Split(","c)
+)vb");
+  else
+    w.Lines(R"vb(
+        Return $del$(p.Split(","c))
+    End Function
+
+    '删除$f$：主键逐个给出，可含逗号和单引号
+    Public Shared Function $del$(ByVal ids As String()) As Boolean
+        If ids.Length = 0 Then Return False
+        Dim sql As String = ""
+)vb");
+  // Each key goes into the in-list as a parameter of its own.
+  w.Lines(R"vb(
         Dim parm(ids.Length - 1) As SqlParameter
         For i As Integer = 0 To ids.Length - 1
             If i <> ids.Length - 1 Then

@@ -23,6 +23,11 @@ Public Class bllPress
         Return DAL.dalPress.DelPress(p)
     End Function
 
+    '删除出版社：主键逐个给出，可含逗号
+    Public Shared Function DelPress(ByVal ids As String()) As Boolean
+        Return DAL.dalPress.DelPress(ids)
+    End Function
+
     '根据条件分页查询出版社
     Public Shared Function GetPress(ByVal NowPage As Integer, ByVal PageSize As Integer, ByRef AllPage As Integer, ByRef DataCount As Integer, ByVal p As String) As System.Data.DataTable
         Return DAL.dalPress.GetPress(NowPage, PageSize, AllPage, DataCount, p)

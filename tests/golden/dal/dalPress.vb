@@ -59,8 +59,13 @@ new SqlParameter("@pressName",SqlDbType.VarChar),new SqlParameter("@pressCode",S
 
     '删除出版社
     Public Shared Function DelPress(ByVal p As String) As Boolean
+        Return DelPress(p.Split(","c))
+    End Function
+
+    '删除出版社：主键逐个给出，可含逗号和单引号
+    Public Shared Function DelPress(ByVal ids As String()) As Boolean
+        If ids.Length = 0 Then Return False
         Dim sql As String = ""
-        Dim ids As String() = p.Split(","c)
         Dim parm(ids.Length - 1) As SqlParameter
         For i As Integer = 0 To ids.Length - 1
             If i <> ids.Length - 1 Then

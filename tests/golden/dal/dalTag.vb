@@ -54,8 +54,13 @@ new SqlParameter("@tagName",SqlDbType.VarChar)}
 
     '删除标签
     Public Shared Function DelTag(ByVal p As String) As Boolean
+        Return DelTag(p.Split(","c))
+    End Function
+
+    '删除标签：主键逐个给出，可含逗号和单引号
+    Public Shared Function DelTag(ByVal ids As String()) As Boolean
+        If ids.Length = 0 Then Return False
         Dim sql As String = ""
-        Dim ids As String() = p.Split(","c)
         Dim parm(ids.Length - 1) As SqlParameter
         For i As Integer = 0 To ids.Length - 1
             If i <> ids.Length - 1 Then

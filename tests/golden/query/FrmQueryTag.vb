@@ -141,15 +141,11 @@ Partial Public Class FrmQueryTag
             MessageBox.Show("请先选择要删除的记录!")
             Return
         End If
-        If keys.Exists(Function(k) k.Contains("'") OrElse k.Contains(",")) Then
-            MessageBox.Show("选中记录的主键含有单引号或逗号，不能删除!")
-            Return
-        End If
         If MessageBox.Show("确定要删除选中的 " & keys.Count & " 条记录吗?", "删除确认", MessageBoxButtons.OKCancel, MessageBoxIcon.Question) <> DialogResult.OK Then
             Return
         End If
         Try
-            If Not BLL.bllTag.DelTag(String.Join(",", keys)) Then
+            If Not BLL.bllTag.DelTag(keys.ToArray()) Then
                 MessageBox.Show("删除失败!")
             End If
         Catch ex As Exception

@@ -88,6 +88,8 @@ static class DalStatements {
     if (parameters.Length == 1 && parameters[0].ParameterType.Namespace == "Model") {
       yield return new[] { Entity(parameters[0].ParameterType, true) };
       yield return new[] { Entity(parameters[0].ParameterType, false) };
+    } else if (method.Name.StartsWith("Del") && parameters[0].ParameterType == typeof(string[])) {
+      yield return new object[] { new[] { QuotedText + ",b", "" } };
     } else if (method.Name.StartsWith("Del")) {
       var getSome = dal.GetMethods().FirstOrDefault(m => m.Name.StartsWith("getSome"));
       bool integerKey = getSome?.GetParameters().FirstOrDefault()?.ParameterType == typeof(int);
