@@ -22,13 +22,14 @@ bool InTable(const std::vector<std::string_view>& table, const std::string& name
 }
 
 // The framework types the add and edit forms' code names without namespace.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kBareFormTypes = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kBareFormTypes = {{
     {"BinaryReader", "System.IO.BinaryReader"},
     {"Convert", "System.Convert"},
     {"DataSet", "System.Data.DataSet"},
     {"DialogResult", "System.Windows.Forms.DialogResult"},
     {"Environment", "System.Environment"},
     {"EventArgs", "System.EventArgs"},
+    {"Exception", "System.Exception"},
     {"FileAccess", "System.IO.FileAccess"},
     {"FileMode", "System.IO.FileMode"},
     {"FileStream", "System.IO.FileStream"},

@@ -87,19 +87,34 @@ $o$.$m$ = bw_$m$.ReadBytes(CInt(fs_$m$.Length))
 )");
 }
 
+// The drop-down lists are filled in one Try: a failed read leaves them empty,
+// which the add handler's choice checks tell the user of.
+void DropDownSources(TCodeWriter& out, const TFormModel& form) {
+  const bool any = std::any_of(form.referenceMembers.begin(), form.referenceMembers.end(),
+                               [](const TMember& m) { return !IsKey(m); });
+  if (!any) return;
+  out.Line(8, "Try");
+  {
+    auto inTry = out.Indent(4);
+    std::set<std::string> declaredSets;  // VB names ignore case
+    for (const TMember& reference : form.referenceMembers) {
+      if (IsKey(reference)) continue;
+      const TReferencedClass& r = form.referenced.at(reference.memberType);
+      std::string setName = r.objName;
+      std::transform(setName.begin(), setName.end(), setName.begin(),
+                     [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+      const bool declared = !declaredSets.insert(setName).second;
+      ReferenceDataSource(out, reference, r, declared);
+    }
+  }
+  auto body = out.Indent(8);
+  WriteFailureCatch(out, "读取下拉列表失败");
+}
+
 void LoadHandler(TCodeWriter& out, const TFormModel& form) {
   out.Set("form", VbNamer::AddForm(form.className))
       .Line(4, "Private Sub $form$_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load");
-  std::set<std::string> declaredSets;  // VB names ignore case
-  for (const TMember& reference : form.referenceMembers) {
-    if (IsKey(reference)) continue;
-    const TReferencedClass& r = form.referenced.at(reference.memberType);
-    std::string setName = r.objName;
-    std::transform(setName.begin(), setName.end(), setName.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    const bool declared = !declaredSets.insert(setName).second;
-    ReferenceDataSource(out, reference, r, declared);
-  }
+  DropDownSources(out, form);
   for (const TMember& picture : form.pictureMembers)
     if (!IsKey(picture)) DefaultPicture(out, form.objName, picture.memberName);
   out.Line(4, "End Sub").Line(0, "End Class");

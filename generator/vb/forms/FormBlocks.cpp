@@ -424,12 +424,26 @@ void WriteStoreCall(TCodeWriter& out, const std::string& call, const std::string
       .Set("failed", VbQuoted(friendName + verb + "失败!"));
   auto body = out.Indent(8);
   out.Lines(R"(
-If $call$ Then
-    MessageBox.Show($done$)
-Else
-    MessageBox.Show($failed$)
-End If
-Me.Close()
+Try
+    If $call$ Then
+        MessageBox.Show($done$)
+        Me.Close()
+    Else
+        MessageBox.Show($failed$)
+    End If
 )");
+  WriteFailureCatch(out, friendName + verb + "失败");
   out.Line(4, "End Sub");
+}
+
+void WriteFailureCatch(TCodeWriter& out, const std::string& failure, std::string_view firstStatement) {
+  out.Line("Catch ex As Exception");
+  if (!firstStatement.empty()) {
+    auto inCatch = out.Indent(4);
+    out.Line(firstStatement);
+  }
+  out.Set("failure", VbQuoted(failure + "：")).Lines(R"(
+    MessageBox.Show(Me, $failure$ & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+End Try
+)");
 }

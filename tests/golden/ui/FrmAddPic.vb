@@ -42,12 +42,16 @@ Inherits Form
         pic.picKey = System.Text.Encoding.Default.GetBytes(Me.txt_picKey.Text)
         '名称
         pic.picName = Me.txt_picName.Text
-        If BLL.bllPic.AddPic(pic) Then
-            MessageBox.Show("图添加成功!")
-        Else
-            MessageBox.Show("图添加失败!")
-        End If
-        Me.Close()
+        Try
+            If BLL.bllPic.AddPic(pic) Then
+                MessageBox.Show("图添加成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("图添加失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "图添加失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 
     Private Sub FrmAddPic_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
