@@ -255,6 +255,7 @@ void WriteReferenceRow(TCodeWriter& out, const TMember& member, const TRowLayout
   WriteSingleControlRowHead(out, VbNamer::ComboBox(member.memberName), "ComboBox", kPlainRow);
   out.Lines(R"(
 '$cb$
+Me.$cb$.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList
 Me.$cb$.FormattingEnabled = true
 Me.$cb$.Location = new System.Drawing.Point(194, $top$)
 Me.$cb$.Name = "$cb$"
@@ -380,6 +381,7 @@ $o$.$m$ = Me.$txt$.Text
     case TMemberKind::DateTime: out.Line("$o$.$m$ = Me.$dtp$.Value"); break;
     case TMemberKind::Picture: break;
     case TMemberKind::Reference:
+      WriteChoiceCheck(out, member);
       if (form.referenced.at(member.memberType).keyIsInteger == 1)
         out.Line("$o$.$m$ = Int32.Parse(Me.$cb$.SelectedValue.ToString())$referenceNote$");
       else
@@ -394,6 +396,18 @@ void WriteRequiredTextCheck(TCodeWriter& out, const TMember& member) {
 If Me.$txt$.Text = "" Then
     MessageBox.Show($message$)
     Me.$txt$.Focus()
+    Return
+End If
+)");
+}
+
+// With no row chosen a drop-down list's SelectedValue is Nothing.
+void WriteChoiceCheck(TCodeWriter& out, const TMember& member) {
+  out.Set("cb", VbNamer::ComboBox(member.memberName)).Set("message", VbQuoted("请选择" + member.memberComment + "!"));
+  out.Lines(R"(
+If Me.$cb$.SelectedValue Is Nothing Then
+    MessageBox.Show($message$)
+    Me.$cb$.Focus()
     Return
 End If
 )");

@@ -129,6 +129,8 @@ void WriteMemberAssignment(TCodeWriter& out, const TFormModel& form, const TMemb
 
 // The check that a required member's text box is not empty, at the scope's indent.
 void WriteRequiredTextCheck(TCodeWriter& out, const TMember& member);
+// The check that a drop-down list has a row chosen, at the scope's indent.
+void WriteChoiceCheck(TCodeWriter& out, const TMember& member);
 // The Try block around a number's conversion, at the scope's indent;
 // assignment stands at its own column.
 void WriteNumberAssignment(TCodeWriter& out, const TMember& member, int column, std::string_view assignment);

@@ -26,6 +26,11 @@ Partial Public Class FrmEditBook
         End If
         '图书名称
         book.bookName = Me.txt_bookName.Text
+        If Me.cb_category.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择图书类别!")
+            Me.cb_category.Focus()
+            Return
+        End If
         book.category = Int32.Parse(Me.cb_category.SelectedValue.ToString())  '图书类别
         Try
             If BLL.bllBook.EditBook(book) Then

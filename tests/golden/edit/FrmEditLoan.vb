@@ -19,6 +19,11 @@ Partial Public Class FrmEditLoan
     Private book As [String]
     Private frmQueryLoan As FrmQueryLoan
     Private Sub Btn_Update_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Update.Click
+        If Me.cb_reader.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择读者!")
+            Me.cb_reader.Focus()
+            Return
+        End If
         loan.reader = Me.cb_reader.SelectedValue.ToString()
         Try
             If BLL.bllLoan.EditLoan(loan) Then

@@ -119,6 +119,7 @@ Partial Class FrmEditReader
         Me.label6.TabIndex = 10
         Me.label6.Text = "所在部门："
         'cb_dept
+        Me.cb_dept.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList
         Me.cb_dept.FormattingEnabled = true
         Me.cb_dept.Location = new System.Drawing.Point(194, 219)
         Me.cb_dept.Name = "cb_dept"

@@ -40,6 +40,11 @@ Partial Public Class FrmEditReader
             Return
         End Try
         reader.birthday = Me.dtp_birthday.Value
+        If Me.cb_dept.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择所在部门!")
+            Me.cb_dept.Focus()
+            Return
+        End If
         reader.dept = Me.cb_dept.SelectedValue.ToString()
         Try
             If BLL.bllReader.EditReader(reader) Then

@@ -19,7 +19,17 @@ Partial Public Class FrmEditTransfer
     Private transferId As Integer
     Private frmQueryTransfer As FrmQueryTransfer
     Private Sub Btn_Update_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Update.Click
+        If Me.cb_fromDept.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择调出部门!")
+            Me.cb_fromDept.Focus()
+            Return
+        End If
         transfer.fromDept = Me.cb_fromDept.SelectedValue.ToString()
+        If Me.cb_toDept.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择调入部门!")
+            Me.cb_toDept.Focus()
+            Return
+        End If
         transfer.toDept = Me.cb_toDept.SelectedValue.ToString()
         Try
             If BLL.bllTransfer.EditTransfer(transfer) Then

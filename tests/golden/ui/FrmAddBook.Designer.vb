@@ -153,6 +153,7 @@ Partial Class FrmAddBook
         Me.label7.TabIndex = 14
         Me.label7.Text = "类别："
         'cb_category
+        Me.cb_category.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList
         Me.cb_category.FormattingEnabled = true
         Me.cb_category.Location = new System.Drawing.Point(194, 397)
         Me.cb_category.Name = "cb_category"
@@ -170,6 +171,7 @@ Partial Class FrmAddBook
         Me.label8.TabIndex = 16
         Me.label8.Text = "出版社："
         'cb_publisher
+        Me.cb_publisher.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList
         Me.cb_publisher.FormattingEnabled = true
         Me.cb_publisher.Location = new System.Drawing.Point(194, 432)
         Me.cb_publisher.Name = "cb_publisher"

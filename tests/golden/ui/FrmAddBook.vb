@@ -61,7 +61,17 @@ Inherits Form
             Return
         End Try
         book.publishDate = Me.dtp_publishDate.Value
+        If Me.cb_category.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择类别!")
+            Me.cb_category.Focus()
+            Return
+        End If
         book.category = Int32.Parse(Me.cb_category.SelectedValue.ToString())
+        If Me.cb_publisher.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择出版社!")
+            Me.cb_publisher.Focus()
+            Return
+        End If
         book.publisher = Me.cb_publisher.SelectedValue.ToString()
         Try
             If BLL.bllBook.AddBook(book) Then

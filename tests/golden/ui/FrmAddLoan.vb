@@ -16,7 +16,17 @@ Inherits Form
 
     Private loan As New Loan()
     Private Sub Btn_Add_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Add.Click
+        If Me.cb_borrower.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择借书人!")
+            Me.cb_borrower.Focus()
+            Return
+        End If
         loan.borrower = Int32.Parse(Me.cb_borrower.SelectedValue.ToString())
+        If Me.cb_handler.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择经办人!")
+            Me.cb_handler.Focus()
+            Return
+        End If
         loan.handler = Int32.Parse(Me.cb_handler.SelectedValue.ToString())
         Try
             If BLL.bllLoan.AddLoan(loan) Then

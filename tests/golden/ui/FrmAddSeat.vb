@@ -25,6 +25,11 @@ Inherits Form
         seat.room = Me.txt_room.Text
         '座位名
         seat.seatName = Me.txt_seatName.Text
+        If Me.cb_owner.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择主人!")
+            Me.cb_owner.Focus()
+            Return
+        End If
         seat.owner = Int32.Parse(Me.cb_owner.SelectedValue.ToString())
         Try
             If BLL.bllSeat.AddSeat(seat) Then
