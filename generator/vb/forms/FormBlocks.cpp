@@ -1,5 +1,7 @@
 #include "generator/vb/forms/FormBlocks.h"
 
+#include <algorithm>
+
 #include "generator/naming/VbNamer.h"
 #include "metadata/MemberKind.h"
 
@@ -173,15 +175,33 @@ Me.$txt$.TabIndex = 1
 )");
 }
 
-// A string's box is as high as its length, a number's 21.
+namespace {
+
+constexpr int kLineHeight = 21;
+constexpr int kTallestTextBox = 200;
+constexpr int kRowPitch = 35;
+
+// A string's box is as high as its length, up to kTallestTextBox; a number's is one line.
+int TextBoxHeight(const TMember& member) {
+  return KindOf(member) == TMemberKind::String ? std::min(member.memberLength, kTallestTextBox) : kLineHeight;
+}
+
+}  // namespace
+
+// A box taller than a line holds several lines, scrolled up and down.
 void WriteTextBoxRow(TCodeWriter& out, const TMember& member, const TRowLayout& at, const TRowSpelling& spelling) {
   auto body = out.Indent(8);
   SetRow(out, member, at, spelling);
   WriteSingleControlRowHead(out, VbNamer::TextBox(member.memberName), "TextBox", spelling);
-  out.Set("height", KindOf(member) == TMemberKind::String ? member.memberLength : 21).Lines(R"(
+  const int height = TextBoxHeight(member);
+  out.Set("height", height).Lines(R"(
 $controlComment$$txt$
 Me.$txt$.Location = new System.Drawing.Point(194, $top$)
-Me.$txt$.Name = "$txt$"
+)");
+  if (height > kLineHeight) out.Line("Me.$txt$.Multiline = $True$");
+  out.Line(R"(Me.$txt$.Name = "$txt$")");
+  if (height > kLineHeight) out.Line("Me.$txt$.ScrollBars = System.Windows.Forms.ScrollBars.Vertical");
+  out.Lines(R"(
 Me.$txt$.Size = new System.Drawing.Size(199, $height$)
 Me.$txt$.TabIndex = $tab1$
 )");
@@ -290,11 +310,12 @@ Me.$button$.UseVisualStyleBackColor = true
 )");
 }
 
+// A row keeps the gap under a one-line box under a taller box too.
 void AdvanceRow(TRowLayout& at, const TMember& member) {
   const bool picture = KindOf(member) == TMemberKind::Picture;
   at.label += 1;
   at.tab += picture ? 4 : 2;
-  at.y += picture ? 178 : 35;
+  at.y += picture ? 178 : std::max(kRowPitch, TextBoxHeight(member) + kRowPitch - kLineHeight);
 }
 
 void WriteMemberFields(TCodeWriter& out, const TMember& member, int label) {
