@@ -207,7 +207,8 @@ Me.$txt$.TabIndex = $tab1$
 )");
 }
 
-// The picker is placed; the text box is created but never added to the form.
+// The picker is placed; the text box is created but never added to the form
+// nor laid out.
 void WriteDateTimeRow(TCodeWriter& out, const TMember& member, const TRowLayout& at) {
   auto body = out.Indent(8);
   SetRow(out, member, at, kPlainRow);
@@ -222,9 +223,9 @@ Me.Controls.Add(Me.$dtp$)
   out.Lines(R"(
 '$dtp$
 Me.$dtp$.Location = new System.Drawing.Point(194, $top$)
-Me.$txt$.Name = "$dtp$"
-Me.$txt$.Size = new System.Drawing.Size(208, 21)
-Me.$txt$.TabIndex = $tab1$
+Me.$dtp$.Name = "$dtp$"
+Me.$dtp$.Size = new System.Drawing.Size(208, 21)
+Me.$dtp$.TabIndex = $tab1$
 )");
 }
 

@@ -106,9 +106,9 @@ Partial Class FrmEditReader
         Me.label5.Text = "出生日期："
         'dtp_birthday
         Me.dtp_birthday.Location = new System.Drawing.Point(194, 213)
-        Me.txt_birthday.Name = "dtp_birthday"
-        Me.txt_birthday.Size = new System.Drawing.Size(208, 21)
-        Me.txt_birthday.TabIndex = 9
+        Me.dtp_birthday.Name = "dtp_birthday"
+        Me.dtp_birthday.Size = new System.Drawing.Size(208, 21)
+        Me.dtp_birthday.TabIndex = 9
         Me.label6 = new System.Windows.Forms.Label()
         Me.cb_dept = new System.Windows.Forms.ComboBox()
         Me.Controls.Add(Me.label6)

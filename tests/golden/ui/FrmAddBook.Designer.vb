@@ -102,9 +102,9 @@ Partial Class FrmAddBook
         Me.label5.Text = "出版日期："
         'dtp_publishDate
         Me.dtp_publishDate.Location = new System.Drawing.Point(194, 213)
-        Me.txt_publishDate.Name = "dtp_publishDate"
-        Me.txt_publishDate.Size = new System.Drawing.Size(208, 21)
-        Me.txt_publishDate.TabIndex = 9
+        Me.dtp_publishDate.Name = "dtp_publishDate"
+        Me.dtp_publishDate.Size = new System.Drawing.Size(208, 21)
+        Me.dtp_publishDate.TabIndex = 9
         Me.label6 = new System.Windows.Forms.Label()
         Me.pictureBox_cover = new System.Windows.Forms.PictureBox()
         CType(Me.pictureBox_cover, System.ComponentModel.ISupportInitialize).BeginInit()
