@@ -22,7 +22,8 @@ bool InTable(const std::vector<std::string_view>& table, const std::string& name
 }
 
 // The framework types the add and edit forms' code names without namespace.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kBareFormTypes = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kBareFormTypes = {{
+    {"Application", "System.Windows.Forms.Application"},
     {"BinaryReader", "System.IO.BinaryReader"},
     {"Convert", "System.Convert"},
     {"DataSet", "System.Data.DataSet"},
@@ -41,6 +42,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kBareFor
     {"MessageBoxButtons", "System.Windows.Forms.MessageBoxButtons"},
     {"MessageBoxIcon", "System.Windows.Forms.MessageBoxIcon"},
     {"OpenFileDialog", "System.Windows.Forms.OpenFileDialog"},
+    {"Path", "System.IO.Path"},
     {"PictureBoxSizeMode", "System.Windows.Forms.PictureBoxSizeMode"},
 }};
 

@@ -75,13 +75,14 @@ Me.$cb$.ValueMember = $value$
 )");
 }
 
+// The picture lies beside the program, wherever it was started from.
 void DefaultPicture(TCodeWriter& out, const std::string& o, const std::string& m) {
   out.Set("o", o).Set("m", m).Set("box", VbNamer::PictureBox(m));
   auto body = out.Indent(8);
   out.Lines(R"(
-$box$.Image = Image.FromFile("pic/NoImage.jpg")
+$box$.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
 $box$.SizeMode = PictureBoxSizeMode.StretchImage
-Dim fs_$m$ As New FileStream("pic/NoImage.jpg", FileMode.Open, FileAccess.Read)
+Dim fs_$m$ As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
 Dim bw_$m$ As New BinaryReader(fs_$m$)
 $o$.$m$ = bw_$m$.ReadBytes(CInt(fs_$m$.Length))
 )");

@@ -55,9 +55,9 @@ Inherits Form
     End Sub
 
     Private Sub FrmAddPic_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        pictureBox_photo.Image = Image.FromFile("pic/NoImage.jpg")
+        pictureBox_photo.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
         pictureBox_photo.SizeMode = PictureBoxSizeMode.StretchImage
-        Dim fs_photo As New FileStream("pic/NoImage.jpg", FileMode.Open, FileAccess.Read)
+        Dim fs_photo As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
         Dim bw_photo As New BinaryReader(fs_photo)
         pic.photo = bw_photo.ReadBytes(CInt(fs_photo.Length))
     End Sub
