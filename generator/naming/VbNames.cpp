@@ -22,13 +22,15 @@ bool InTable(const std::vector<std::string_view>& table, const std::string& name
 }
 
 // The framework types the add and edit forms' code names without namespace.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kBareFormTypes = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kBareFormTypes = {{
+    {"Application", "System.Windows.Forms.Application"},
     {"BinaryReader", "System.IO.BinaryReader"},
     {"Convert", "System.Convert"},
     {"DataSet", "System.Data.DataSet"},
     {"DialogResult", "System.Windows.Forms.DialogResult"},
     {"Environment", "System.Environment"},
     {"EventArgs", "System.EventArgs"},
+    {"Exception", "System.Exception"},
     {"FileAccess", "System.IO.FileAccess"},
     {"FileMode", "System.IO.FileMode"},
     {"FileStream", "System.IO.FileStream"},
@@ -40,6 +42,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kBareFor
     {"MessageBoxButtons", "System.Windows.Forms.MessageBoxButtons"},
     {"MessageBoxIcon", "System.Windows.Forms.MessageBoxIcon"},
     {"OpenFileDialog", "System.Windows.Forms.OpenFileDialog"},
+    {"Path", "System.IO.Path"},
     {"PictureBoxSizeMode", "System.Windows.Forms.PictureBoxSizeMode"},
 }};
 

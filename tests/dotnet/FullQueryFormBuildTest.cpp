@@ -1,7 +1,7 @@
 // Full query forms: the sample project and random classes, with the setting
 // full, give query forms whose controls do not overlap, lie inside the window
 // and stand in rows with their labels; and the solution builds without errors
-// or warnings.
+// or warnings, with forms that pass the structural check.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <set>
 
 #include "DotnetBuild.h"
+#include "FormCheck.h"
 #include "ProjectScript.h"
 #include "RandomProject.h"
 #include "support/RunVbgen.h"
@@ -137,6 +138,8 @@ TEST(FullQueryForms, SampleAndRandomClassesAreLaidOutSoundlyAndBuild) {
     const std::string designer = ReadBytes(solution / "FullQuery" / ("FrmQuery" + c + ".Designer.vb"));
     ExpectSoundLayout("FrmQuery" + c, ReadGeometry(designer));
   }
+  const TFormCheck forms = CheckGeneratedForms(solution / "FullQuery");
+  EXPECT_EQ(forms.exitCode, 0) << FormCheckReport(forms);
 
   const TDotnetBuild build = BuildSolution(solution / "FullQuery.sln");
   ASSERT_TRUE(build.exitCode == 0 && build.errors.empty()) << FailureReport(build) << "\nMetadata:\n" << script.Listing();

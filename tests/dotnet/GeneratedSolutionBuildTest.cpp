@@ -1,13 +1,14 @@
 // Generated solutions compile and their SQL is valid T-SQL: projects made
 // through vbgen, generated, checked by the T-SQL check and built with
-// `dotnet build`; the built program finds its configuration, picture and form
-// resources.
+// `dotnet build`; their forms pass the structural check; the built program
+// finds its configuration, picture and form resources.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <iostream>
 
 #include "DotnetBuild.h"
+#include "FormCheck.h"
 #include "NamesCampaign.h"
 #include "ProjectScript.h"
 #include "RandomProject.h"
@@ -91,6 +92,8 @@ void ExpectSolutionBuilds(const TProjectScript& script) {
   std::cout << "T-SQL check of " << script.project() << ": " << sql.summary << "\n";
 
   const fs::path solutionDir = home.dir() / "projects" / script.project();
+  const TFormCheck forms = CheckGeneratedForms(solutionDir / script.project());
+  EXPECT_EQ(forms.exitCode, 0) << FormCheckReport(forms) << "\nMetadata:\n" << script.Listing();
   const auto start = std::chrono::steady_clock::now();
   const TDotnetBuild build = BuildSolution(solutionDir / (script.project() + ".sln"));
   const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);

@@ -75,6 +75,7 @@ Me.$cb$.ValueMember = $value$
 )");
 }
 
+// The picture lies beside the program, wherever it was started from.
 void DefaultPicture(TCodeWriter& out, const std::string& o, const std::string& m) {
   out.Set("o", o)
       .Set("m", m)
@@ -83,27 +84,42 @@ void DefaultPicture(TCodeWriter& out, const std::string& o, const std::string& m
       .Set("bw", VbNamer::PictureReader(m));
   auto body = out.Indent(8);
   out.Lines(R"(
-$box$.Image = Image.FromFile("pic/NoImage.jpg")
+$box$.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
 $box$.SizeMode = PictureBoxSizeMode.StretchImage
-Dim $fs$ As New FileStream("pic/NoImage.jpg", FileMode.Open, FileAccess.Read)
+Dim $fs$ As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
 Dim $bw$ As New BinaryReader($fs$)
 $o$.$m$ = $bw$.ReadBytes(CInt($fs$.Length))
 )");
 }
 
+// The drop-down lists are filled in one Try: a failed read leaves them empty,
+// which the add handler's choice checks tell the user of.
+void DropDownSources(TCodeWriter& out, const TFormModel& form) {
+  const bool any = std::any_of(form.referenceMembers.begin(), form.referenceMembers.end(),
+                               [](const TMember& m) { return !IsKey(m); });
+  if (!any) return;
+  out.Line(8, "Try");
+  {
+    auto inTry = out.Indent(4);
+    std::set<std::string> declaredSets;  // VB names ignore case
+    for (const TMember& reference : form.referenceMembers) {
+      if (IsKey(reference)) continue;
+      const TReferencedClass& r = form.referenced.at(reference.memberType);
+      std::string setName = r.objName;
+      std::transform(setName.begin(), setName.end(), setName.begin(),
+                     [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+      const bool declared = !declaredSets.insert(setName).second;
+      ReferenceDataSource(out, reference, r, declared);
+    }
+  }
+  auto body = out.Indent(8);
+  WriteFailureCatch(out, "读取下拉列表失败");
+}
+
 void LoadHandler(TCodeWriter& out, const TFormModel& form) {
   out.Set("form", VbNamer::AddForm(form.className))
       .Line(4, "Private Sub $form$_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load");
-  std::set<std::string> declaredSets;  // VB names ignore case
-  for (const TMember& reference : form.referenceMembers) {
-    if (IsKey(reference)) continue;
-    const TReferencedClass& r = form.referenced.at(reference.memberType);
-    std::string setName = r.objName;
-    std::transform(setName.begin(), setName.end(), setName.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    const bool declared = !declaredSets.insert(setName).second;
-    ReferenceDataSource(out, reference, r, declared);
-  }
+  DropDownSources(out, form);
   for (const TMember& picture : form.pictureMembers)
     if (!IsKey(picture)) DefaultPicture(out, form.objName, picture.memberName);
   out.Line(4, "End Sub").Line(0, "End Class");

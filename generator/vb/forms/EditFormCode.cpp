@@ -61,9 +61,9 @@ Me.$cb$.SelectedValue = $o$.$m$.ToString()
 // The picture's bytes shown through a memory stream. The stream variable is
 // declared by the first picture only: a second Dim in one procedure would not compile.
 // The bytes' local is named after the member unless that is a parameter of the
-// handler, the stream or the entity's field.
+// handler, the stream, the caught exception or the entity's field.
 void WritePictureFill(TCodeWriter& w, const std::string& o, const TMember& m, bool& streamDeclared) {
-  w.Set("bytes", FormLocalName(m.memberName, {"sender", "e", "ms", o}))
+  w.Set("bytes", FormLocalName(m.memberName, {"sender", "e", "ms", "ex", o}))
       .Set("stream", streamDeclared ? "ms = New MemoryStream(" : "Dim ms As New MemoryStream(");
   w.Lines(R"(
 Dim $bytes$ As Byte() = DirectCast($o$.$m$, Byte())
@@ -95,6 +95,8 @@ void WriteFill(TCodeWriter& w, const TFormModel& form, const TMember& m, bool& s
   }
 }
 
+// The key stays read-only whatever happens; a record that could not be read
+// cannot be updated.
 void WriteLoadHandler(TCodeWriter& w, const TFormModel& form) {
   const std::string& c = form.className;
   const std::string& k = form.key.memberName;
@@ -102,16 +104,23 @@ void WriteLoadHandler(TCodeWriter& w, const TFormModel& form) {
       .Set("o", form.objName)
       .Set("getSome", VbNamer::Bll(c) + "." + VbNamer::Procedure(TProcedure::GetSome, c))
       .Set("keyField", form.keyField)
+      .Set("txt", VbNamer::TextBox(k))
       .Lines(R"(
     Private Sub $form$_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        $o$ = $getSome$($keyField$)
+        Me.$txt$.[ReadOnly] = True
+        Try
+            $o$ = $getSome$($keyField$)
 )");
-  // A reference key has a text box, not a drop-down list.
-  for (const TMember& m : form.referenceMembers)
-    if (!IsKey(form, m)) WriteDropDownSetup(w, form, m);
-  w.Set("txt", VbNamer::TextBox(k)).Line(8, "Me.$txt$.[ReadOnly] = True");
-  bool streamDeclared = false;
-  for (const TMember& m : form.members) WriteFill(w, form, m, streamDeclared);
+  {
+    auto inTry = w.Indent(4);
+    // A reference key has a text box, not a drop-down list.
+    for (const TMember& m : form.referenceMembers)
+      if (!IsKey(form, m)) WriteDropDownSetup(w, form, m);
+    bool streamDeclared = false;
+    for (const TMember& m : form.members) WriteFill(w, form, m, streamDeclared);
+  }
+  auto body = w.Indent(8);
+  WriteFailureCatch(w, "读取" + form.friendName + "失败", "Me.Btn_Update.Enabled = False");
   w.Line(4, "End Sub").Line(0, "End Class");
 }
 

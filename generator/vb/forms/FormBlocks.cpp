@@ -1,5 +1,7 @@
 #include "generator/vb/forms/FormBlocks.h"
 
+#include <algorithm>
+
 #include "generator/naming/VbNamer.h"
 #include "metadata/MemberKind.h"
 
@@ -173,21 +175,40 @@ Me.$txt$.TabIndex = 1
 )");
 }
 
-// A string's box is as high as its length, a number's 21.
+namespace {
+
+constexpr int kLineHeight = 21;
+constexpr int kTallestTextBox = 200;
+constexpr int kRowPitch = 35;
+
+// A string's box is as high as its length, up to kTallestTextBox; a number's is one line.
+int TextBoxHeight(const TMember& member) {
+  return KindOf(member) == TMemberKind::String ? std::min(member.memberLength, kTallestTextBox) : kLineHeight;
+}
+
+}  // namespace
+
+// A box taller than a line holds several lines, scrolled up and down.
 void WriteTextBoxRow(TCodeWriter& out, const TMember& member, const TRowLayout& at, const TRowSpelling& spelling) {
   auto body = out.Indent(8);
   SetRow(out, member, at, spelling);
   WriteSingleControlRowHead(out, VbNamer::TextBox(member.memberName), "TextBox", spelling);
-  out.Set("height", KindOf(member) == TMemberKind::String ? member.memberLength : 21).Lines(R"(
+  const int height = TextBoxHeight(member);
+  out.Set("height", height).Lines(R"(
 $controlComment$$txt$
 Me.$txt$.Location = new System.Drawing.Point(194, $top$)
-Me.$txt$.Name = "$txt$"
+)");
+  if (height > kLineHeight) out.Line("Me.$txt$.Multiline = $True$");
+  out.Line(R"(Me.$txt$.Name = "$txt$")");
+  if (height > kLineHeight) out.Line("Me.$txt$.ScrollBars = System.Windows.Forms.ScrollBars.Vertical");
+  out.Lines(R"(
 Me.$txt$.Size = new System.Drawing.Size(199, $height$)
 Me.$txt$.TabIndex = $tab1$
 )");
 }
 
-// The picker is placed; the text box is created but never added to the form.
+// The picker is placed; the text box is created but never added to the form
+// nor laid out.
 void WriteDateTimeRow(TCodeWriter& out, const TMember& member, const TRowLayout& at) {
   auto body = out.Indent(8);
   SetRow(out, member, at, kPlainRow);
@@ -202,9 +223,9 @@ Me.Controls.Add(Me.$dtp$)
   out.Lines(R"(
 '$dtp$
 Me.$dtp$.Location = new System.Drawing.Point(194, $top$)
-Me.$txt$.Name = "$dtp$"
-Me.$txt$.Size = new System.Drawing.Size(208, 21)
-Me.$txt$.TabIndex = $tab1$
+Me.$dtp$.Name = "$dtp$"
+Me.$dtp$.Size = new System.Drawing.Size(208, 21)
+Me.$dtp$.TabIndex = $tab1$
 )");
 }
 
@@ -255,6 +276,7 @@ void WriteReferenceRow(TCodeWriter& out, const TMember& member, const TRowLayout
   WriteSingleControlRowHead(out, VbNamer::ComboBox(member.memberName), "ComboBox", kPlainRow);
   out.Lines(R"(
 '$cb$
+Me.$cb$.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList
 Me.$cb$.FormattingEnabled = true
 Me.$cb$.Location = new System.Drawing.Point(194, $top$)
 Me.$cb$.Name = "$cb$"
@@ -289,11 +311,12 @@ Me.$button$.UseVisualStyleBackColor = true
 )");
 }
 
+// A row keeps the gap under a one-line box under a taller box too.
 void AdvanceRow(TRowLayout& at, const TMember& member) {
   const bool picture = KindOf(member) == TMemberKind::Picture;
   at.label += 1;
   at.tab += picture ? 4 : 2;
-  at.y += picture ? 178 : 35;
+  at.y += picture ? 178 : std::max(kRowPitch, TextBoxHeight(member) + kRowPitch - kLineHeight);
 }
 
 void WriteMemberFields(TCodeWriter& out, const TMember& member, int label) {
@@ -380,6 +403,7 @@ $o$.$m$ = Me.$txt$.Text
     case TMemberKind::DateTime: out.Line("$o$.$m$ = Me.$dtp$.Value"); break;
     case TMemberKind::Picture: break;
     case TMemberKind::Reference:
+      WriteChoiceCheck(out, member);
       if (form.referenced.at(member.memberType).keyIsInteger == 1)
         out.Line("$o$.$m$ = Int32.Parse(Me.$cb$.SelectedValue.ToString())$referenceNote$");
       else
@@ -394,6 +418,18 @@ void WriteRequiredTextCheck(TCodeWriter& out, const TMember& member) {
 If Me.$txt$.Text = "" Then
     MessageBox.Show($message$)
     Me.$txt$.Focus()
+    Return
+End If
+)");
+}
+
+// With no row chosen a drop-down list's SelectedValue is Nothing.
+void WriteChoiceCheck(TCodeWriter& out, const TMember& member) {
+  out.Set("cb", VbNamer::ComboBox(member.memberName)).Set("message", VbQuoted("请选择" + member.memberComment + "!"));
+  out.Lines(R"(
+If Me.$cb$.SelectedValue Is Nothing Then
+    MessageBox.Show($message$)
+    Me.$cb$.Focus()
     Return
 End If
 )");
@@ -424,12 +460,26 @@ void WriteStoreCall(TCodeWriter& out, const std::string& call, const std::string
       .Set("failed", VbQuoted(friendName + verb + "失败!"));
   auto body = out.Indent(8);
   out.Lines(R"(
-If $call$ Then
-    MessageBox.Show($done$)
-Else
-    MessageBox.Show($failed$)
-End If
-Me.Close()
+Try
+    If $call$ Then
+        MessageBox.Show($done$)
+        Me.Close()
+    Else
+        MessageBox.Show($failed$)
+    End If
 )");
+  WriteFailureCatch(out, friendName + verb + "失败");
   out.Line(4, "End Sub");
+}
+
+void WriteFailureCatch(TCodeWriter& out, const std::string& failure, std::string_view firstStatement) {
+  out.Line("Catch ex As Exception");
+  if (!firstStatement.empty()) {
+    auto inCatch = out.Indent(4);
+    out.Line(firstStatement);
+  }
+  out.Set("failure", VbQuoted(failure + "：")).Lines(R"(
+    MessageBox.Show(Me, $failure$ & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+End Try
+)");
 }

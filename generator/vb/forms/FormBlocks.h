@@ -129,9 +129,15 @@ void WriteMemberAssignment(TCodeWriter& out, const TFormModel& form, const TMemb
 
 // The check that a required member's text box is not empty, at the scope's indent.
 void WriteRequiredTextCheck(TCodeWriter& out, const TMember& member);
+// The check that a drop-down list has a row chosen, at the scope's indent.
+void WriteChoiceCheck(TCodeWriter& out, const TMember& member);
 // The Try block around a number's conversion, at the scope's indent;
 // assignment stands at its own column.
 void WriteNumberAssignment(TCodeWriter& out, const TMember& member, int column, std::string_view assignment);
 // The end of the add and update handlers: stores the object by call, tells
-// whether it did ("F添加成功!" where verb is "添加") and closes the form.
+// whether it did ("F添加成功!" where verb is "添加") and closes the form when
+// it did; a failure leaves the form open with the user's entries.
 void WriteStoreCall(TCodeWriter& out, const std::string& call, const std::string& friendName, const std::string& verb);
+// The end of a Try whose failure the user is told of ("failure：" and the
+// reason), after firstStatement when one is given; at the scope's indent.
+void WriteFailureCatch(TCodeWriter& out, const std::string& failure, std::string_view firstStatement = {});

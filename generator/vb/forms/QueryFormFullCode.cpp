@@ -64,8 +64,18 @@ Partial Public Class $form$
 )");
 }
 
+// Sets the values of one Choice field's FillChoices call.
+TCodeWriter& SetChoice(TCodeWriter& out, const TSearchField& field) {
+  const TReferencedClass& r = *field.referenced;
+  return out.Set("cb", VbNamer::ComboBox(field.member.memberName))
+      .Set("getAll", VbNamer::Bll(r.className) + "." + VbNamer::ProcedureAfterDot(TProcedure::GetAll, r.className))
+      .Set("key", VbQuoted(r.keyName))
+      .Set("display", VbQuoted(r.displayName));
+}
+
 // The drop-down boxes of the reference members: "全部" (no condition), then
-// every record of the referenced class by its display value.
+// every record of the referenced class by its display value. A box whose
+// records could not be read still offers "全部".
 void LoadChoices(TCodeWriter& out, const TQueryFormModel& form) {
   if (!Has(form, TSearchKind::Choice)) return;
   auto member = out.Indent(4);
@@ -73,19 +83,18 @@ void LoadChoices(TCodeWriter& out, const TQueryFormModel& form) {
 Private Sub LoadChoices()
     Try
 )");
-  for (const auto& field : form.fields) {
-    if (field.kind != TSearchKind::Choice) continue;
-    const TReferencedClass& r = *field.referenced;
-    out.Set("cb", VbNamer::ComboBox(field.member.memberName))
-        .Set("getAll", VbNamer::Bll(r.className) + "." + VbNamer::ProcedureAfterDot(TProcedure::GetAll, r.className))
-        .Set("key", VbQuoted(r.keyName))
-        .Set("display", VbQuoted(r.displayName))
-        .Line("        FillChoices(Me.$cb$, $getAll$().Tables(0), $key$, $display$)");
-  }
+  for (const auto& field : form.fields)
+    if (field.kind == TSearchKind::Choice)
+      SetChoice(out, field).Line("        FillChoices(Me.$cb$, $getAll$().Tables(0), $key$, $display$)");
   out.Lines(R"(
     Catch ex As Exception
         ShowError(ex)
     End Try
+)");
+  for (const auto& field : form.fields)
+    if (field.kind == TSearchKind::Choice)
+      SetChoice(out, field).Line("    If Me.$cb$.DataSource Is Nothing Then FillChoices(Me.$cb$, New DataTable(), $key$, $display$)");
+  out.Lines(R"(
 End Sub
 
 Private Shared Sub FillChoices(ByVal box As ComboBox, ByVal rows As DataTable, ByVal keyColumn As String, ByVal displayColumn As String)

@@ -108,6 +108,7 @@ Partial Class FrmEditBook
         Me.label4.TabIndex = 8
         Me.label4.Text = "图书类别："
         'cb_category
+        Me.cb_category.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList
         Me.cb_category.FormattingEnabled = true
         Me.cb_category.Location = new System.Drawing.Point(194, 292)
         Me.cb_category.Name = "cb_category"

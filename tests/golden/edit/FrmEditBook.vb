@@ -26,13 +26,22 @@ Partial Public Class FrmEditBook
         End If
         '图书名称
         book.bookName = Me.txt_bookName.Text
-        book.category = Int32.Parse(Me.cb_category.SelectedValue.ToString())  '图书类别
-        If BLL.bllBook.EditBook(book) Then
-            MessageBox.Show("图书更新成功!")
-        Else
-            MessageBox.Show("图书更新失败!")
+        If Me.cb_category.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择图书类别!")
+            Me.cb_category.Focus()
+            Return
         End If
-        Me.Close()
+        book.category = Int32.Parse(Me.cb_category.SelectedValue.ToString())  '图书类别
+        Try
+            If BLL.bllBook.EditBook(book) Then
+                MessageBox.Show("图书更新成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("图书更新失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "图书更新失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
     Private Sub btn_cover_Click(ByVal sender As Object, ByVal e As EventArgs) Handles btn_cover.Click
         Dim openFileDialog1 As New OpenFileDialog()
@@ -53,18 +62,23 @@ Partial Public Class FrmEditBook
     End Sub
 
     Private Sub FrmEditBook_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        book = BLL.bllBook.getSomeBook(bookId)
-        '查询所有的图书类别
-        Dim categoryDs As DataSet = BLL.bllBookType.getAllBookType()
-        Me.cb_category.DataSource = categoryDs.Tables(0)
-        Me.cb_category.DisplayMember = "typeName"
-        Me.cb_category.ValueMember = "typeId"
-        Me.cb_category.SelectedValue = book.category.ToString()
         Me.txt_bookId.[ReadOnly] = True
-        Me.txt_bookId.Text = book.bookId.ToString()
-        Me.txt_bookName.Text = book.bookName
-        Dim cover As Byte() = DirectCast(book.cover, Byte())
-        Dim ms As New MemoryStream(cover)
-        pictureBox_cover.Image = Image.FromStream(ms)
+        Try
+            book = BLL.bllBook.getSomeBook(bookId)
+            '查询所有的图书类别
+            Dim categoryDs As DataSet = BLL.bllBookType.getAllBookType()
+            Me.cb_category.DataSource = categoryDs.Tables(0)
+            Me.cb_category.DisplayMember = "typeName"
+            Me.cb_category.ValueMember = "typeId"
+            Me.cb_category.SelectedValue = book.category.ToString()
+            Me.txt_bookId.Text = book.bookId.ToString()
+            Me.txt_bookName.Text = book.bookName
+            Dim cover As Byte() = DirectCast(book.cover, Byte())
+            Dim ms As New MemoryStream(cover)
+            pictureBox_cover.Image = Image.FromStream(ms)
+        Catch ex As Exception
+            Me.Btn_Update.Enabled = False
+            MessageBox.Show(Me, "读取图书失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 End Class

@@ -26,17 +26,26 @@ Partial Public Class FrmEditMeeting
         End If
         '议题
         meeting.topic = Me.txt_topic.Text
-        If BLL.bllMeeting.EditMeeting(meeting) Then
-            MessageBox.Show("会议更新成功!")
-        Else
-            MessageBox.Show("会议更新失败!")
-        End If
-        Me.Close()
+        Try
+            If BLL.bllMeeting.EditMeeting(meeting) Then
+                MessageBox.Show("会议更新成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("会议更新失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "会议更新失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
     Private Sub FrmEditMeeting_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        meeting = BLL.bllMeeting.getSomeMeeting(meetDate)
         Me.txt_meetDate.[ReadOnly] = True
-        Me.txt_meetDate.Text = meeting.meetDate.ToString()
-        Me.txt_topic.Text = meeting.topic
+        Try
+            meeting = BLL.bllMeeting.getSomeMeeting(meetDate)
+            Me.txt_meetDate.Text = meeting.meetDate.ToString()
+            Me.txt_topic.Text = meeting.topic
+        Catch ex As Exception
+            Me.Btn_Update.Enabled = False
+            MessageBox.Show(Me, "读取会议失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 End Class

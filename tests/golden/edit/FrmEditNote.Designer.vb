@@ -55,11 +55,13 @@ Partial Class FrmEditNote
         Me.label2.Text = "内容："
         'txt_content
         Me.txt_content.Location = new System.Drawing.Point(194, 79)
+        Me.txt_content.Multiline = true
         Me.txt_content.Name = "txt_content"
+        Me.txt_content.ScrollBars = System.Windows.Forms.ScrollBars.Vertical
         Me.txt_content.Size = new System.Drawing.Size(199, 50)
         Me.txt_content.TabIndex = 3
         'Btn_Update
-        Me.Btn_Update.Location = new System.Drawing.Point(208, 117)
+        Me.Btn_Update.Location = new System.Drawing.Point(208, 146)
         Me.Btn_Update.Name = "Btn_Update"
         Me.Btn_Update.Size = new System.Drawing.Size(142, 25)
         Me.Btn_Update.TabIndex = 4

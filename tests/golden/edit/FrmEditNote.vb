@@ -21,17 +21,26 @@ Partial Public Class FrmEditNote
     Private Sub Btn_Update_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Update.Click
         '内容
         note.content = Me.txt_content.Text
-        If BLL.bllNote.EditNote(note) Then
-            MessageBox.Show("更新成功!")
-        Else
-            MessageBox.Show("更新失败!")
-        End If
-        Me.Close()
+        Try
+            If BLL.bllNote.EditNote(note) Then
+                MessageBox.Show("更新成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("更新失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "更新失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
     Private Sub FrmEditNote_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        note = BLL.bllNote.getSomeNote(noteId)
         Me.txt_noteId.[ReadOnly] = True
-        Me.txt_noteId.Text = note.noteId.ToString()
-        Me.txt_content.Text = note.content
+        Try
+            note = BLL.bllNote.getSomeNote(noteId)
+            Me.txt_noteId.Text = note.noteId.ToString()
+            Me.txt_content.Text = note.content
+        Catch ex As Exception
+            Me.Btn_Update.Enabled = False
+            MessageBox.Show(Me, "读取失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 End Class

@@ -21,12 +21,16 @@ Partial Public Class FrmEditPhoto
     Private Sub Btn_Update_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Update.Click
         '标题
         photo.title = Me.txt_title.Text
-        If BLL.bllPhoto.EditPhoto(photo) Then
-            MessageBox.Show("相册更新成功!")
-        Else
-            MessageBox.Show("相册更新失败!")
-        End If
-        Me.Close()
+        Try
+            If BLL.bllPhoto.EditPhoto(photo) Then
+                MessageBox.Show("相册更新成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("相册更新失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "相册更新失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
     Private Sub btn_front_Click(ByVal sender As Object, ByVal e As EventArgs) Handles btn_front.Click
         Dim openFileDialog1 As New OpenFileDialog()
@@ -65,15 +69,20 @@ Partial Public Class FrmEditPhoto
     End Sub
 
     Private Sub FrmEditPhoto_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        photo = BLL.bllPhoto.getSomePhoto(photoId)
         Me.txt_photoId.[ReadOnly] = True
-        Me.txt_photoId.Text = photo.photoId.ToString()
-        Me.txt_title.Text = photo.title
-        Dim front As Byte() = DirectCast(photo.front, Byte())
-        Dim ms As New MemoryStream(front)
-        pictureBox_front.Image = Image.FromStream(ms)
-        Dim back As Byte() = DirectCast(photo.back, Byte())
-        ms = New MemoryStream(back)
-        pictureBox_back.Image = Image.FromStream(ms)
+        Try
+            photo = BLL.bllPhoto.getSomePhoto(photoId)
+            Me.txt_photoId.Text = photo.photoId.ToString()
+            Me.txt_title.Text = photo.title
+            Dim front As Byte() = DirectCast(photo.front, Byte())
+            Dim ms As New MemoryStream(front)
+            pictureBox_front.Image = Image.FromStream(ms)
+            Dim back As Byte() = DirectCast(photo.back, Byte())
+            ms = New MemoryStream(back)
+            pictureBox_back.Image = Image.FromStream(ms)
+        Catch ex As Exception
+            Me.Btn_Update.Enabled = False
+            MessageBox.Show(Me, "读取相册失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 End Class

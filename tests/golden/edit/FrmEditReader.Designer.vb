@@ -55,7 +55,9 @@ Partial Class FrmEditReader
         Me.label2.Text = "姓名："
         'txt_readerName
         Me.txt_readerName.Location = new System.Drawing.Point(194, 79)
+        Me.txt_readerName.Multiline = true
         Me.txt_readerName.Name = "txt_readerName"
+        Me.txt_readerName.ScrollBars = System.Windows.Forms.ScrollBars.Vertical
         Me.txt_readerName.Size = new System.Drawing.Size(199, 50)
         Me.txt_readerName.TabIndex = 3
         Me.label3 = new System.Windows.Forms.Label()
@@ -64,13 +66,13 @@ Partial Class FrmEditReader
         Me.Controls.Add(Me.txt_age)
         'label3
         Me.label3.AutoSize = true
-        Me.label3.Location = new System.Drawing.Point(95, 117)
+        Me.label3.Location = new System.Drawing.Point(95, 146)
         Me.label3.Name = "label3"
         Me.label3.Size = new System.Drawing.Size(65, 12)
         Me.label3.TabIndex = 4
         Me.label3.Text = "年龄："
         'txt_age
-        Me.txt_age.Location = new System.Drawing.Point(194, 114)
+        Me.txt_age.Location = new System.Drawing.Point(194, 143)
         Me.txt_age.Name = "txt_age"
         Me.txt_age.Size = new System.Drawing.Size(199, 21)
         Me.txt_age.TabIndex = 5
@@ -80,13 +82,13 @@ Partial Class FrmEditReader
         Me.Controls.Add(Me.txt_balance)
         'label4
         Me.label4.AutoSize = true
-        Me.label4.Location = new System.Drawing.Point(95, 152)
+        Me.label4.Location = new System.Drawing.Point(95, 181)
         Me.label4.Name = "label4"
         Me.label4.Size = new System.Drawing.Size(65, 12)
         Me.label4.TabIndex = 6
         Me.label4.Text = "余额："
         'txt_balance
-        Me.txt_balance.Location = new System.Drawing.Point(194, 149)
+        Me.txt_balance.Location = new System.Drawing.Point(194, 178)
         Me.txt_balance.Name = "txt_balance"
         Me.txt_balance.Size = new System.Drawing.Size(199, 21)
         Me.txt_balance.TabIndex = 7
@@ -97,35 +99,36 @@ Partial Class FrmEditReader
         Me.Controls.Add(Me.dtp_birthday)
         'label5
         Me.label5.AutoSize = true
-        Me.label5.Location = new System.Drawing.Point(95, 187)
+        Me.label5.Location = new System.Drawing.Point(95, 216)
         Me.label5.Name = "label5"
         Me.label5.Size = new System.Drawing.Size(65, 12)
         Me.label5.TabIndex = 8
         Me.label5.Text = "出生日期："
         'dtp_birthday
-        Me.dtp_birthday.Location = new System.Drawing.Point(194, 184)
-        Me.txt_birthday.Name = "dtp_birthday"
-        Me.txt_birthday.Size = new System.Drawing.Size(208, 21)
-        Me.txt_birthday.TabIndex = 9
+        Me.dtp_birthday.Location = new System.Drawing.Point(194, 213)
+        Me.dtp_birthday.Name = "dtp_birthday"
+        Me.dtp_birthday.Size = new System.Drawing.Size(208, 21)
+        Me.dtp_birthday.TabIndex = 9
         Me.label6 = new System.Windows.Forms.Label()
         Me.cb_dept = new System.Windows.Forms.ComboBox()
         Me.Controls.Add(Me.label6)
         Me.Controls.Add(Me.cb_dept)
         'label6
         Me.label6.AutoSize = true
-        Me.label6.Location = new System.Drawing.Point(95, 222)
+        Me.label6.Location = new System.Drawing.Point(95, 251)
         Me.label6.Name = "label6"
         Me.label6.Size = new System.Drawing.Size(65, 12)
         Me.label6.TabIndex = 10
         Me.label6.Text = "所在部门："
         'cb_dept
+        Me.cb_dept.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList
         Me.cb_dept.FormattingEnabled = true
-        Me.cb_dept.Location = new System.Drawing.Point(194, 219)
+        Me.cb_dept.Location = new System.Drawing.Point(194, 248)
         Me.cb_dept.Name = "cb_dept"
         Me.cb_dept.Size = new System.Drawing.Size(199, 20)
         Me.cb_dept.TabIndex = 11
         'Btn_Update
-        Me.Btn_Update.Location = new System.Drawing.Point(208, 257)
+        Me.Btn_Update.Location = new System.Drawing.Point(208, 286)
         Me.Btn_Update.Name = "Btn_Update"
         Me.Btn_Update.Size = new System.Drawing.Size(142, 25)
         Me.Btn_Update.TabIndex = 12

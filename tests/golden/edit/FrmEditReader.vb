@@ -40,27 +40,41 @@ Partial Public Class FrmEditReader
             Return
         End Try
         reader.birthday = Me.dtp_birthday.Value
-        reader.dept = Me.cb_dept.SelectedValue.ToString()
-        If BLL.bllReader.EditReader(reader) Then
-            MessageBox.Show("读者更新成功!")
-        Else
-            MessageBox.Show("读者更新失败!")
+        If Me.cb_dept.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择所在部门!")
+            Me.cb_dept.Focus()
+            Return
         End If
-        Me.Close()
+        reader.dept = Me.cb_dept.SelectedValue.ToString()
+        Try
+            If BLL.bllReader.EditReader(reader) Then
+                MessageBox.Show("读者更新成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("读者更新失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "读者更新失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
     Private Sub FrmEditReader_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        reader = BLL.bllReader.getSomeReader(readerNo)
-        '查询所有的部门
-        Dim deptDs As DataSet = BLL.bllDept.getAllDept()
-        Me.cb_dept.DataSource = deptDs.Tables(0)
-        Me.cb_dept.DisplayMember = "deptName"
-        Me.cb_dept.ValueMember = "deptNo"
-        Me.cb_dept.SelectedValue = reader.dept.ToString()
         Me.txt_readerNo.[ReadOnly] = True
-        Me.txt_readerNo.Text = reader.readerNo
-        Me.txt_readerName.Text = reader.readerName
-        Me.txt_age.Text = reader.age.ToString()
-        Me.txt_balance.Text = reader.balance.ToString()
-        Me.dtp_birthday.Value = reader.birthday
+        Try
+            reader = BLL.bllReader.getSomeReader(readerNo)
+            '查询所有的部门
+            Dim deptDs As DataSet = BLL.bllDept.getAllDept()
+            Me.cb_dept.DataSource = deptDs.Tables(0)
+            Me.cb_dept.DisplayMember = "deptName"
+            Me.cb_dept.ValueMember = "deptNo"
+            Me.cb_dept.SelectedValue = reader.dept.ToString()
+            Me.txt_readerNo.Text = reader.readerNo
+            Me.txt_readerName.Text = reader.readerName
+            Me.txt_age.Text = reader.age.ToString()
+            Me.txt_balance.Text = reader.balance.ToString()
+            Me.dtp_birthday.Value = reader.birthday
+        Catch ex As Exception
+            Me.Btn_Update.Enabled = False
+            MessageBox.Show(Me, "读取读者失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 End Class

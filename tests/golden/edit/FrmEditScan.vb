@@ -21,16 +21,25 @@ Partial Public Class FrmEditScan
     Private Sub Btn_Update_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Update.Click
         '标题
         scan.title = Me.txt_title.Text
-        If BLL.bllScan.EditScan(scan) Then
-            MessageBox.Show("扫描件更新成功!")
-        Else
-            MessageBox.Show("扫描件更新失败!")
-        End If
-        Me.Close()
+        Try
+            If BLL.bllScan.EditScan(scan) Then
+                MessageBox.Show("扫描件更新成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("扫描件更新失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "扫描件更新失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
     Private Sub FrmEditScan_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        scan = BLL.bllScan.getSomeScan(scanPic)
         Me.txt_scanPic.[ReadOnly] = True
-        Me.txt_title.Text = scan.title
+        Try
+            scan = BLL.bllScan.getSomeScan(scanPic)
+            Me.txt_title.Text = scan.title
+        Catch ex As Exception
+            Me.Btn_Update.Enabled = False
+            MessageBox.Show(Me, "读取扫描件失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 End Class

@@ -19,16 +19,25 @@ Partial Public Class FrmEditShelf
     Private shelfCode As [String]
     Private frmQueryShelf As FrmQueryShelf
     Private Sub Btn_Update_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Update.Click
-        If BLL.bllShelf.EditShelf(shelf) Then
-            MessageBox.Show("书架更新成功!")
-        Else
-            MessageBox.Show("书架更新失败!")
-        End If
-        Me.Close()
+        Try
+            If BLL.bllShelf.EditShelf(shelf) Then
+                MessageBox.Show("书架更新成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("书架更新失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "书架更新失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
     Private Sub FrmEditShelf_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        shelf = BLL.bllShelf.getSomeShelf(shelfCode)
         Me.txt_shelfCode.[ReadOnly] = True
-        Me.txt_shelfCode.Text = shelf.shelfCode
+        Try
+            shelf = BLL.bllShelf.getSomeShelf(shelfCode)
+            Me.txt_shelfCode.Text = shelf.shelfCode
+        Catch ex As Exception
+            Me.Btn_Update.Enabled = False
+            MessageBox.Show(Me, "读取书架失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 End Class

@@ -35,6 +35,8 @@ Partial Public Class FrmQueryLoan
         Catch ex As Exception
             ShowError(ex)
         End Try
+        If Me.cb_borrowedBook.DataSource Is Nothing Then FillChoices(Me.cb_borrowedBook, New DataTable(), "bookId", "title")
+        If Me.cb_borrower.DataSource Is Nothing Then FillChoices(Me.cb_borrower, New DataTable(), "cardNo", "readerName")
     End Sub
 
     Private Shared Sub FillChoices(ByVal box As ComboBox, ByVal rows As DataTable, ByVal keyColumn As String, ByVal displayColumn As String)

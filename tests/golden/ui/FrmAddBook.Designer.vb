@@ -35,7 +35,9 @@ Partial Class FrmAddBook
         Me.label1.Text = "书名："
         'txt_bookName
         Me.txt_bookName.Location = new System.Drawing.Point(194, 44)
+        Me.txt_bookName.Multiline = True
         Me.txt_bookName.Name = "txt_bookName"
+        Me.txt_bookName.ScrollBars = System.Windows.Forms.ScrollBars.Vertical
         Me.txt_bookName.Size = new System.Drawing.Size(199, 50)
         Me.txt_bookName.TabIndex = 1
         Me.label2 = New System.Windows.Forms.Label()
@@ -44,13 +46,13 @@ Partial Class FrmAddBook
         Me.Controls.Add(Me.txt_author)
       'label2
         Me.label2.AutoSize = True
-        Me.label2.Location = New System.Drawing.Point(95, 82)
+        Me.label2.Location = New System.Drawing.Point(95, 111)
         Me.label2.Name = "label2"
         Me.label2.Size = new System.Drawing.Size(65, 12)
         Me.label2.TabIndex = 2
         Me.label2.Text = "作者："
         'txt_author
-        Me.txt_author.Location = new System.Drawing.Point(194, 79)
+        Me.txt_author.Location = new System.Drawing.Point(194, 108)
         Me.txt_author.Name = "txt_author"
         Me.txt_author.Size = new System.Drawing.Size(199, 20)
         Me.txt_author.TabIndex = 3
@@ -60,13 +62,13 @@ Partial Class FrmAddBook
         Me.Controls.Add(Me.txt_price)
         'label3
         Me.label3.AutoSize = true
-        Me.label3.Location = new System.Drawing.Point(95, 117)
+        Me.label3.Location = new System.Drawing.Point(95, 146)
         Me.label3.Name = "label3"
         Me.label3.Size = new System.Drawing.Size(65, 12)
         Me.label3.TabIndex = 4
         Me.label3.Text = "价格："
         ' txt_price
-        Me.txt_price.Location = new System.Drawing.Point(194, 114)
+        Me.txt_price.Location = new System.Drawing.Point(194, 143)
         Me.txt_price.Name = "txt_price"
         Me.txt_price.Size = new System.Drawing.Size(199, 21)
         Me.txt_price.TabIndex = 5
@@ -76,13 +78,13 @@ Partial Class FrmAddBook
         Me.Controls.Add(Me.txt_stock)
         'label4
         Me.label4.AutoSize = true
-        Me.label4.Location = new System.Drawing.Point(95, 152)
+        Me.label4.Location = new System.Drawing.Point(95, 181)
         Me.label4.Name = "label4"
         Me.label4.Size = new System.Drawing.Size(65, 12)
         Me.label4.TabIndex = 6
         Me.label4.Text = "库存："
         ' txt_stock
-        Me.txt_stock.Location = new System.Drawing.Point(194, 149)
+        Me.txt_stock.Location = new System.Drawing.Point(194, 178)
         Me.txt_stock.Name = "txt_stock"
         Me.txt_stock.Size = new System.Drawing.Size(199, 21)
         Me.txt_stock.TabIndex = 7
@@ -93,16 +95,16 @@ Partial Class FrmAddBook
         Me.Controls.Add(Me.dtp_publishDate)
         'label5
         Me.label5.AutoSize = true
-        Me.label5.Location = new System.Drawing.Point(95, 187)
+        Me.label5.Location = new System.Drawing.Point(95, 216)
         Me.label5.Name = "label5"
         Me.label5.Size = new System.Drawing.Size(65, 12)
         Me.label5.TabIndex = 8
         Me.label5.Text = "出版日期："
         'dtp_publishDate
-        Me.dtp_publishDate.Location = new System.Drawing.Point(194, 184)
-        Me.txt_publishDate.Name = "dtp_publishDate"
-        Me.txt_publishDate.Size = new System.Drawing.Size(208, 21)
-        Me.txt_publishDate.TabIndex = 9
+        Me.dtp_publishDate.Location = new System.Drawing.Point(194, 213)
+        Me.dtp_publishDate.Name = "dtp_publishDate"
+        Me.dtp_publishDate.Size = new System.Drawing.Size(208, 21)
+        Me.dtp_publishDate.TabIndex = 9
         Me.label6 = new System.Windows.Forms.Label()
         Me.pictureBox_cover = new System.Windows.Forms.PictureBox()
         CType(Me.pictureBox_cover, System.ComponentModel.ISupportInitialize).BeginInit()
@@ -115,27 +117,27 @@ Partial Class FrmAddBook
         Me.Controls.Add(Me.btn_cover)
         ' label6
         Me.label6.AutoSize = true
-        Me.label6.Location = new System.Drawing.Point(95, 222)
+        Me.label6.Location = new System.Drawing.Point(95, 251)
         Me.label6.Name = "label6"
         Me.label6.Size = new System.Drawing.Size(65, 12)
         Me.label6.TabIndex = 10
         Me.label6.Text = "封面："
         ' pictureBox_cover
         Me.pictureBox_cover.BackgroundImageLayout = System.Windows.Forms.ImageLayout.Stretch
-        Me.pictureBox_cover.Location = new System.Drawing.Point(194, 219)
+        Me.pictureBox_cover.Location = new System.Drawing.Point(194, 248)
         Me.pictureBox_cover.Name = "pictureBox_cover"
         Me.pictureBox_cover.Size = new System.Drawing.Size(156, 140)
         Me.pictureBox_cover.SizeMode = System.Windows.Forms.PictureBoxSizeMode.StretchImage
         Me.pictureBox_cover.TabIndex = 11
         Me.pictureBox_cover.TabStop = false
         'txt_cover
-        Me.txt_cover.Location = new System.Drawing.Point(194, 368)
+        Me.txt_cover.Location = new System.Drawing.Point(194, 397)
         Me.txt_cover.Name = "txt_cover"
         Me.txt_cover.ReadOnly = true
         Me.txt_cover.Size = new System.Drawing.Size(300, 21)
         Me.txt_cover.TabIndex = 12
         'btn_cover
-        Me.btn_cover.Location = new System.Drawing.Point(365, 336)
+        Me.btn_cover.Location = new System.Drawing.Point(365, 365)
         Me.btn_cover.Name = "btn_cover"
         Me.btn_cover.Size = new System.Drawing.Size(60, 26)
         Me.btn_cover.TabIndex = 13
@@ -147,14 +149,15 @@ Partial Class FrmAddBook
         Me.Controls.Add(Me.cb_category)
         'label7
         Me.label7.AutoSize = true
-        Me.label7.Location = new System.Drawing.Point(95, 400)
+        Me.label7.Location = new System.Drawing.Point(95, 429)
         Me.label7.Name = "label7"
         Me.label7.Size = new System.Drawing.Size(65, 12)
         Me.label7.TabIndex = 14
         Me.label7.Text = "类别："
         'cb_category
+        Me.cb_category.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList
         Me.cb_category.FormattingEnabled = true
-        Me.cb_category.Location = new System.Drawing.Point(194, 397)
+        Me.cb_category.Location = new System.Drawing.Point(194, 426)
         Me.cb_category.Name = "cb_category"
         Me.cb_category.Size = new System.Drawing.Size(199, 20)
         Me.cb_category.TabIndex = 15
@@ -164,19 +167,20 @@ Partial Class FrmAddBook
         Me.Controls.Add(Me.cb_publisher)
         'label8
         Me.label8.AutoSize = true
-        Me.label8.Location = new System.Drawing.Point(95, 435)
+        Me.label8.Location = new System.Drawing.Point(95, 464)
         Me.label8.Name = "label8"
         Me.label8.Size = new System.Drawing.Size(65, 12)
         Me.label8.TabIndex = 16
         Me.label8.Text = "出版社："
         'cb_publisher
+        Me.cb_publisher.DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList
         Me.cb_publisher.FormattingEnabled = true
-        Me.cb_publisher.Location = new System.Drawing.Point(194, 432)
+        Me.cb_publisher.Location = new System.Drawing.Point(194, 461)
         Me.cb_publisher.Name = "cb_publisher"
         Me.cb_publisher.Size = new System.Drawing.Size(199, 20)
         Me.cb_publisher.TabIndex = 17
         'Btn_Add
-        Me.Btn_Add.Location = new System.Drawing.Point(208, 470)
+        Me.Btn_Add.Location = new System.Drawing.Point(208, 499)
         Me.Btn_Add.Name = "Btn_Add"
         Me.Btn_Add.Size = new System.Drawing.Size(142, 25)
         Me.Btn_Add.TabIndex = 18

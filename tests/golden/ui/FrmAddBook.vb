@@ -61,30 +61,48 @@ Inherits Form
             Return
         End Try
         book.publishDate = Me.dtp_publishDate.Value
-        book.category = Int32.Parse(Me.cb_category.SelectedValue.ToString())
-        book.publisher = Me.cb_publisher.SelectedValue.ToString()
-        If BLL.bllBook.AddBook(book) Then
-            MessageBox.Show("图书添加成功!")
-        Else
-            MessageBox.Show("图书添加失败!")
+        If Me.cb_category.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择类别!")
+            Me.cb_category.Focus()
+            Return
         End If
-        Me.Close()
+        book.category = Int32.Parse(Me.cb_category.SelectedValue.ToString())
+        If Me.cb_publisher.SelectedValue Is Nothing Then
+            MessageBox.Show("请选择出版社!")
+            Me.cb_publisher.Focus()
+            Return
+        End If
+        book.publisher = Me.cb_publisher.SelectedValue.ToString()
+        Try
+            If BLL.bllBook.AddBook(book) Then
+                MessageBox.Show("图书添加成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("图书添加失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "图书添加失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 
     Private Sub FrmAddBook_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        '查询所有的图书类别
-        Dim categoryDs As DataSet = BLL.bllCategory.getAllCategory()
-        Me.cb_category.DataSource = categoryDs.Tables(0)
-        Me.cb_category.DisplayMember = "categoryName"
-        Me.cb_category.ValueMember = "categoryId"
-        '查询所有的出版社
-        Dim publisherDs As DataSet = BLL.bllPublisher.getAllPublisher()
-        Me.cb_publisher.DataSource = publisherDs.Tables(0)
-        Me.cb_publisher.DisplayMember = "publisherName"
-        Me.cb_publisher.ValueMember = "publisherNo"
-        pictureBox_cover.Image = Image.FromFile("pic/NoImage.jpg")
+        Try
+            '查询所有的图书类别
+            Dim categoryDs As DataSet = BLL.bllCategory.getAllCategory()
+            Me.cb_category.DataSource = categoryDs.Tables(0)
+            Me.cb_category.DisplayMember = "categoryName"
+            Me.cb_category.ValueMember = "categoryId"
+            '查询所有的出版社
+            Dim publisherDs As DataSet = BLL.bllPublisher.getAllPublisher()
+            Me.cb_publisher.DataSource = publisherDs.Tables(0)
+            Me.cb_publisher.DisplayMember = "publisherName"
+            Me.cb_publisher.ValueMember = "publisherNo"
+        Catch ex As Exception
+            MessageBox.Show(Me, "读取下拉列表失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
+        pictureBox_cover.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
         pictureBox_cover.SizeMode = PictureBoxSizeMode.StretchImage
-        Dim fs_cover As New FileStream("pic/NoImage.jpg", FileMode.Open, FileAccess.Read)
+        Dim fs_cover As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
         Dim bw_cover As New BinaryReader(fs_cover)
         book.cover = bw_cover.ReadBytes(CInt(fs_cover.Length))
     End Sub

@@ -42,18 +42,22 @@ Inherits Form
         pic.picKey = System.Text.Encoding.Default.GetBytes(Me.txt_picKey.Text)
         '名称
         pic.picName = Me.txt_picName.Text
-        If BLL.bllPic.AddPic(pic) Then
-            MessageBox.Show("图添加成功!")
-        Else
-            MessageBox.Show("图添加失败!")
-        End If
-        Me.Close()
+        Try
+            If BLL.bllPic.AddPic(pic) Then
+                MessageBox.Show("图添加成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("图添加失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "图添加失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 
     Private Sub FrmAddPic_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        pictureBox_photo.Image = Image.FromFile("pic/NoImage.jpg")
+        pictureBox_photo.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
         pictureBox_photo.SizeMode = PictureBoxSizeMode.StretchImage
-        Dim fs_photo As New FileStream("pic/NoImage.jpg", FileMode.Open, FileAccess.Read)
+        Dim fs_photo As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
         Dim bw_photo As New BinaryReader(fs_photo)
         pic.photo = bw_photo.ReadBytes(CInt(fs_photo.Length))
     End Sub

@@ -32,12 +32,16 @@ Inherits Form
         reader.readerName = Me.txt_readerName.Text
         '电话
         reader.phone = Me.txt_phone.Text
-        If BLL.bllReader.AddReader(reader) Then
-            MessageBox.Show("读者添加成功!")
-        Else
-            MessageBox.Show("读者添加失败!")
-        End If
-        Me.Close()
+        Try
+            If BLL.bllReader.AddReader(reader) Then
+                MessageBox.Show("读者添加成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("读者添加失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "读者添加失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 
     Private Sub FrmAddReader_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load

@@ -16,12 +16,16 @@ Inherits Form
 
     Private tag As New Tag()
     Private Sub Btn_Add_Click(ByVal sender As Object, ByVal e As EventArgs) Handles Btn_Add.Click
-        If BLL.bllTag.AddTag(tag) Then
-            MessageBox.Show("添加成功!")
-        Else
-            MessageBox.Show("添加失败!")
-        End If
-        Me.Close()
+        Try
+            If BLL.bllTag.AddTag(tag) Then
+                MessageBox.Show("添加成功!")
+                Me.Close()
+            Else
+                MessageBox.Show("添加失败!")
+            End If
+        Catch ex As Exception
+            MessageBox.Show(Me, "添加失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 
     Private Sub FrmAddTag_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
