@@ -22,6 +22,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/BenchHome.h"
@@ -37,7 +38,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr int kRuns = 5;
+constexpr int kRuns = 3;
 constexpr int kMembers = 20;
 
 TMember Member(int projectId, int classId, const std::string& name, const std::string& type) {
@@ -105,14 +106,29 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-double TimeRun(const TRunSettings& settings) {
+double CpuSeconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
+
+// The process's user and system CPU time so far, in seconds.
+std::pair<double, double> CpuTimes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return {CpuSeconds(usage.ru_utime), CpuSeconds(usage.ru_stime)};
+}
+
+struct TRunTimes {
+  double wallMs = 0, userS = 0, systemS = 0;
+};
+
+TRunTimes TimeRun(const TRunSettings& settings) {
   TQuietListener listener;
   ::sync();
+  const auto [user, system] = CpuTimes();
   const auto start = Clock::now();
   TAutoCode(settings, listener).Execute();
   const auto elapsed = Clock::now() - start;
+  const auto [userAfter, systemAfter] = CpuTimes();
   if (!listener.finished) throw std::runtime_error("run failed: " + listener.error);
-  return Ms(elapsed);
+  return {Ms(elapsed), userAfter - user, systemAfter - system};
 }
 
 struct TTreeSize {
@@ -202,7 +218,9 @@ int main(int argc, char** argv) {
             << "copy: the generated tree read and written file by file into a new folder; copy_via_temp: the same,\n"
             << "each file through a temporary file renamed over it; rerun: the run again over its unchanged output,\n"
             << "rerun_rewrote: files whose modification time the rerun changed; merge_rerun: the rerun in merge mode\n"
-            << "over unchanged output and bases (after one merge run that recorded the bases)\n";
+            << "over unchanged output and bases (after one merge run that recorded the bases); user/sys: CPU seconds\n"
+            << "of the first run; text_MB/s_user: the tree's bytes per second of the first run's user CPU time;\n"
+            << "cpu_*: the reruns' CPU time (user and system) over the first run's\n";
   struct {
     int n = 0;
     double generate = 0, copy = 0;
@@ -212,37 +230,47 @@ int main(int argc, char** argv) {
     TRunSettings settings{home, name, MakeProject(name, n), "brindlemoor", TSourceEncoding::Gbk};
     const fs::path tree = home / "projects" / name;
 
-    std::vector<double> generation, copy, safeCopy, rerun, mergeRerun;
+    std::vector<double> generation, user, system, copy, safeCopy, rerun, rerunCpu, mergeRerun, mergeRerunCpu;
     std::uint64_t statements = 0;
     std::size_t rewritten = 0;
     for (int run = 0; run < kRuns; ++run) {
       const std::string tag = name + "-" + std::to_string(run);
       if (fs::exists(tree)) fs::rename(tree, kept / ("generated-" + tag));
       const auto before = TDbHelper::StatementCount();
-      generation.push_back(TimeRun(settings));
+      const TRunTimes first = TimeRun(settings);
+      generation.push_back(first.wallMs);
+      user.push_back(first.userS);
+      system.push_back(first.systemS);
       statements = TDbHelper::StatementCount() - before;
       const TModificationTimes written = ModificationTimes(tree);
-      rerun.push_back(TimeRun(settings));
+      const TRunTimes again = TimeRun(settings);
+      rerun.push_back(again.wallMs);
+      rerunCpu.push_back((again.userS + again.systemS) / (first.userS + first.systemS));
       rewritten = std::max(rewritten, Touched(written, tree));
       copy.push_back(TimeCopy(tree, kept / ("copy-" + tag), WriteFile));
       safeCopy.push_back(TimeCopy(tree, kept / ("safe-copy-" + tag), WriteFileThroughTemp));
       SetEdits(settings.projectId, TEditMode::Merge);
       TimeRun(settings);
       const TModificationTimes merged = ModificationTimes(tree);
-      mergeRerun.push_back(TimeRun(settings));
+      const TRunTimes mergeAgain = TimeRun(settings);
+      mergeRerun.push_back(mergeAgain.wallMs);
+      mergeRerunCpu.push_back((mergeAgain.userS + mergeAgain.systemS) / (first.userS + first.systemS));
       rewritten = std::max(rewritten, Touched(merged, tree));
       SetEdits(settings.projectId, TEditMode::Overwrite);
       // The bases are no part of the generated tree that the figures measure.
       fs::rename(tree / ".vbgen", kept / ("bases-" + tag));
     }
     const TTreeSize size = Measure(tree);
-    const double gen = Median(generation), cp = Median(copy);
+    const double gen = Median(generation), cp = Median(copy), userS = Median(user);
     std::printf(
-        "N=%d M=%d generate=%.1fms (%.2fms/class) files=%zu bytes=%ju sql=%ju peak_rss=%ldMB copy=%.1fms "
-        "copy_via_temp=%.1fms rerun=%.1fms merge_rerun=%.1fms merge_rerun/rerun=%.2f rerun_rewrote=%zu "
-        "generate/copy=%.2f\n",
-        n, kMembers, gen, gen / n, size.files, size.bytes, static_cast<std::uintmax_t>(statements), PeakRssMb(), cp,
-        Median(safeCopy), Median(rerun), Median(mergeRerun), Median(mergeRerun) / Median(rerun), rewritten, gen / cp);
+        "N=%d M=%d generate=%.1fms ms/class=%.2f user=%.2fs sys=%.2fs text_MB/s_user=%.0f files=%zu bytes=%ju "
+        "sql=%ju peak_rss=%ldMB copy=%.1fms copy_via_temp=%.1fms rerun=%.1fms merge_rerun=%.1fms "
+        "rerun/generate=%.2f merge_rerun/generate=%.2f cpu_rerun/generate=%.2f cpu_merge_rerun/generate=%.2f "
+        "rerun_rewrote=%zu generate/copy=%.2f\n",
+        n, kMembers, gen, gen / n, userS, Median(system), static_cast<double>(size.bytes) / 1e6 / userS, size.files,
+        size.bytes, static_cast<std::uintmax_t>(statements), PeakRssMb(), cp, Median(safeCopy), Median(rerun),
+        Median(mergeRerun), Median(rerun) / gen, Median(mergeRerun) / gen, Median(rerunCpu), Median(mergeRerunCpu),
+        rewritten, gen / cp);
     if (previous.n > 0)
       std::printf("  growth from N=%d: generate x%.1f, copy x%.1f\n", previous.n, gen / previous.generate,
                   cp / previous.copy);

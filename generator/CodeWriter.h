@@ -5,10 +5,11 @@
 // project's own (names, comments) goes in only as a value: written into a
 // line, a "$name$" in it would be replaced.
 
+#include <functional>
 #include <initializer_list>
-#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 
@@ -78,5 +79,10 @@ class TCodeWriter {
 
   std::string text_;
   int indent_ = 0;
-  std::map<std::string, std::string, std::less<>> vars_;
+  // Looked up for every $name$ of every line: hashed, and found by the view into the line.
+  struct TNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  std::unordered_map<std::string, std::string, TNameHash, std::equal_to<>> vars_;
 };

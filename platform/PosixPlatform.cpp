@@ -10,6 +10,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/AsciiRuns.h"
 #include "platform/Platform.h"
 #include "platform/PosixFd.h"
 #include "platform/Utf8Sequence.h"
@@ -88,12 +89,12 @@ class TConverter {
 
 }  // namespace
 
-std::string Utf8ToGbk(std::string_view utf8) {
+std::string SystemUtf8ToGbk(std::string_view utf8) {
   thread_local TConverter converter("CP936", "UTF-8", "GBK", "UTF-8");
   return converter.Convert(utf8, Utf8ReplacedLength);
 }
 
-std::string GbkToUtf8(std::string_view gbk) {
+std::string SystemGbkToUtf8(std::string_view gbk) {
   thread_local TConverter converter("UTF-8", "CP936", "UTF-8", "GBK");
   return converter.Convert(gbk, GbkReplacedLength);
 }

@@ -14,6 +14,7 @@
 #include <system_error>
 #include <thread>
 
+#include "platform/AsciiRuns.h"
 #include "platform/Platform.h"
 #include "platform/Utf8Sequence.h"
 
@@ -55,7 +56,7 @@ std::string Narrow(UINT codePage, std::wstring_view wide) {
 
 // Code page 936 holds no character beyond the basic plane, and ill-formed
 // UTF-8 has none: each becomes one "?", as the POSIX build's iconv makes it.
-std::string Utf8ToGbk(std::string_view utf8) {
+std::string SystemUtf8ToGbk(std::string_view utf8) {
   std::wstring wide;
   wide.reserve(utf8.size());
   while (!utf8.empty()) {
@@ -66,7 +67,7 @@ std::string Utf8ToGbk(std::string_view utf8) {
   return Narrow(kGbk, wide);
 }
 
-std::string GbkToUtf8(std::string_view gbk) { return Narrow(CP_UTF8, Wide(kGbk, gbk)); }
+std::string SystemGbkToUtf8(std::string_view gbk) { return Narrow(CP_UTF8, Wide(kGbk, gbk)); }
 
 TStrictText GbkToUtf8Strictly(std::string_view gbk) {
   const auto converts = [](std::string_view bytes) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "generator/naming/DotnetNames.h"
@@ -46,6 +47,16 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kBareFor
     {"PictureBoxSizeMode", "System.Windows.Forms.PictureBoxSizeMode"},
 }};
 
+// The bare types' names folded as Lowered folds.
+const std::unordered_set<std::string>& BareFormTypesFolded() {
+  static const std::unordered_set<std::string> folded = [] {
+    std::unordered_set<std::string> names;
+    for (const auto& type : kBareFormTypes) names.insert(Lowered(std::string(type.first)));
+    return names;
+  }();
+  return folded;
+}
+
 }  // namespace
 
 std::string UnclashedName(const std::string& name, std::initializer_list<std::string> taken) {
@@ -70,10 +81,7 @@ std::string ProcedureName(const std::string& verb, const std::string& className)
 }
 
 std::string FormLocalName(const std::string& name, std::initializer_list<std::string> taken) {
-  auto isBareType = [](const std::string& n) {
-    return std::any_of(kBareFormTypes.begin(), kBareFormTypes.end(),
-                       [&](const auto& type) { return name_rules::EqualsIgnoringCase(n, std::string(type.first)); });
-  };
+  auto isBareType = [](const std::string& n) { return BareFormTypesFolded().contains(Lowered(n)); };
   std::string free = UnclashedName(name, taken);
   while (isBareType(free)) free = UnclashedName("_" + free, taken);
   return free;
@@ -110,10 +118,11 @@ std::string FormFieldName(const std::string& name, const std::vector<std::string
 }
 
 std::vector<std::string> FormTypeAliases(const std::vector<std::string>& classNames) {
+  std::unordered_set<std::string> taken;
+  for (const std::string& c : classNames)
+    if (const std::string folded = Lowered(c); BareFormTypesFolded().contains(folded)) taken.insert(folded);
   std::vector<std::string> lines;
   for (const auto& [bare, full] : kBareFormTypes)
-    if (std::any_of(classNames.begin(), classNames.end(),
-                    [&](const std::string& c) { return name_rules::EqualsIgnoringCase(c, std::string(bare)); }))
-      lines.push_back("Imports " + std::string(bare) + " = " + std::string(full));
+    if (taken.contains(Lowered(std::string(bare)))) lines.push_back("Imports " + std::string(bare) + " = " + std::string(full));
   return lines;
 }

@@ -239,7 +239,9 @@ void TOutputWriter::CopyFile(const fs::path& source, const std::string& relative
 
 void TOutputWriter::CopyOneFile(const fs::path& source, const std::string& relative, bool keepExisting,
                                 bool keepStamp) {
-  const std::string bytes = TFileOperate::ReadBytes(source);
+  // A template copied once per class (a form's resources) is read once per run.
+  std::string read;
+  const std::string& bytes = keepStamp ? (read = TFileOperate::ReadBytes(source)) : TemplateBytes(source);
   if (!Merging() && Writing()) {
     if (keepExisting && ReadFile(relative)) return;
     return WriteFile(relative, bytes, keepStamp ? &source : nullptr);
@@ -250,6 +252,12 @@ void TOutputWriter::CopyOneFile(const fs::path& source, const std::string& relat
   const std::optional<std::string> base = Merging() ? ReadFile(BaseOf(relative)) : std::nullopt;
   Apply(relative, disk, DecideCopy(disk, base, bytes, keepExisting));
   if (Merging()) RecordBase(relative, base, bytes);
+}
+
+const std::string& TOutputWriter::TemplateBytes(const fs::path& source) {
+  auto found = templates_.find(source);
+  if (found == templates_.end()) found = templates_.emplace(source, TFileOperate::ReadBytes(source)).first;
+  return found->second;
 }
 
 TOutputWriter::TDecision TOutputWriter::DecideCopy(const std::optional<std::string>& disk,

@@ -93,6 +93,7 @@ class TOutputWriter {
   void RecordBase(const std::string& relative, const std::optional<std::string>& base, const std::string& bytes);
   void CopyOneFile(const std::filesystem::path& source, const std::string& relative, bool keepExisting,
                    bool keepStamp);
+  const std::string& TemplateBytes(const std::filesystem::path& source);
   void CopyTree(const std::filesystem::path& source, const std::string& relative, bool topLevel);
   void ReportOrphans(const std::string& baseFolder);
   // "projects/P/.vbgen/base/..." for a relative path of the solution.
@@ -125,4 +126,5 @@ class TOutputWriter {
   std::string classes_;                                      // the class list Finish saves
   std::map<std::string, std::pair<std::string, bool>> carried_;  // old file: new file, edits carried
   std::vector<std::string> failed_;
+  std::map<std::filesystem::path, std::string> templates_;  // sources copied without their stamp, as read
 };

@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include "platform/AsciiRuns.h"
+
 #include <gtest/gtest.h>
 
 #include "support/TempHome.h"
@@ -16,6 +18,15 @@ TEST(Platform, CodePage936BothWaysWithQuestionMarksForTheRest) {
   // An emoji and a Korean syllable have no place in code page 936.
   EXPECT_EQ(platform::Utf8ToGbk("a\xF0\x9F\x98\x80" "b\xEA\xB0\x80" "c"), "a?b?c");
   EXPECT_EQ(platform::Utf8ToGbk(""), "");
+}
+
+// ASCII copied around the converter must give what the converter gives for
+// the whole text, ill-formed bytes and a lead byte before ASCII included.
+TEST(Platform, CodePage936AroundAsciiEqualsTheWholeConversion) {
+  for (const std::string utf8 : {"图书 Book\r\n'成员\r\n", "a\xF0\x9F\x98\x80" "b\xE4\xB8", "\xE4x\xC3\xA9\x80\xFF", "€中"})
+    EXPECT_EQ(platform::Utf8ToGbk(utf8), platform::SystemUtf8ToGbk(utf8)) << utf8;
+  for (const std::string gbk : {"\xCD\xBC\xCA\xE9 Book\r\n", "\x81\x40" "a\x81\x0A\x80\xFFz", "end\xCD", "\xCD" "a\xFE"})
+    EXPECT_EQ(platform::GbkToUtf8(gbk), platform::SystemGbkToUtf8(gbk)) << gbk;
 }
 
 TEST(Platform, Utf8NamesMakePathsThatHoldThem) {

@@ -74,8 +74,11 @@ void TUIOperate::CopyFormResource(const std::string& formKind, const std::string
 }
 
 TFormModel TUIOperate::LoadFormModel() {
-  std::vector<std::string> classNames;
-  for (const TListEntry& entry : project_->GetClassList()) classNames.push_back(entry.text);
+  if (!typeAliases_) {
+    std::vector<std::string> classNames;
+    for (const TListEntry& entry : project_->GetClassList()) classNames.push_back(entry.text);
+    typeAliases_ = FormTypeAliases(classNames);
+  }
   TFormModel model{.className = curClassName,
                    .objName = {},
                    .friendName = curFriendName,
@@ -86,7 +89,7 @@ TFormModel TUIOperate::LoadFormModel() {
                    .members = project_->GetMembers(curClassId),
                    .referenced = {},
                    .rootNamespace = name_rules::RootNamespaceOf(context_.projectName),
-                   .typeAliases = FormTypeAliases(classNames)};
+                   .typeAliases = *typeAliases_};
   for (const TMember& m : model.referenceMembers)
     if (!model.referenced.contains(m.memberType)) model.referenced.emplace(m.memberType, ReferencedClass(m.memberType));
   std::vector<std::string> referencedObjects;

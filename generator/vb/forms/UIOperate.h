@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "generator/GenContext.h"
 #include "generator/vb/forms/ReferencedClass.h"
@@ -62,6 +63,8 @@ class TUIOperate {
 
   const TGenContext& context_;
   const std::shared_ptr<const TProjectSnapshot> project_;
+  // The same for every class of the run: worked out once.
+  std::optional<std::vector<std::string>> typeAliases_;
 
   std::string curFriendName;
   std::string curClassName;

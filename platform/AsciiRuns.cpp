@@ -1,0 +1,48 @@
+#include "platform/AsciiRuns.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+namespace {
+
+bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
+// Where the ASCII run from at ends: eight bytes at a time while they are all ASCII.
+std::size_t AsciiEnd(std::string_view text, std::size_t at) {
+  for (std::uint64_t word; at + 8 <= text.size(); at += 8) {
+    std::memcpy(&word, text.data() + at, 8);
+    if (word & 0x8080808080808080u) break;
+  }
+  while (at < text.size() && IsAscii(text[at])) ++at;
+  return at;
+}
+
+}  // namespace
+
+std::string ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*convert)(std::string_view)) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 8);
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = AsciiEnd(text, at);
+    out.append(text.substr(at, end - at));
+    at = end;
+    while (end < text.size() && !IsAscii(text[end])) {
+      const auto lead = static_cast<unsigned char>(text[end]);
+      end += doubleByte && lead >= 0x81 && lead <= 0xFE && end + 1 < text.size() ? 2 : 1;
+    }
+    if (end > at) out += convert(text.substr(at, end - at));
+    at = end;
+  }
+  return out;
+}
+
+std::string Utf8ToGbk(std::string_view utf8) { return ConvertAroundAscii(utf8, false, SystemUtf8ToGbk); }
+
+std::string GbkToUtf8(std::string_view gbk) { return ConvertAroundAscii(gbk, true, SystemGbkToUtf8); }
+
+}  // namespace platform
