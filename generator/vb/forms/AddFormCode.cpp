@@ -75,7 +75,8 @@ Me.$cb$.ValueMember = $value$
 )");
 }
 
-// The picture lies beside the program, wherever it was started from.
+// The picture lies beside the program, wherever it was started from; a missing
+// one is told, and the form opens without it.
 void DefaultPicture(TCodeWriter& out, const std::string& o, const std::string& m) {
   out.Set("o", o)
       .Set("m", m)
@@ -83,13 +84,18 @@ void DefaultPicture(TCodeWriter& out, const std::string& o, const std::string& m
       .Set("fs", VbNamer::PictureStream(m))
       .Set("bw", VbNamer::PictureReader(m));
   auto body = out.Indent(8);
-  out.Lines(R"(
+  out.Line("Try");
+  {
+    auto inTry = out.Indent(4);
+    out.Lines(R"(
 $box$.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
 $box$.SizeMode = PictureBoxSizeMode.StretchImage
 Dim $fs$ As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
 Dim $bw$ As New BinaryReader($fs$)
 $o$.$m$ = $bw$.ReadBytes(CInt($fs$.Length))
 )");
+  }
+  WriteFailureCatch(out, "读取默认图片失败");
 }
 
 // The drop-down lists are filled in one Try: a failed read leaves them empty,
