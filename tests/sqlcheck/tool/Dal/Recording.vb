@@ -1,5 +1,10 @@
 Imports System.Collections.Generic
 Imports System.Data
+#If MICROSOFT_SQLCLIENT Then
+Imports Microsoft.Data.SqlClient
+#Else
+Imports System.Data.SqlClient
+#End If
 
 'Every statement the data-access classes and DBHelp hand to SQL Server, with
 'the parameters it carried, in the order they were executed.
@@ -9,7 +14,7 @@ End Class
 
 Public Class RecordedStatement
     Public Text As String
-    Public Parameters As List(Of SqlClient.SqlParameter)
+    Public Parameters As List(Of SqlParameter)
 End Class
 
 'Stand-ins with the members DBHelp and the generated code use; nothing is
@@ -35,7 +40,12 @@ Namespace Global.System.Configuration
     End Class
 End Namespace
 
+'The provider the generated code imports: .NET Framework's or the current one.
+#If MICROSOFT_SQLCLIENT Then
+Namespace Global.Microsoft.Data.SqlClient
+#Else
 Namespace Global.System.Data.SqlClient
+#End If
     Public Class SqlConnection
         Implements IDisposable
         Public Sub New(ByVal connectionString As String)
