@@ -35,8 +35,8 @@ class TToolCopy {
   // is given; the build's error lines go to the check's problems.
   bool Build(const fs::path& generated, TSqlCheck& check) const {
     // A solution generated for .NET imports the current SQL Server provider.
-    const bool current = !generated.empty() && ReadBytes(generated / "DAL" / "DBHelp.vb").find(
-                                                   "Imports Microsoft.Data.SqlClient") != std::string::npos;
+    const bool current = !generated.empty() && ReadBytes(generated / "DAL" / "DAL.vbproj").find(
+                                                   "\"Microsoft.Data.SqlClient\"") != std::string::npos;
     if (!generated.empty())
       WriteBytes(tool() / "Directory.Build.props", "<Project><PropertyGroup><GeneratedDir>" +
                                                        XmlText(generated.string()) + "</GeneratedDir>" +

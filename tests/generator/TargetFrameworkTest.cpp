@@ -34,7 +34,8 @@ class TargetFramework : public ::testing::Test {
 
 TEST_F(TargetFramework, Net10SolutionHasItsOwnProjectFilesHelperAndUtf8Sources) {
   ASSERT_EQ(Run(TFramework::Net10Windows).back(), "<finished>");
-  for (const char* file : {"Model/Model.vbproj", "DAL/DAL.vbproj", "BLL/BLL.vbproj", "Lib/Lib.vbproj", "DAL/DBHelp.vb"})
+  for (const char* file : {"Model/Model.vbproj", "DAL/DAL.vbproj", "BLL/BLL.vbproj", "Lib/Lib.vbproj", "DAL/DBHelp.vb",
+                           "Lib/App.config"})
     EXPECT_EQ(ReadBytes(Out(file)), Golden(std::string("net10/") + file)) << file;
   const std::string dal = ReadBytes(Out("DAL/dalBook.vb"));
   EXPECT_TRUE(dal.starts_with(generation::kBom));
@@ -54,14 +55,13 @@ TEST_F(TargetFramework, SwitchingTargetsLeavesTheNewTargetsFilesInBothEditModes)
     fs::remove_all(home_.dir() / "projects");
     ASSERT_EQ(Run(TFramework::Net10Windows, edits).back(), "<finished>");
     ASSERT_EQ(Run(TFramework::Net48, edits).back(), "<finished>");
-    EXPECT_EQ(ReadBytes(Out("DAL/DBHelp.vb")), Shipped("DAL/DBHelp.vb"));
     EXPECT_EQ(ReadBytes(Out("Lib/App.config")), Shipped("project_name/App.config"));
     EXPECT_NE(ReadBytes(Out("Model/Model.vbproj")).find("<TargetFramework>net48<"), std::string::npos);
     EXPECT_FALSE(ReadBytes(Out("DAL/dalBook.vb")).starts_with(generation::kBom));
 
     WriteBytes(Out("Lib/App.config"), "<configuration>my server</configuration>");
     ASSERT_EQ(Run(TFramework::Net10Windows, edits).back(), "<finished>");
-    EXPECT_EQ(ReadBytes(Out("DAL/DBHelp.vb")), Shipped("net10.0-windows/DAL/DBHelp.vb"));
+    EXPECT_EQ(ReadBytes(Out("Lib/ApplicationEvents.vb")), Shipped("net10.0-windows/project_name/ApplicationEvents.vb"));
     EXPECT_EQ(ReadBytes(Out("Lib/App.config")), "<configuration>my server</configuration>");
     EXPECT_TRUE(ReadBytes(Out("DAL/dalBook.vb")).starts_with(generation::kBom));
   }

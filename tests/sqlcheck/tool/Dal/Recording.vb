@@ -1,10 +1,5 @@
 Imports System.Collections.Generic
 Imports System.Data
-#If MICROSOFT_SQLCLIENT Then
-Imports Microsoft.Data.SqlClient
-#Else
-Imports System.Data.SqlClient
-#End If
 
 'Every statement the data-access classes and DBHelp hand to SQL Server, with
 'the parameters it carried, in the order they were executed.
