@@ -9,13 +9,14 @@
 #include "cli/Lookup.h"
 #include "generator/AutoCode.h"
 #include "metadata/InputRules.h"
+#include "metadata/SettingsDAO.h"
 
 namespace {
 
 struct TGenerateOptions {
   std::string project;
   std::string nameSpace = "brindlemoor";
-  std::string sourceEncoding = "gbk";
+  std::string sourceEncoding;  // none given: the target's own
   bool dryRun = false;
   std::vector<std::string> files;  // diff: only these
 };
@@ -48,7 +49,13 @@ void Run(const TGenerateOptions& options, bool dryRun, bool withDiffs, const TCl
   settings.projectName = project.text;
   settings.projectId = project.tag;
   settings.nameSpace = options.nameSpace;
-  settings.sourceEncoding = options.sourceEncoding == "utf-8" ? TSourceEncoding::Utf8Bom : TSourceEncoding::Gbk;
+  if (!options.sourceEncoding.empty())
+    settings.sourceEncoding = options.sourceEncoding == "utf-8" ? TSourceEncoding::Utf8Bom : TSourceEncoding::Gbk;
+  try {
+    SourceEncodingFor(TSettingsDAO().GetSettings(project.tag).framework, settings.sourceEncoding);
+  } catch (const std::runtime_error& refused) {
+    throw TCliExit(2, refused.what());
+  }
   settings.dryRun = dryRun;
   settings.withDiffs = withDiffs;
   TAutoCode::Start(settings, listener).join();
@@ -111,7 +118,8 @@ void AddRunOptions(CLI::App& command, TGenerateOptions& options) {
   command.add_option("PROJECT", options.project, "项目名称")->required();
   command.add_option("--namespace", options.nameSpace, "命名空间 (默认: brindlemoor)");
   command
-      .add_option("--source-encoding", options.sourceEncoding, "生成的 .vb 源文件编码: gbk (默认) 或 utf-8 (带 BOM)")
+      .add_option("--source-encoding", options.sourceEncoding,
+                  "生成的 .vb 源文件编码: gbk 或 utf-8 (带 BOM); 默认按目标框架, net48 为 gbk, net10.0-windows 为 utf-8")
       ->transform(CLI::IsMember({"gbk", "utf-8"}, CLI::ignore_case));
 }
 

@@ -35,7 +35,35 @@ void WriteFromTemplate(const TGenContext& context, const std::string& templatePa
   context.Progress(outputPath + "生成完毕");
 }
 
+// A resource folder of bak/ copied into relative: the run's target's own copy
+// of it first, so that its files win, then the plain one. Each is told the
+// other targets' copies, whose files left by an earlier run it replaces.
+void CopyResourceFolder(const TGenContext& context, const std::string& name, const std::string& relative) {
+  const std::filesystem::path bak = context.home / "bak";
+  std::vector<std::filesystem::path> copies;
+  for (const TFramework framework : kFrameworks) copies.push_back(bak / TargetFolder(framework) / name);
+  const auto othersThan = [&](const std::filesystem::path& copy) {
+    std::vector<std::filesystem::path> others;
+    for (const auto& other : copies)
+      if (other != copy) others.push_back(other);
+    return others;
+  };
+  const std::filesystem::path own = bak / TargetFolder(context.settings.framework) / name;
+  std::error_code error;
+  if (own != bak / name && std::filesystem::is_directory(own, error))
+    context.Output().CopyFolder(own, relative, othersThan(own));
+  context.Output().CopyFolder(bak / name, relative, othersThan(bak / name));
+}
+
 }  // namespace
+
+TSourceEncoding SourceEncodingFor(TFramework framework, std::optional<TSourceEncoding> asked) {
+  if (framework == TFramework::Net48) return asked.value_or(TSourceEncoding::Gbk);
+  if (asked == TSourceEncoding::Gbk)
+    throw std::runtime_error("目标框架为 net10.0-windows 的项目, 源文件只能用 UTF-8 (带 BOM) 编码, 不能用 GBK: "
+                             "请改用 utf-8, 或在生成设置中把目标框架改回 net48");
+  return TSourceEncoding::Utf8Bom;
+}
 
 TAutoCode::TAutoCode(TRunSettings settings, IRunListener& listener)
     : settings_(std::move(settings)), listener_(listener) {}
@@ -52,7 +80,6 @@ void TAutoCode::Execute() {
   context.projectName = settings_.projectName;
   context.projectId = settings_.projectId;
   context.nameSpace = settings_.nameSpace;
-  context.sourceEncoding = settings_.sourceEncoding;
   // A dry run writes nothing, so it has no progress to tell: only its decisions.
   if (!settings_.dryRun) context.progress = [this](const std::string& line) { listener_.Progress(line); };
 
@@ -60,6 +87,7 @@ void TAutoCode::Execute() {
   try {
     context.snapshot = std::make_shared<const TProjectSnapshot>(TProjectSnapshot::Load(context.projectId));
     context.settings = TSettingsDAO().GetSettings(context.projectId);
+    context.sourceEncoding = SourceEncodingFor(context.settings.framework, settings_.sourceEncoding);
     const TOutputOptions output{context.settings.edits, settings_.dryRun, settings_.withDiffs};
     context.output = std::make_shared<TOutputWriter>(context.home, context.projectName, output,
                                                      [this](const TFileReport& report) { Decided(report); });
@@ -101,13 +129,12 @@ void TAutoCode::PrepareOutputTree(const TGenContext& context) const {
 
 void TAutoCode::CopyResources(const TGenContext& context) {
   const std::string& p = context.projectName;
-  const std::filesystem::path bak = context.home / "bak";
   const std::filesystem::path solution = context.SolutionFolder();
   const std::string root = "projects/" + p + "/";
 
   context.Progress("正在移动资源文件。。。");
-  for (const char* tier : {"BLL", "DAL", "Model"}) context.Output().CopyFolder(bak / tier, root + tier);
-  context.Output().CopyFolder(bak / "project_name", root + p);
+  for (const char* tier : {"BLL", "DAL", "Model"}) CopyResourceFolder(context, tier, root + tier);
+  CopyResourceFolder(context, "project_name", root + p);
   WriteFromTemplate(context, "template/project_name.sln", solution, root + p + ".sln");
   const std::filesystem::path myProject = solution / platform::PathFromUtf8(p) / "My Project";
   WriteFromTemplate(context, "template/project_name/project_name/My Project/Application.Designer.vb", myProject,

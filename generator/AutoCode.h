@@ -4,6 +4,7 @@
 // writes the solution-level files. It reaches its caller only through
 // IRunListener, from the thread it runs on.
 
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -42,10 +43,15 @@ struct TRunSettings {
   std::string projectName;
   int projectId = 0;
   std::string nameSpace = "brindlemoor";
-  TSourceEncoding sourceEncoding = TSourceEncoding::Gbk;
+  std::optional<TSourceEncoding> sourceEncoding;  // none: the target's own
   bool dryRun = false;     // decide every file, write nothing
   bool withDiffs = false;  // reports carry their diffs
 };
+
+// The encoding of the run's .vb sources: code page 936 for net48 unless UTF-8
+// is asked for; always UTF-8 for .NET 10, which reads code page 936 only
+// through an extra provider, so that GBK asked for is refused (runtime_error).
+TSourceEncoding SourceEncodingFor(TFramework framework, std::optional<TSourceEncoding> asked);
 
 class TAutoCode {
  public:

@@ -7,8 +7,21 @@ std::shared_ptr<const TProjectSnapshot> TGenContext::Snapshot() const {
   return std::make_shared<const TProjectSnapshot>(TProjectSnapshot::Load(projectId));
 }
 
+std::string TargetFolder(TFramework framework) {
+  return framework == TFramework::Net48 ? std::string() : "net10.0-windows";
+}
+
+std::string TGenContext::TemplatePath(const std::string& relative) const {
+  const std::string folder = TargetFolder(settings.framework);
+  const std::string prefix = "template/";
+  if (folder.empty() || !relative.starts_with(prefix)) return relative;
+  const std::string own = prefix + folder + "/" + relative.substr(prefix.size());
+  std::error_code error;
+  return std::filesystem::is_regular_file(Abs(own), error) ? own : relative;
+}
+
 std::string TGenContext::ReadTemplate(const std::string& relative) const {
-  return TFileOperate::ReadTemplate(Abs(relative));
+  return TFileOperate::ReadTemplate(Abs(TemplatePath(relative)));
 }
 
 TOutputWriter& TGenContext::Output() const {
@@ -37,7 +50,7 @@ void TGenContext::SaveSource(const std::filesystem::path& folder, const std::str
 }
 
 void TGenContext::CopyTemplateFile(const std::string& templatePath, const std::string& relative) const {
-  Output().CopyFile(Abs(templatePath), relative, false);
+  Output().CopyFile(Abs(TemplatePath(templatePath)), relative, false);
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {

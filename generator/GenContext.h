@@ -45,7 +45,10 @@ struct TGenContext {
   // refuses (TFileRefused) a symbolic link on its way below the output root.
   void MakeFolder(const std::filesystem::path& folder) const;
 
-  // Reads "template/..." below home.
+  // "template/..." as the run's target has it: a target other than net48
+  // keeps its own copy of a template that differs in "template/<target>/...".
+  std::string TemplatePath(const std::string& relative) const;
+  // Reads TemplatePath(relative) below home.
   std::string ReadTemplate(const std::string& relative) const;
   // Project, solution and template-based files: UTF-8 with byte-order mark.
   void SaveUtf8(const std::filesystem::path& folder, const std::string& relative, const std::string& text) const;
@@ -55,6 +58,11 @@ struct TGenContext {
   // A file copied byte for byte from "template/..." to relative.
   void CopyTemplateFile(const std::string& templatePath, const std::string& relative) const;
 };
+
+// The folder inside template/ and bak/ that holds what a target has of its
+// own; none for net48, whose files lie at their plain paths.
+std::string TargetFolder(TFramework framework);
+inline constexpr TFramework kFrameworks[] = {TFramework::Net48, TFramework::Net10Windows};
 
 // Replaces every occurrence, left to right; inserted text is not searched again.
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);

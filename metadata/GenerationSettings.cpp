@@ -9,6 +9,10 @@ const std::vector<TSettingField> kSettingFields = {
      {{"overwrite", "覆盖: 重新生成每个文件"}, {"merge", "合并: 保留手工修改"}},
      [](const TGenerationSettings& s) { return static_cast<int>(s.edits); },
      [](TGenerationSettings& s, int choice) { s.edits = static_cast<TEditMode>(choice); }},
+    {"framework", "framework", "目标框架",
+     {{"net48", ".NET Framework 4.8"}, {"net10.0-windows", ".NET 10 (Windows)"}},
+     [](const TGenerationSettings& s) { return static_cast<int>(s.framework); },
+     [](TGenerationSettings& s, int choice) { s.framework = static_cast<TFramework>(choice); }},
 };
 
 namespace generation_settings {

@@ -16,9 +16,14 @@ enum class TQueryForms { Empty, Full };
 // edits by merging them with what it generates.
 enum class TEditMode { Overwrite, Merge };
 
+// The framework the generated solution targets: .NET Framework 4.8 with
+// System.Data.SqlClient, or .NET 10 for Windows with Microsoft.Data.SqlClient.
+enum class TFramework { Net48, Net10Windows };
+
 struct TGenerationSettings {
   TQueryForms queryForms = TQueryForms::Empty;
   TEditMode edits = TEditMode::Overwrite;
+  TFramework framework = TFramework::Net48;
   bool operator==(const TGenerationSettings&) const = default;
 };
 

@@ -229,28 +229,41 @@ TOutputWriter::TDecision TOutputWriter::CarryOver(const std::string& relative, c
 }
 
 void TOutputWriter::CopyFile(const fs::path& source, const std::string& relative, bool keepExisting,
-                             bool keepStamp) {
+                             bool keepStamp, const std::vector<fs::path>& others) {
   try {
-    CopyOneFile(source, relative, keepExisting, keepStamp);
+    CopyOneFile(source, relative, keepExisting, keepStamp, others);
   } catch (const std::exception& e) {
     failed_.push_back("无法复制 " + platform::Utf8FromPath(source) + " 到 " + platform::Utf8FromPath(At(relative)) + ": " + e.what());
   }
 }
 
+namespace {
+
+bool ShippedElsewhere(const std::optional<std::string>& disk, const std::vector<fs::path>& others) {
+  return disk && std::any_of(others.begin(), others.end(), [&](const fs::path& other) {
+           std::error_code error;
+           return fs::is_regular_file(other, error) && TFileOperate::ReadBytes(other) == *disk;
+         });
+}
+
+}  // namespace
+
 void TOutputWriter::CopyOneFile(const fs::path& source, const std::string& relative, bool keepExisting,
-                                bool keepStamp) {
+                                bool keepStamp, const std::vector<fs::path>& others) {
+  copied_.insert(relative);
   // A template copied once per class (a form's resources) is read once per run.
   std::string read;
   const std::string& bytes = keepStamp ? (read = TFileOperate::ReadBytes(source)) : TemplateBytes(source);
   if (!Merging() && Writing()) {
-    if (keepExisting && ReadFile(relative)) return;
+    if (keepExisting)
+      if (const auto disk = ReadFile(relative); disk && !ShippedElsewhere(disk, others)) return;
     return WriteFile(relative, bytes, keepStamp ? &source : nullptr);
   }
   decided_.insert(relative);
   const std::optional<std::string> disk = ReadFile(relative);
   if (KnownUnchanged(relative, disk, bytes)) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
   const std::optional<std::string> base = Merging() ? ReadFile(BaseOf(relative)) : std::nullopt;
-  Apply(relative, disk, DecideCopy(disk, base, bytes, keepExisting));
+  Apply(relative, disk, DecideCopy(disk, base, bytes, keepExisting, ShippedElsewhere(disk, others)));
   if (Merging()) RecordBase(relative, base, bytes);
 }
 
@@ -262,31 +275,35 @@ const std::string& TOutputWriter::TemplateBytes(const fs::path& source) {
 
 TOutputWriter::TDecision TOutputWriter::DecideCopy(const std::optional<std::string>& disk,
                                                    const std::optional<std::string>& base, const std::string& bytes,
-                                                   bool keepExisting) const {
+                                                   bool keepExisting, bool shippedElsewhere) const {
   if (!disk) return base ? TDecision{TFileState::DeletedByUser, std::nullopt} : TDecision{TFileState::New, bytes};
   if (*disk == bytes) return {TFileState::Unchanged, std::nullopt};
-  const bool replace = Merging() ? base && *disk == *base : !keepExisting;
+  const bool replace = shippedElsewhere || (Merging() ? base && *disk == *base : !keepExisting);
   return replace ? TDecision{TFileState::Changed, bytes} : TDecision{TFileState::Kept, std::nullopt};
 }
 
-void TOutputWriter::CopyFolder(const fs::path& source, const std::string& relative) {
+void TOutputWriter::CopyFolder(const fs::path& source, const std::string& relative,
+                               const std::vector<fs::path>& others) {
   if (!fs::is_directory(source))
     throw fs::filesystem_error("cannot open folder", source, std::make_error_code(std::errc::not_a_directory));
-  CopyTree(source, relative, true);
+  CopyTree(source, relative, true, others);
 }
 
 // Entries that are neither file nor folder (a FIFO, a device) cannot be
 // copied: each is named as a failure, not skipped in silence.
-void TOutputWriter::CopyTree(const fs::path& source, const std::string& relative, bool topLevel) {
+void TOutputWriter::CopyTree(const fs::path& source, const std::string& relative, bool topLevel,
+                             const std::vector<fs::path>& others) {
   FolderOf(relative, true);
   for (const fs::directory_entry& entry : CopiedEntries(source)) {
     const std::string target = relative + "/" + platform::Utf8FromPath(entry.path().filename());
+    std::vector<fs::path> otherEntries;
+    for (const fs::path& other : others) otherEntries.push_back(other / entry.path().filename());
     if (entry.is_directory())
-      CopyTree(entry.path(), target, false);
+      CopyTree(entry.path(), target, false, otherEntries);
     else if (!entry.is_regular_file())
       failed_.push_back("无法复制 " + platform::Utf8FromPath(entry.path()) + ": 它不是普通文件 (而是管道或设备)");
-    else if (!generated_.contains(target))  // a generated file wins over a resource
-      CopyFile(entry.path(), target, topLevel, true);
+    else if (!generated_.contains(target) && !copied_.contains(target))  // a generated file wins over a resource
+      CopyFile(entry.path(), target, topLevel, true, otherEntries);
   }
 }
 

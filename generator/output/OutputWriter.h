@@ -58,11 +58,16 @@ class TOutputWriter {
   // file the user did not change. keepExisting: an existing file stays. A
   // copy that fails is named in FailedFiles and the run goes on. keepStamp:
   // written anew, the file takes over the source's permissions and time.
+  // others: what other targets ship for the same file; an existing file that
+  // still holds one of them is no hand edit and is replaced.
   void CopyFile(const std::filesystem::path& source, const std::string& relative, bool keepExisting,
-                bool keepStamp = false);
+                bool keepStamp = false, const std::vector<std::filesystem::path>& others = {});
   // A resource folder copied into relative: the entries directly inside it
-  // keep existing files, those further down replace them.
-  void CopyFolder(const std::filesystem::path& source, const std::string& relative);
+  // keep existing files, those further down replace them. others: the same
+  // folder as other targets ship it. A file that an earlier copy of this run
+  // wrote stays as that copy made it, so a target's own folder goes first.
+  void CopyFolder(const std::filesystem::path& source, const std::string& relative,
+                  const std::vector<std::filesystem::path>& others = {});
   // After the run's last file: the report of edited files the run no longer
   // generates and the base folder's .gitignore, or in overwrite mode the
   // removal of a base that no longer tells what was generated.
@@ -88,13 +93,14 @@ class TOutputWriter {
   TDecision CarryOver(const std::string& relative, const std::string& old, const std::string& theirs);
   std::optional<std::string> RenamedFrom(const std::string& relative);
   TDecision DecideCopy(const std::optional<std::string>& disk, const std::optional<std::string>& base,
-                       const std::string& bytes, bool keepExisting) const;
+                       const std::string& bytes, bool keepExisting, bool shippedElsewhere) const;
   void Apply(const std::string& relative, const std::optional<std::string>& disk, const TDecision& decision);
   void RecordBase(const std::string& relative, const std::optional<std::string>& base, const std::string& bytes);
   void CopyOneFile(const std::filesystem::path& source, const std::string& relative, bool keepExisting,
-                   bool keepStamp);
+                   bool keepStamp, const std::vector<std::filesystem::path>& others);
   const std::string& TemplateBytes(const std::filesystem::path& source);
-  void CopyTree(const std::filesystem::path& source, const std::string& relative, bool topLevel);
+  void CopyTree(const std::filesystem::path& source, const std::string& relative, bool topLevel,
+                const std::vector<std::filesystem::path>& others);
   void ReportOrphans(const std::string& baseFolder);
   // "projects/P/.vbgen/base/..." for a relative path of the solution.
   std::string BaseOf(const std::string& relative) const;
@@ -119,6 +125,7 @@ class TOutputWriter {
   TBaseIndex bases_;  // merge mode only
   bool indexDropped_ = false;
   std::unordered_set<std::string> generated_;  // relative paths of the generated text files
+  std::unordered_set<std::string> copied_;     // relative paths of the files copied
   std::set<std::string> decided_;              // every file the run decided, merge mode
   std::map<std::string, std::optional<platform::TFolder>> folders_;
   std::set<std::string> cleaned_;  // folders rid of a killed run's temporaries

@@ -48,12 +48,15 @@ TEST_F(ProjectCliTest, DeletingAProjectDeletesItsClasses) {
 
 TEST_F(ProjectCliTest, SettingsPrintChangeAndRefuseAnUnknownWord) {
   SeedProject("Shop");
-  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tempty\nedits\toverwrite\n");
+  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tempty\nedits\toverwrite\nframework\tnet48\n");
   ExpectPrinted(Run({"project", "settings", "Shop", "--query-forms", "full"}), "生成设置修改成功！\n");
   ExpectRefused(Run({"project", "settings", "Shop", "--query-forms", "Full"}),
                 "--query-forms 的值 Full 无效, 应为 empty|full 之一");
   ExpectPrinted(Run({"project", "settings", "Shop", "--edits", "merge"}), "生成设置修改成功！\n");
-  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tfull\nedits\tmerge\n");
+  ExpectPrinted(Run({"project", "settings", "Shop", "--framework", "net10.0-windows"}), "生成设置修改成功！\n");
+  ExpectRefused(Run({"project", "settings", "Shop", "--framework", "net10"}),
+                "--framework 的值 net10 无效, 应为 net48|net10.0-windows 之一");
+  ExpectPrinted(Run({"project", "settings", "Shop"}), "query-forms\tfull\nedits\tmerge\nframework\tnet10.0-windows\n");
 }
 
 TEST_F(ProjectCliTest, MissingStoreIsAnErrorNamingTheFile) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <map>
-#include <nlohmann/json.hpp>
 #include <regex>
 #include <set>
 
@@ -14,34 +13,13 @@
 #include "FormCheck.h"
 #include "ProjectScript.h"
 #include "RandomProject.h"
+#include "SampleScript.h"
 #include "support/RunVbgen.h"
 #include "support/TempHome.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The shipped sample, made through the command line like the other build checks' projects.
-TProjectScript SampleScript(const std::string& project) {
-  const auto file = nlohmann::json::parse(ReadBytes(fs::path(VBGEN_BIN_DIR) / "samples" / "library.json"));
-  TProjectScript script(project);
-  for (const auto& c : file["classes"]) script.Class(c["className"], c["friendName"]);
-  for (const auto& c : file["classes"])
-    for (const auto& m : c["members"]) {
-      TMemberSpec spec;
-      spec.name = m["memberName"];
-      spec.type = m["memberType"];
-      spec.comment = m["memberComment"];
-      spec.key = m["memberIsPri"] == 1;
-      spec.required = m["memberIsMust"] == 1;
-      spec.query = m["queryFlag"] == 1;
-      spec.display = m["memberIsDisplay"] == 1;
-      spec.queryDisplay = m["memberQueryDisplay"] == 1;
-      if (spec.type == "字符串") spec.length = std::to_string(m["memberLength"].get<int>());
-      script.Member(c["className"], spec);
-    }
-  return script;
-}
 
 struct TRect {
   std::string type;

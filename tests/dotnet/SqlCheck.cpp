@@ -34,10 +34,14 @@ class TToolCopy {
   // Builds the tool, over the generated sources of a project folder when one
   // is given; the build's error lines go to the check's problems.
   bool Build(const fs::path& generated, TSqlCheck& check) const {
+    // A solution generated for .NET imports the current SQL Server provider.
+    const bool current = !generated.empty() && ReadBytes(generated / "DAL" / "DAL.vbproj").find(
+                                                   "\"Microsoft.Data.SqlClient\"") != std::string::npos;
     if (!generated.empty())
       WriteBytes(tool() / "Directory.Build.props", "<Project><PropertyGroup><GeneratedDir>" +
-                                                       XmlText(generated.string()) +
-                                                       "</GeneratedDir></PropertyGroup></Project>\n");
+                                                       XmlText(generated.string()) + "</GeneratedDir>" +
+                                                       (current ? "<MicrosoftSqlClient>true</MicrosoftSqlClient>" : "") +
+                                                       "</PropertyGroup></Project>\n");
     const TDotnetBuild build = BuildSolution(tool() / "SqlCheck.csproj");
     if (build.exitCode == 0 && build.errors.empty()) return true;
     check.exitCode = -1;

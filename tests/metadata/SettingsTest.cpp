@@ -8,7 +8,7 @@
 
 namespace {
 
-const TGenerationSettings kFull{TQueryForms::Full};
+const TGenerationSettings kFull{TQueryForms::Full, TEditMode::Merge, TFramework::Net10Windows};
 
 TEST(Settings, DefaultsUntilSavedThenPerProjectAndGoneWithTheirProject) {
   TTempHome home(false);

@@ -4,15 +4,18 @@
 #include "generator/vb/tiers/TierFiles.h"
 #include "generator/naming/VbNamer.h"
 
-std::string TDALOperate::SourceText(const TProjectSnapshot& project, const TListEntry& classEntry) {
+std::string TDALOperate::SourceText(const TProjectSnapshot& project, const TListEntry& classEntry,
+                                    TFramework framework) {
   const TDalClass c = TDalClass::Load(project, classEntry);
   TCodeWriter w;
+  // .NET has only the current provider; .NET Framework keeps the one it ships.
+  w.Set("client", framework == TFramework::Net48 ? "System.Data.SqlClient" : "Microsoft.Data.SqlClient");
   w.Set("f", c.friendName).Set("dal", VbNamer::DalClass(c.className)).Lines(R"(
 Imports System.Collections.Generic
 Imports System.Linq
 Imports System.Text
 
-Imports System.Data.SqlClient
+Imports $client$
 Imports System.Data
 
 '$f$业务逻辑层实现/
@@ -35,5 +38,5 @@ void TDALOperate::GenerateDal(const TGenContext& context, const TClassList& clas
   WriteTierProject(context, "DAL", VbNamer::DalClass, classes);
   const auto project = context.Snapshot();
   for (const auto& entry : classes)
-    WriteTierSource(context, "DAL", VbNamer::DalClass(entry.text) + ".vb", SourceText(*project, entry));
+    WriteTierSource(context, "DAL", VbNamer::DalClass(entry.text) + ".vb", SourceText(*project, entry, context.settings.framework));
 }

@@ -11,6 +11,8 @@
 class TDALOperate {
  public:
   static void GenerateDal(const TGenContext& context, const TClassList& classes);
-  // The text of "dal" + className + ".vb" (UTF-8, CR LF).
-  static std::string SourceText(const TProjectSnapshot& project, const TListEntry& classEntry);
+  // The text of "dal" + className + ".vb" (UTF-8, CR LF), importing the
+  // SQL Server provider of framework.
+  static std::string SourceText(const TProjectSnapshot& project, const TListEntry& classEntry,
+                                TFramework framework = TFramework::Net48);
 };

@@ -1,10 +1,11 @@
 ﻿Imports System
 Imports System.Configuration
 Imports System.Data
-Imports System.Data.SqlClient
 
 '数据库访问帮助类：所有数据访问类通过它执行 SQL Server 语句。
 '连接字符串取自程序配置文件（App.config）中名为 "DBConnection" 的连接。
+'SQL Server 的数据提供程序由 DAL.vbproj 导入：.NET Framework 为 System.Data.SqlClient，
+'.NET 为 Microsoft.Data.SqlClient（默认加密连接并验证服务器证书，见 App.config 中的说明）。
 Public NotInheritable Class DBHelp
 
     Public Const ConnectionName As String = "DBConnection"

@@ -6,7 +6,11 @@
 using System;
 using System.Collections.Generic;
 using System.Data;
+#if MICROSOFT_SQLCLIENT
+using Microsoft.Data.SqlClient;
+#else
 using System.Data.SqlClient;
+#endif
 using System.Globalization;
 using System.Linq;
 using System.Reflection;

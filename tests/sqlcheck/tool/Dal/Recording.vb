@@ -9,7 +9,7 @@ End Class
 
 Public Class RecordedStatement
     Public Text As String
-    Public Parameters As List(Of SqlClient.SqlParameter)
+    Public Parameters As List(Of SqlParameter)
 End Class
 
 'Stand-ins with the members DBHelp and the generated code use; nothing is
@@ -35,7 +35,12 @@ Namespace Global.System.Configuration
     End Class
 End Namespace
 
+'The provider the generated code imports: .NET Framework's or the current one.
+#If MICROSOFT_SQLCLIENT Then
+Namespace Global.Microsoft.Data.SqlClient
+#Else
 Namespace Global.System.Data.SqlClient
+#End If
     Public Class SqlConnection
         Implements IDisposable
         Public Sub New(ByVal connectionString As String)
