@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "platform/Folder.h"
+
 namespace fs = std::filesystem;
 
 namespace platform {
@@ -41,6 +43,13 @@ TEntryKind KindOf(const fs::file_status& status) {
   }
 }
 
+// MinGW's standard library knows no reparse points: a symbolic link or
+// junction on Windows has the status of what it points to.
+TEntryKind KindOf(const fs::path& path, const fs::file_status& status) {
+  const TEntryKind kind = KindOf(status);
+  return (kind == TEntryKind::Folder || kind == TEntryKind::File) && IsLink(path) ? TEntryKind::Link : kind;
+}
+
 bool IsReadOnly(const fs::file_status& status) {
   return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
@@ -50,7 +59,7 @@ bool IsReadOnly(const fs::file_status& status) {
 TEntryKind KindOf(const fs::path& path) {
   std::error_code error;
   const fs::file_status status = fs::symlink_status(path, error);
-  return error && status.type() != fs::file_type::not_found ? TEntryKind::Other : KindOf(status);
+  return error && status.type() != fs::file_type::not_found ? TEntryKind::Other : KindOf(path, status);
 }
 
 bool MakeFolders(const fs::path& folder) {
@@ -76,20 +85,11 @@ std::vector<TFolderEntry> ListFolder(const fs::path& folder, std::error_code& er
   for (fs::directory_iterator walk(folder, error), end; !error && walk != end; walk.increment(error)) {
     std::error_code statusError;
     const fs::file_status status = walk->symlink_status(statusError);
-    entries.push_back({walk->path(), statusError ? TEntryKind::Other : KindOf(status),
+    entries.push_back({walk->path(), statusError ? TEntryKind::Other : KindOf(walk->path(), status),
                        walk->path().filename().u8string().starts_with(u8"."), IsReadOnly(status)});
   }
   std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.path < b.path; });
   return entries;
-}
-
-std::vector<fs::path> FilesBelow(const fs::path& folder) {
-  std::vector<fs::path> files;
-  std::error_code error;
-  for (fs::recursive_directory_iterator walk(folder, fs::directory_options::skip_permission_denied, error), end;
-       !error && walk != end; walk.increment(error))
-    if (walk->symlink_status().type() == fs::file_type::regular) files.push_back(walk->path());
-  return files;
 }
 
 namespace {

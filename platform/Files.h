@@ -45,9 +45,6 @@ struct TFolderEntry {
 // The entries directly inside folder, sorted by name. error names a folder that cannot be
 // listed, or a listing that broke off (the entries read until then are kept).
 std::vector<TFolderEntry> ListFolder(const std::filesystem::path& folder, std::error_code& error);
-// Every file below folder, in every subfolder; links are not followed, folders
-// that cannot be read are passed over.
-std::vector<std::filesystem::path> FilesBelow(const std::filesystem::path& folder);
 
 // Copies source's tree into destination: makes each folder (destination
 // first) and hands each regular file to copyFile with its target and whether

@@ -16,4 +16,8 @@ if [ ! -f "$1" ]; then
 fi
 # Wine reads the arguments (Chinese project names) in the locale's character set.
 export LC_ALL=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=d" WINEPREFIX="$build/wineprefix"
+# Wine passes its programs no QT_ variable of the host (WINEQT_X arrives as
+# QT_X). Without a console Qt writes its messages, and Qt Test its log, to the
+# debugger: to standard error instead.
+export WINEQT_FORCE_STDERR_LOGGING=1
 exec "$wine" "$@"

@@ -40,11 +40,3 @@ void WriteBytes(const fs::path& file, const std::string& bytes) {
   out << bytes;
   if (!out) throw std::runtime_error("cannot write " + platform::Utf8FromPath(file));
 }
-
-bool CanLink(const fs::path& folder) {
-  const fs::path link = folder / ".link-probe";
-  std::error_code error;
-  fs::create_symlink(folder, link, error);
-  fs::remove(link);
-  return !error;
-}

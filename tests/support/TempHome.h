@@ -27,7 +27,3 @@ void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
 inline std::filesystem::file_time_type WholeSeconds(std::filesystem::file_time_type time) {
   return std::chrono::floor<std::chrono::seconds>(time);
 }
-
-// Whether this process can make symbolic links in folder (Windows lets only
-// some accounts, Wine none).
-bool CanLink(const std::filesystem::path& folder);
