@@ -100,10 +100,14 @@ Inherits Form
         Catch ex As Exception
             MessageBox.Show(Me, "读取下拉列表失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
         End Try
-        pictureBox_cover.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
-        pictureBox_cover.SizeMode = PictureBoxSizeMode.StretchImage
-        Dim fs_cover As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
-        Dim bw_cover As New BinaryReader(fs_cover)
-        book.cover = bw_cover.ReadBytes(CInt(fs_cover.Length))
+        Try
+            pictureBox_cover.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
+            pictureBox_cover.SizeMode = PictureBoxSizeMode.StretchImage
+            Dim fs_cover As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
+            Dim bw_cover As New BinaryReader(fs_cover)
+            book.cover = bw_cover.ReadBytes(CInt(fs_cover.Length))
+        Catch ex As Exception
+            MessageBox.Show(Me, "读取默认图片失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 End Class

@@ -55,10 +55,14 @@ Inherits Form
     End Sub
 
     Private Sub FrmAddPic_Load(ByVal sender As Object, ByVal e As EventArgs) Handles MyBase.Load
-        pictureBox_photo.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
-        pictureBox_photo.SizeMode = PictureBoxSizeMode.StretchImage
-        Dim fs_photo As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
-        Dim bw_photo As New BinaryReader(fs_photo)
-        pic.photo = bw_photo.ReadBytes(CInt(fs_photo.Length))
+        Try
+            pictureBox_photo.Image = Image.FromFile(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"))
+            pictureBox_photo.SizeMode = PictureBoxSizeMode.StretchImage
+            Dim fs_photo As New FileStream(Path.Combine(Application.StartupPath, "pic", "NoImage.jpg"), FileMode.Open, FileAccess.Read)
+            Dim bw_photo As New BinaryReader(fs_photo)
+            pic.photo = bw_photo.ReadBytes(CInt(fs_photo.Length))
+        Catch ex As Exception
+            MessageBox.Show(Me, "读取默认图片失败：" & ex.Message, "操作失败", MessageBoxButtons.OK, MessageBoxIcon.Error)
+        End Try
     End Sub
 End Class
