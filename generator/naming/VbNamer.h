@@ -56,6 +56,9 @@ class VbNamer {
   // The full query form's pickers of a date range.
   static std::string DateFrom(const std::string& member) { return "dtpFrom_" + member; }
   static std::string DateTo(const std::string& member) { return "dtpTo_" + member; }
+  // The full query form's labels of a search row: its caption, and the 至 between two dates.
+  static std::string SearchLabel(const std::string& member) { return "lbl_" + member; }
+  static std::string DateToLabel(const std::string& member) { return "lblTo_" + member; }
   // The designer's caption labels.
   static std::string Label(int number) { return "label" + std::to_string(number); }
   // The edit form's field holding the query form it was opened from.

@@ -55,7 +55,7 @@ TControl Button(const std::string& name, const std::string& text, int x, int y) 
 // Appends the controls of one search row at top y, its fields starting at x.
 void AddSearchRow(std::vector<TControl>& controls, const TSearchField& field, int labelWidth, int x, int y) {
   const std::string& m = field.member.memberName;
-  controls.push_back(Label("lbl_" + m, CaptionOf(field.member) + "：", kMargin, y, labelWidth, kFieldHeight, "MiddleRight"));
+  controls.push_back(Label(VbNamer::SearchLabel(m), CaptionOf(field.member) + "：", kMargin, y, labelWidth, kFieldHeight, "MiddleRight"));
   const auto picker = [&](const std::string& name, int at) {
     return TControl{name, "DateTimePicker", at, y, 130, kFieldHeight,
                     {"ShowCheckBox = true", "Checked = false", "Format = System.Windows.Forms.DateTimePickerFormat.Short"}};
@@ -66,7 +66,7 @@ void AddSearchRow(std::vector<TControl>& controls, const TSearchField& field, in
       return;
     case TSearchKind::DateRange:
       controls.push_back(picker(VbNamer::DateFrom(m), x));
-      controls.push_back(Label("lblTo_" + m, "至", x + 134, y, 24, kFieldHeight, "MiddleCenter"));
+      controls.push_back(Label(VbNamer::DateToLabel(m), "至", x + 134, y, 24, kFieldHeight, "MiddleCenter"));
       controls.push_back(picker(VbNamer::DateTo(m), x + 162));
       return;
     case TSearchKind::Choice:
