@@ -8,6 +8,7 @@
 #include "generator/vb/tiers/EntityOperate.h"
 #include "generator/output/FileErrorText.h"
 #include "generator/output/FileOperate.h"
+#include "generator/RunInputs.h"
 #include "generator/vb/forms/UIOperate.h"
 #include "metadata/ProjectChecks.h"
 #include "metadata/SettingsDAO.h"
@@ -81,10 +82,17 @@ void TAutoCode::Execute() {
   context.projectId = settings_.projectId;
   context.nameSpace = settings_.nameSpace;
   // A dry run writes nothing, so it has no progress to tell: only its decisions.
-  if (!settings_.dryRun) context.progress = [this](const std::string& line) { listener_.Progress(line); };
+  if (!settings_.dryRun)
+    context.progress = [this](const std::string& line) {
+      told_.push_back({line, std::nullopt});
+      listener_.Progress(line);
+    };
 
   std::optional<TCheckFailure> failure;
   try {
+    // A dry run neither replays nor leaves a record, so it needs no digest.
+    const std::string inputs =
+        settings_.dryRun ? std::string() : run_inputs::Digest(context.home, context.projectId, Choices());
     context.snapshot = std::make_shared<const TProjectSnapshot>(TProjectSnapshot::Load(context.projectId));
     context.settings = TSettingsDAO().GetSettings(context.projectId);
     context.sourceEncoding = SourceEncodingFor(context.settings.framework, settings_.sourceEncoding);
@@ -96,14 +104,10 @@ void TAutoCode::Execute() {
     failure = CheckClasses(*context.snapshot, context.projectName);
     if (!failure) {
       PrepareOutputTree(context);
-      if (!settings_.dryRun) MakeOutputFolder(context.SolutionFolder(), context.home);
-      TEntityOperate::GenerateModel(context, list);
-      TBLLOperate::GenerateBll(context, list);
-      TDALOperate::GenerateDal(context, list);
-      TUIOperate(context).GenerateUI(list);
-
-      CopyResources(context);
-      context.output->Finish();
+      if (!Replayed(context, inputs)) {
+        Generate(context);
+        if (!inputs.empty()) Record(context, inputs);
+      }
       ReportEdits(context);
     }
   } catch (const std::filesystem::filesystem_error& error) {
@@ -120,6 +124,52 @@ void TAutoCode::Execute() {
     listener_.CheckFailed(*failure);
   else
     listener_.Finished();
+}
+
+void TAutoCode::Generate(const TGenContext& context) {
+  if (!settings_.dryRun) {
+    context.output->ForgetLastRun();
+    MakeOutputFolder(context.SolutionFolder(), context.home);
+  }
+  const TClassList& list = context.snapshot->GetClassList();
+  TEntityOperate::GenerateModel(context, list);
+  TBLLOperate::GenerateBll(context, list);
+  TDALOperate::GenerateDal(context, list);
+  TUIOperate(context).GenerateUI(list);
+  CopyResources(context);
+  context.output->Finish();
+}
+
+// What the run was asked beyond the stored project.
+std::string TAutoCode::Choices() const {
+  const auto& encoding = settings_.sourceEncoding;
+  return platform::Utf8FromPath(settings_.home) + "\t" + settings_.projectName + "\t" + settings_.nameSpace + "\t" +
+         (encoding ? std::to_string(static_cast<int>(*encoding)) : "-");
+}
+
+// A run over the inputs and files that the last completed run left has
+// nothing to write: it tells what that run recorded a rerun would tell.
+bool TAutoCode::Replayed(const TGenContext& context, const std::string& inputs) {
+  if (inputs.empty()) return false;
+  const std::optional<TRunRecord> last = context.output->LastRun();
+  if (!last || last->inputs != inputs || !context.output->StillHolds(last->stamps)) return false;
+  for (const TRunRecord::TEvent& event : last->events)
+    if (event.file)
+      Decided({event.text, *event.file, {}, {}, {}});
+    else
+      listener_.Progress(event.text);
+  return true;
+}
+
+// After a run that completed: what a rerun would tell, and the files' stamps.
+void TAutoCode::Record(const TGenContext& context, const std::string& inputs) const {
+  TRunRecord record{inputs, {}, context.output->Stamps()};
+  for (const TRunRecord::TEvent& event : told_)
+    if (!event.file)
+      record.events.push_back(event);
+    else if (const std::optional<TFileState> state = context.output->RerunState(event.text))
+      record.events.push_back({event.text, state});
+  context.output->SaveRun(record);
 }
 
 // The solution folder must not lead elsewhere: refused before anything is written.
@@ -150,6 +200,7 @@ void TAutoCode::CopyResources(const TGenContext& context) {
 }
 
 void TAutoCode::Decided(const TFileReport& report) {
+  told_.push_back({report.path, report.state});
   if (report.state != TFileState::New && report.state != TFileState::Changed && report.state != TFileState::Unchanged)
     edits_.push_back(report);
   listener_.File(report);

@@ -67,10 +67,16 @@ class TAutoCode {
  private:
   void PrepareOutputTree(const TGenContext& context) const;
   void CopyResources(const TGenContext& context);
+  void Generate(const TGenContext& context);
+  bool Replayed(const TGenContext& context, const std::string& inputs);
+  void Record(const TGenContext& context, const std::string& inputs) const;
+  std::string Choices() const;
   void Decided(const TFileReport& report);
   void ReportEdits(const TGenContext& context) const;
 
   TRunSettings settings_;
   IRunListener& listener_;
   std::vector<TFileReport> edits_;  // the files whose hand edits the run met
+  // What the run told its listener, in order, for the record a rerun replays.
+  std::vector<TRunRecord::TEvent> told_;
 };

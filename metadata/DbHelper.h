@@ -44,6 +44,8 @@ class TResultSet {
 
   std::string GetStr(const std::string& column) const;
   std::int64_t GetInt(const std::string& column) const;
+  // Every column of the current row, in the selection's order.
+  const std::vector<TSqlValue>& Row() const { return rows_[row_]; }
 
  private:
   const TSqlValue& Cell(const std::string& column) const;

@@ -4,10 +4,16 @@
 #include <fstream>
 
 #include "platform/Folder.h"
+#include "platform/Platform.h"
 
 namespace fs = std::filesystem;
 
 namespace platform {
+
+fs::path ExecutableFolder() {
+  const fs::path self = ExecutablePath();
+  return self.empty() ? fs::current_path() : self.parent_path();
+}
 
 std::string ReadFile(const fs::path& path) {
   std::error_code error;

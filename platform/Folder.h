@@ -9,6 +9,7 @@
 // folder above it that the caller holds can be renamed away and replaced by a
 // link while the run writes.
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -77,6 +78,19 @@ class TFolder {
     bool regular = false;
   };
   std::vector<TEntry> Entries() const;
+  // What tells whether name changed since it was last looked at, never
+  // following a link: a file rewritten, replaced, touched or removed, or a
+  // folder whose entries changed, gets another stamp.
+  struct TStamp {
+    bool exists = false;
+    bool folder = false;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds, or 100-nanosecond ticks on Windows
+    std::int64_t changed = 0;   // status change: set by the system, not by a program that copies times
+    std::uint64_t id = 0;       // inode or file index: a file renamed over the name gets another
+    bool operator==(const TStamp&) const = default;
+  };
+  TStamp Stamp(const std::string& name) const;
 
   const std::filesystem::path& path() const { return path_; }
 

@@ -33,7 +33,9 @@ TStrictText GbkToUtf8Strictly(std::string_view gbk);
 // Unicode's simple lower-case mapping of one code point.
 char32_t LowerCase(char32_t c);
 
-// The folder holding the running executable.
+// The running executable; empty when the system does not tell.
+std::filesystem::path ExecutablePath();
+// The folder holding the running executable (the working folder when unknown).
 std::filesystem::path ExecutableFolder();
 // Where the user's programs keep their data: $XDG_DATA_HOME (default
 // ~/.local/share), on Windows %APPDATA%. Empty when the system names none.

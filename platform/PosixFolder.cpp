@@ -175,6 +175,21 @@ void TFolder::Remove(const std::string& name) const {
     RaiseErrno("cannot remove", path_ / PathFromUtf8(name));
 }
 
+TFolder::TStamp TFolder::Stamp(const std::string& name) const {
+  struct stat info {};
+  if (::fstatat(handle_->fd.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return {};
+    RaiseErrno("cannot look at", path_ / PathFromUtf8(name));
+  }
+  const auto nanoseconds = [](const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+  };
+  // A link gets a stamp no file or folder has: whatever it leads to is never taken as unchanged.
+  if (S_ISLNK(info.st_mode)) return {true, false, 0, -1, -1, static_cast<std::uint64_t>(info.st_ino)};
+  return {true, S_ISDIR(info.st_mode), static_cast<std::uint64_t>(info.st_size), nanoseconds(info.st_mtim),
+          nanoseconds(info.st_ctim), static_cast<std::uint64_t>(info.st_ino)};
+}
+
 std::vector<TFolder::TEntry> TFolder::Entries() const {
   std::vector<TEntry> entries;
   TFd copy(::dup(handle_->fd.get()));

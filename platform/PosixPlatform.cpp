@@ -111,10 +111,10 @@ char32_t LowerCase(char32_t c) {
   return c >= 'A' && c <= 'Z' ? c + 32 : c;
 }
 
-fs::path ExecutableFolder() {
+fs::path ExecutablePath() {
   std::error_code error;
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  return error ? fs::current_path() : self.parent_path();
+  return error ? fs::path() : self;
 }
 
 fs::path UserDataFolder() {

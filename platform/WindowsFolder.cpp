@@ -165,6 +165,29 @@ void TFolder::Remove(const std::string& name) const {
   if (!removed && !Missing(::GetLastError())) RaiseLastError("cannot remove", path);
 }
 
+TFolder::TStamp TFolder::Stamp(const std::string& name) const {
+  const fs::path path = path_ / PathFromUtf8(name);
+  const THandleOwner file(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file.valid()) {
+    const DWORD error = ::GetLastError();
+    if (Missing(error)) return {};
+    RaiseLastError("cannot look at", path, error);
+  }
+  FILE_BASIC_INFO basic{};
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandleEx(file.get(), FileBasicInfo, &basic, sizeof basic) ||
+      !::GetFileInformationByHandle(file.get(), &info))
+    RaiseLastError("cannot look at", path);
+  const std::uint64_t id = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+  // A link gets a stamp no file or folder has: whatever it leads to is never taken as unchanged.
+  if (IsReparsePoint(file.get(), path)) return {true, false, 0, -1, -1, id};
+  return {true, (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+          (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow, basic.LastWriteTime.QuadPart,
+          basic.ChangeTime.QuadPart, id};
+}
+
 std::vector<TFolder::TEntry> TFolder::Entries() const {
   std::vector<TEntry> entries;
   WIN32_FIND_DATAW found{};

@@ -104,14 +104,14 @@ char32_t LowerCase(char32_t c) {
   return 0x10000 + ((static_cast<char32_t>(lower[0]) - 0xD800) << 10) + (static_cast<char32_t>(lower[1]) - 0xDC00);
 }
 
-fs::path ExecutableFolder() {
+fs::path ExecutablePath() {
   std::wstring name(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-    if (length == 0) return fs::current_path();
+    if (length == 0) return fs::path();
     if (length < name.size()) {
       name.resize(length);
-      return fs::path(name).parent_path();
+      return fs::path(name);
     }
     name.resize(name.size() * 2);
   }

@@ -42,6 +42,7 @@ constexpr const char* kGitIgnore =
 constexpr const char* kBaseFolder = ".vbgen/base";
 constexpr const char* kIndex = ".vbgen/index";
 constexpr const char* kClasses = ".vbgen/classes";
+constexpr const char* kRun = ".vbgen/run";
 // Beside a file that cannot be merged: the run's output for it.
 constexpr const char* kAsideSuffix = ".generated";
 
@@ -100,6 +101,7 @@ const platform::TFolder* TOutputWriter::FolderOf(const std::string& relative, bo
 // The file's bytes, or none when there is no file. Anything but a regular
 // file is refused: it can be neither merged nor safely replaced.
 std::optional<std::string> TOutputWriter::ReadFile(const std::string& relative) {
+  Touch(relative);
   const auto [folderPath, name] = SplitLast(relative);
   const platform::TFolder* folder = FolderOf(folderPath, false);
   if (!folder) return std::nullopt;
@@ -113,6 +115,7 @@ std::optional<std::string> TOutputWriter::ReadFile(const std::string& relative) 
 }
 
 void TOutputWriter::WriteFile(const std::string& relative, std::string_view bytes, const fs::path* stampFrom) {
+  Touch(relative);
   const auto [folderPath, name] = SplitLast(relative);
   try {
     FolderOf(folderPath, true)->Write(name, bytes, stampFrom);
@@ -122,6 +125,7 @@ void TOutputWriter::WriteFile(const std::string& relative, std::string_view byte
 }
 
 void TOutputWriter::RemoveFile(const std::string& relative) {
+  Touch(relative);
   const auto [folderPath, name] = SplitLast(relative);
   if (const platform::TFolder* folder = FolderOf(folderPath, false)) folder->Remove(name);
 }
@@ -130,7 +134,9 @@ void TOutputWriter::RemoveFile(const std::string& relative) {
 // the run generates, the base known so from the index without reading it.
 bool TOutputWriter::KnownUnchanged(const std::string& relative, const std::optional<std::string>& disk,
                                    const std::string& bytes) {
-  return Merging() && disk == bytes && bases_.Holds(relative, At(BaseOf(relative)), bytes);
+  if (!Merging() || disk != bytes || !bases_.Holds(relative, At(BaseOf(relative)), bytes)) return false;
+  Touch(BaseOf(relative));
+  return true;
 }
 
 void TOutputWriter::MakeFolder(const fs::path& folder) {
@@ -169,13 +175,14 @@ void TOutputWriter::WriteText(const std::string& relative, const std::string& by
   decided_.insert(relative);
   const std::optional<std::string> disk = ReadFile(relative);
   if (!Merging()) {  // a dry run of overwrite mode
-    if (disk == bytes) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
-    return Apply(relative, disk, {disk ? TFileState::Changed : TFileState::New, bytes});
+    if (disk == bytes) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt}, bytes);
+    return Apply(relative, disk, {disk ? TFileState::Changed : TFileState::New, bytes}, bytes);
   }
-  if (KnownUnchanged(relative, disk, bytes)) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
+  if (KnownUnchanged(relative, disk, bytes))
+    return Apply(relative, disk, {TFileState::Unchanged, std::nullopt}, bytes);
   const std::optional<std::string> base = ReadFile(BaseOf(relative));
   const std::optional<std::string> renamed = disk || base ? std::nullopt : RenamedFrom(relative);
-  Apply(relative, disk, renamed ? CarryOver(relative, *renamed, bytes) : DecideText(relative, disk, base, bytes));
+  Apply(relative, disk, renamed ? CarryOver(relative, *renamed, bytes) : DecideText(relative, disk, base, bytes), bytes);
   RecordBase(relative, base, bytes);
 }
 
@@ -261,9 +268,10 @@ void TOutputWriter::CopyOneFile(const fs::path& source, const std::string& relat
   }
   decided_.insert(relative);
   const std::optional<std::string> disk = ReadFile(relative);
-  if (KnownUnchanged(relative, disk, bytes)) return Apply(relative, disk, {TFileState::Unchanged, std::nullopt});
+  if (KnownUnchanged(relative, disk, bytes))
+    return Apply(relative, disk, {TFileState::Unchanged, std::nullopt}, bytes);
   const std::optional<std::string> base = Merging() ? ReadFile(BaseOf(relative)) : std::nullopt;
-  Apply(relative, disk, DecideCopy(disk, base, bytes, keepExisting, ShippedElsewhere(disk, others)));
+  Apply(relative, disk, DecideCopy(disk, base, bytes, keepExisting, ShippedElsewhere(disk, others)), bytes);
   if (Merging()) RecordBase(relative, base, bytes);
 }
 
@@ -308,10 +316,18 @@ void TOutputWriter::CopyTree(const fs::path& source, const std::string& relative
 }
 
 void TOutputWriter::Apply(const std::string& relative, const std::optional<std::string>& disk,
-                          const TDecision& decision) {
+                          const TDecision& decision, const std::string& generated) {
   if (Writing()) {
     if (decision.write) WriteFile(relative, *decision.write);
     if (decision.aside) WriteFile(decision.aside->path, decision.aside->bytes);
+  }
+  // The base now holds what was generated, so a rerun of the same output
+  // finds the file unchanged, or keeps the user's, or finds it still deleted.
+  if (Merging()) {
+    const std::optional<std::string>& left = decision.write ? decision.write : disk;
+    rerun_[relative] = !left                ? TFileState::DeletedByUser
+                       : *left == generated ? TFileState::Unchanged
+                                            : TFileState::Kept;
   }
   if (!sink_) return;
   TFileReport report{relative, decision.state, {}, decision.aside ? decision.aside->path : std::string(), {}};
@@ -340,6 +356,7 @@ void TOutputWriter::RecordBase(const std::string& relative, const std::optional<
 void TOutputWriter::ReportOrphans(const std::string& folder) {
   const platform::TFolder* bases = FolderOf(folder, false);
   if (!bases) return;
+  listed_.insert(folder);
   const std::string baseRoot = root_ + kBaseFolder + "/";
   for (const platform::TFolder::TEntry& entry : bases->Entries()) {
     const std::string base = folder + "/" + entry.name;
@@ -363,6 +380,7 @@ void TOutputWriter::ReportOrphans(const std::string& folder) {
       sink_(report);
     }
     const bool keep = edited && (carried == carried_.end() || !carried->second.second);
+    if (keep) rerun_[relative] = TFileState::Orphaned;  // reported again, without the file that took its place
     if (Writing() && !keep) bases->Remove(entry.name);
   }
 }
@@ -370,8 +388,10 @@ void TOutputWriter::ReportOrphans(const std::string& folder) {
 void TOutputWriter::Finish() {
   if (!Writing() && !Merging()) return;
   if (!Merging()) {
-    if (const platform::TFolder* solution = FolderOf(root_.substr(0, root_.size() - 1), false))
-      solution->Remove(".vbgen");
+    // The bases no longer tell what was generated.
+    if (const platform::TFolder* hidden = FolderOf(root_ + ".vbgen", false))
+      for (const char* stale : {"base", "index", "classes"}) hidden->Remove(stale);
+    WriteFile(root_ + ".vbgen/.gitignore", kGitIgnore);
     return;
   }
   ReportOrphans(root_ + kBaseFolder);
@@ -379,4 +399,60 @@ void TOutputWriter::Finish() {
   WriteFile(root_ + ".vbgen/.gitignore", kGitIgnore);
   WriteFile(root_ + kIndex, bases_.Saved());
   WriteFile(root_ + kClasses, classes_);
+}
+
+std::optional<TRunRecord> TOutputWriter::LastRun() {
+  try {
+    if (const std::optional<std::string> saved = ReadFile(root_ + kRun)) return TRunRecord::Load(*saved);
+  } catch (const std::exception&) {
+    // A record that cannot be read (a link, a folder) is no record.
+  }
+  return std::nullopt;
+}
+
+void TOutputWriter::ForgetLastRun() { RemoveFile(root_ + kRun); }
+
+void TOutputWriter::SaveRun(const TRunRecord& record) { WriteFile(root_ + kRun, record.Saved()); }
+
+std::optional<TFileState> TOutputWriter::RerunState(const std::string& relative) const {
+  const auto found = rerun_.find(relative);
+  if (found == rerun_.end()) return std::nullopt;
+  return found->second;
+}
+
+namespace {
+
+// The stamp of name in the open folder, or of nothing when the folder is missing.
+platform::TFolder::TStamp StampIn(const platform::TFolder* folder, const std::string& name) {
+  return folder ? folder->Stamp(name) : platform::TFolder::TStamp{};
+}
+
+}  // namespace
+
+TRunRecord::TStamps TOutputWriter::Stamps() {
+  std::sort(touched_.begin(), touched_.end());
+  touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
+  TRunRecord::TStamps stamps;
+  for (const std::string& relative : touched_) {
+    if (relative == root_ + kRun) continue;  // written after the stamps are taken
+    const auto [folder, name] = SplitLast(relative);
+    stamps.emplace_back(relative, StampIn(FolderOf(folder, false), name));
+  }
+  for (const std::string& relative : listed_) {
+    const auto [folder, name] = SplitLast(relative);
+    stamps.emplace_back(relative, StampIn(FolderOf(folder, false), name));
+  }
+  return stamps;
+}
+
+// A link met on the way, or anything that cannot be looked at, counts as a change.
+bool TOutputWriter::StillHolds(const TRunRecord::TStamps& stamps) {
+  try {
+    return std::all_of(stamps.begin(), stamps.end(), [&](const auto& entry) {
+      const auto [folder, name] = SplitLast(entry.first);
+      return entry.first.starts_with(root_) && StampIn(FolderOf(folder, false), name) == entry.second;
+    });
+  } catch (const std::exception&) {
+    return false;
+  }
 }

@@ -26,6 +26,7 @@
 
 #include "generator/output/BaseIndex.h"
 #include "generator/output/FileReport.h"
+#include "generator/output/RunRecord.h"
 #include "metadata/ListEntry.h"
 #include "platform/Folder.h"
 
@@ -76,6 +77,20 @@ class TOutputWriter {
   // Every copy that failed, with its reason: a run that has any has not succeeded.
   const std::vector<std::string>& FailedFiles() const { return failed_; }
 
+  // The record the last completed run left, none when there is none or it is unreadable.
+  std::optional<TRunRecord> LastRun();
+  // Before a run writes its first file: the record no longer tells the tree's state.
+  void ForgetLastRun();
+  // Whether every file and folder in stamps still has its stamp.
+  bool StillHolds(const TRunRecord::TStamps& stamps);
+  // After Finish: the stamps of every file the run read or wrote and of every
+  // folder whose entries it listed.
+  TRunRecord::TStamps Stamps();
+  // What a merge run over the same inputs and this run's files would report
+  // for a file this run reported; none when it would report nothing.
+  std::optional<TFileState> RerunState(const std::string& relative) const;
+  void SaveRun(const TRunRecord& record);
+
  private:
   // Output that has no place in the file itself.
   struct TAside {
@@ -94,7 +109,8 @@ class TOutputWriter {
   std::optional<std::string> RenamedFrom(const std::string& relative);
   TDecision DecideCopy(const std::optional<std::string>& disk, const std::optional<std::string>& base,
                        const std::string& bytes, bool keepExisting, bool shippedElsewhere) const;
-  void Apply(const std::string& relative, const std::optional<std::string>& disk, const TDecision& decision);
+  void Apply(const std::string& relative, const std::optional<std::string>& disk, const TDecision& decision,
+             const std::string& generated);
   void RecordBase(const std::string& relative, const std::optional<std::string>& base, const std::string& bytes);
   void CopyOneFile(const std::filesystem::path& source, const std::string& relative, bool keepExisting,
                    bool keepStamp, const std::vector<std::filesystem::path>& others);
@@ -114,6 +130,8 @@ class TOutputWriter {
   // and the run writes; none when it does not exist.
   const platform::TFolder* FolderOf(const std::string& relative, bool create);
   std::optional<std::string> ReadFile(const std::string& relative);
+  // relative is a file whose state the run's outcome depends on.
+  void Touch(const std::string& relative) { touched_.push_back(relative); }
   void WriteFile(const std::string& relative, std::string_view bytes,
                  const std::filesystem::path* stampFrom = nullptr);
   void RemoveFile(const std::string& relative);
@@ -134,4 +152,7 @@ class TOutputWriter {
   std::map<std::string, std::pair<std::string, bool>> carried_;  // old file: new file, edits carried
   std::vector<std::string> failed_;
   std::map<std::filesystem::path, std::string> templates_;  // sources copied without their stamp, as read
+  std::vector<std::string> touched_;                         // files read or written, repeats included
+  std::set<std::string> listed_;                             // folders whose entries the run listed
+  std::map<std::string, TFileState> rerun_;                  // merge mode: what a rerun reports
 };

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "generator/GenerationFixture.h"
+#include "generator/output/FileOperate.h"
+#include "metadata/SettingsDAO.h"
 #include "support/TestPlatform.h"
 
 namespace {
@@ -75,6 +77,61 @@ TEST(Rerun, ChangedMetadataRewritesOnlyTheFilesItShows) {
   EXPECT_NE(ReadBytes(category), before);
   EXPECT_NE(ReadBytes(category).find("remark"), std::string::npos);
   EXPECT_EQ(fs::last_write_time(untouched), longAgo);
+}
+
+// Progress lines and file reports in the order the run told them.
+std::vector<std::string> Told(const THome& home, int p) {
+  struct TTeller : TRecorder {
+    void File(const TFileReport& report) override { Progress(std::string(StateWord(report.state)) + " " + report.path); }
+  } teller;
+  TAutoCode(home.Settings(p), teller).Execute();
+  return teller.events();
+}
+
+// A run over what the last one left writes nothing and tells exactly what a
+// full run would: hand-edited and deleted files included.
+TEST(Rerun, SkippedRunTellsWhatAFullRunTells) {
+  THome home;
+  const int p = AddRunnableLibrary();
+  TGenerationSettings settings;
+  settings.edits = TEditMode::Merge;
+  TSettingsDAO().SaveSettings(p, settings);
+  ASSERT_EQ(Told(home, p).back(), "<finished>");
+  WriteBytes(home.Output("Library/Model/Category.vb"), "' mine\r\n");
+  fs::remove(home.Output("Library/BLL/bllCategory.vb"));
+  const std::vector<std::string> full = Told(home, p);
+  const auto written = Identities(home.Output("Library"));
+
+  EXPECT_EQ(Told(home, p), full);
+  EXPECT_EQ(Identities(home.Output("Library")), written);
+  fs::remove(home.Output("Library/.vbgen/run"));
+  EXPECT_EQ(Told(home, p), full);
+}
+
+// Whatever changed since the last run, in the tree, the store or the
+// templates, makes the next run generate again.
+TEST(Rerun, ChangesSinceTheLastRunAreGeneratedAgain) {
+  THome home;
+  const int p = AddRunnableLibrary();
+  ASSERT_EQ(RunProject(home, p).back(), "<finished>");
+  const fs::path model = home.Output("Library/Model/Category.vb");
+  const std::string generated = ReadBytes(model);
+  const auto stamp = fs::last_write_time(model);
+  WriteBytes(model, std::string(generated.size(), 'x'));  // same size, same time
+  fs::last_write_time(model, stamp);
+  ASSERT_EQ(RunProject(home, p).back(), "<finished>");
+  EXPECT_EQ(ReadBytes(model), generated);
+
+  for (TMember m : TMemberDAO().GetMembers(TClassDAO().GetClassId(p, "Category"))) {
+    m.memberComment = "改过的" + m.memberComment;
+    TMemberDAO().UpdateMember(m);
+  }
+  ASSERT_EQ(RunProject(home, p).back(), "<finished>");
+  EXPECT_NE(ReadBytes(model).find(TFileOperate::ToGbk("改过的")), std::string::npos);
+
+  WriteBytes(home.dir() / "template" / "project_name.sln", std::string(kBom) + "Changed $project_name\r\n");
+  ASSERT_EQ(RunProject(home, p).back(), "<finished>");
+  EXPECT_NE(ReadBytes(home.Output("Library/Library.sln")).find("Changed Library"), std::string::npos);
 }
 
 }  // namespace
