@@ -314,6 +314,32 @@ TResultSet TDbHelper::OpenQuery(const std::string& sql, const TSqlParams& params
   return TResultSet(std::move(columns), std::move(rows));
 }
 
+std::string TDbHelper::RowsText(const std::string& sql, const TSqlParams& params) const {
+  std::lock_guard lock(Conn().mutex);
+  TBoundStatement stmt(sql, params);
+  const int n = sqlite3_column_count(stmt.get());
+  std::string text;
+  while (stmt.Step()) {
+    for (int i = 0; i < n; ++i) {
+      const int type = sqlite3_column_type(stmt.get(), i);
+      if (type == SQLITE_NULL) {
+        text += 'n';
+        continue;
+      }
+      if (type == SQLITE_INTEGER) {
+        text += 'i' + std::to_string(sqlite3_column_int64(stmt.get(), i)) + ';';
+        continue;
+      }
+      const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt.get(), i));
+      const auto size = static_cast<std::size_t>(sqlite3_column_bytes(stmt.get(), i));
+      text += 's' + std::to_string(size) + ':';
+      text.append(bytes ? bytes : "", size);
+    }
+    text += '\n';
+  }
+  return text;
+}
+
 void TDbHelper::ExecSql(const std::string& sql, const TSqlParams& params) const {
   std::lock_guard lock(Conn().mutex);
   TBoundStatement stmt(sql, params);

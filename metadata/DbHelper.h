@@ -44,8 +44,6 @@ class TResultSet {
 
   std::string GetStr(const std::string& column) const;
   std::int64_t GetInt(const std::string& column) const;
-  // Every column of the current row, in the selection's order.
-  const std::vector<TSqlValue>& Row() const { return rows_[row_]; }
 
  private:
   const TSqlValue& Cell(const std::string& column) const;
@@ -89,4 +87,7 @@ class TDbHelper {
   std::int64_t GetInt(const std::string& sql, const TSqlParams& params = {}) const;
   // Empty text when the selection returns no row.
   std::string GetStr(const std::string& sql, const TSqlParams& params = {}) const;
+  // Every cell of every row the selection returns, each as its kind, length
+  // and bytes, so that two different row sets never give the same text.
+  std::string RowsText(const std::string& sql, const TSqlParams& params = {}) const;
 };

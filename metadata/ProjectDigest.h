@@ -9,7 +9,7 @@
 
 namespace project_digest {
 
-// 32 hexadecimal digits, read in one read transaction.
+// Read in one read transaction.
 std::string Of(int projectId);
 
 // The same kind of digest of any bytes.

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <string>
+#include <unordered_map>
 
 #include "platform/Platform.h"
 
@@ -21,6 +24,18 @@ std::size_t AsciiEnd(std::string_view text, std::size_t at) {
   return at;
 }
 
+// The conversion of a non-ASCII run, remembered per thread: generated text
+// repeats the same few captions and comments, and both encodings are
+// stateless, so a run converts alike wherever it stands.
+const std::string& Converted(std::string_view run, std::string (*convert)(std::string_view)) {
+  thread_local std::map<std::string (*)(std::string_view), std::unordered_map<std::string, std::string>> remembered;
+  auto& known = remembered[convert];
+  if (known.size() > 4096) known.clear();
+  auto found = known.find(std::string(run));
+  if (found == known.end()) found = known.emplace(run, convert(run)).first;
+  return found->second;
+}
+
 }  // namespace
 
 std::string ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*convert)(std::string_view)) {
@@ -35,7 +50,7 @@ std::string ConvertAroundAscii(std::string_view text, bool doubleByte, std::stri
       const auto lead = static_cast<unsigned char>(text[end]);
       end += doubleByte && lead >= 0x81 && lead <= 0xFE && end + 1 < text.size() ? 2 : 1;
     }
-    if (end > at) out += convert(text.substr(at, end - at));
+    if (end > at) out += Converted(text.substr(at, end - at), convert);
     at = end;
   }
   return out;

@@ -28,7 +28,7 @@ std::optional<TSearchField> SearchField(const TMember& member, const TFormModel&
 }  // namespace
 
 TQueryFormModel TUIOperate::LoadQueryFormModel() {
-  const TFormModel form = LoadFormModel();
+  const TFormModel& form = LoadFormModel();
   TQueryFormModel model{form.className, form.friendName, form.key, {}, project_->GetQueryDisplayMembers(curClassId)};
   for (const TMember& member : form.members)
     if (member.queryFlag == 1)

@@ -73,7 +73,8 @@ void TUIOperate::CopyFormResource(const std::string& formKind, const std::string
   context_.CopyTemplateFile("template/project_name/project_name/" + formKind + ".resx", UiPath(formClass + ".resx"));
 }
 
-TFormModel TUIOperate::LoadFormModel() {
+const TFormModel& TUIOperate::LoadFormModel() {
+  if (const auto found = formModels_.find(curClassId); found != formModels_.end()) return found->second;
   if (!typeAliases_) {
     std::vector<std::string> classNames;
     for (const TListEntry& entry : project_->GetClassList()) classNames.push_back(entry.text);
@@ -99,5 +100,5 @@ TFormModel TUIOperate::LoadFormModel() {
   declared.push_back(model.objName);
   model.keyField = FormFieldName(model.key.memberName, declared);
   model.keyParameter = UnclashedName(model.key.memberName, {VbNamer::QueryFormField(curClassName)});
-  return model;
+  return formModels_.emplace(curClassId, std::move(model)).first->second;
 }

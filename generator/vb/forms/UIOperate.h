@@ -6,15 +6,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "generator/GenContext.h"
+#include "generator/vb/forms/FormModel.h"
 #include "generator/vb/forms/ReferencedClass.h"
 #include "metadata/ListEntry.h"
 #include "metadata/Member.h"
 #include "metadata/ProjectSnapshot.h"
 
-struct TFormModel;
 struct TQueryFormModel;
 
 class TUIOperate {
@@ -54,8 +55,9 @@ class TUIOperate {
   // skipped without a progress line.
   void CopyFormResource(const std::string& formKind, const std::string& formClass) const;
 
-  // The class being written, as the add and edit form writers need it.
-  TFormModel LoadFormModel();
+  // The class being written, as the add and edit form writers need it; worked
+  // out once per class, as five files of each class ask for it.
+  const TFormModel& LoadFormModel();
   // The class being written, as the full query form needs it.
   TQueryFormModel LoadQueryFormModel();
   // The project's setting: full query forms instead of empty windows.
@@ -65,6 +67,7 @@ class TUIOperate {
   const std::shared_ptr<const TProjectSnapshot> project_;
   // The same for every class of the run: worked out once.
   std::optional<std::vector<std::string>> typeAliases_;
+  std::unordered_map<int, TFormModel> formModels_;  // by class id
 
   std::string curFriendName;
   std::string curClassName;
