@@ -1,22 +1,15 @@
 #include "generator/output/BaseIndex.h"
 
-#include <charconv>
 #include <functional>
 
+#include "generator/output/RecordFields.h"
+
 namespace fs = std::filesystem;
+using record_fields::TakeNumber;
 
 namespace {
 
 std::uint64_t Hash(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
-
-// Reads one number and the blank after it from the front of line.
-template <typename TNumber>
-bool TakeNumber(std::string_view& line, TNumber& number) {
-  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), number);
-  if (error != std::errc() || end == line.data() + line.size() || *end != ' ') return false;
-  line.remove_prefix(static_cast<std::size_t>(end - line.data()) + 1);
-  return true;
-}
 
 }  // namespace
 

@@ -1,9 +1,12 @@
 #include "generator/output/RunRecord.h"
 
 #include <algorithm>
-#include <charconv>
+
+#include "generator/output/RecordFields.h"
 
 namespace {
+
+using record_fields::TakeNumber;
 
 constexpr std::string_view kHeader = "vbgen run 1";
 
@@ -41,13 +44,6 @@ std::string_view Word(std::string_view& line) {
   const std::string_view word = line.substr(0, blank);
   line.remove_prefix(std::min(blank + 1, line.size()));
   return word;
-}
-
-template <typename Number>
-bool TakeNumber(std::string_view& line, Number& number) {
-  const std::string_view word = Word(line);
-  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
-  return error == std::errc() && end == word.data() + word.size() && !word.empty();
 }
 
 std::optional<TFileState> StateOf(std::string_view word) {
