@@ -1,17 +1,17 @@
 #include "generator/CodeWriter.h"
 
-namespace {
-
-bool IsNameChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-}  // namespace
+#include <charconv>
 
 std::string VbQuoted(std::string_view text) {
-  std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? "\"\"" : std::string(1, c);
-  return quoted + "\"";
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '"';
+  for (const char c : text) {
+    quoted += c;
+    if (c == '"') quoted += '"';
+  }
+  quoted += '"';
+  return quoted;
 }
 
 std::string FillTemplate(std::string_view templateText,
@@ -33,47 +33,56 @@ std::string FillTemplate(std::string_view templateText,
   return text;
 }
 
+TCodeWriter& TCodeWriter::Set(std::string_view name, int value) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  return Set(name, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+TCodeWriter& TCodeWriter::Line(int column, std::string_view text) {
+  scratch_.text = text;
+  MarkDollars(text, scratch_.marks);
+  text_.append(static_cast<std::size_t>(column), ' ');
+  Expand(scratch_.text, scratch_.marks);
+  text_.append("\r\n");
+  return *this;
+}
+
 TCodeWriter& TCodeWriter::Lines(std::string_view block) {
-  if (block.starts_with('\n')) block.remove_prefix(1);
-  if (const auto last = block.rfind('\n');
-      last != std::string_view::npos && block.find_first_not_of(' ', last + 1) == std::string_view::npos)
-    block = block.substr(0, last + 1);
-  while (!block.empty()) {
-    const auto end = block.find('\n');
-    const std::string_view line = block.substr(0, end);
+  ForEachBlockLine(block, [&](std::string_view line) {
     if (line.empty())
       Blank();
     else
       Line(line);
-    block = end == std::string_view::npos ? std::string_view() : block.substr(end + 1);
-  }
+  });
+  return *this;
+}
+
+TCodeWriter& TCodeWriter::WriteLine(int column, const TTemplateLine& line) {
+  if (line.text.empty()) return Blank();
+  text_.append(static_cast<std::size_t>(column), ' ');
+  Expand(line.text, line.marks);
+  text_.append("\r\n");
   return *this;
 }
 
 // $name$ takes its value; any other "$" stays ("$this.Icon"), so text of the
-// project's own that happens to hold one comes out as it is.
-void TCodeWriter::Expand(std::string_view text) {
+// project's own that happens to hold one comes out as it is. After a
+// placeholder whose name has no value, the "$" that closed it may open the
+// next one. Text between placeholders is copied in one piece.
+void TCodeWriter::Expand(std::string_view text, const TDollarMarks& marks) {
+  std::size_t copied = 0;
   std::size_t at = 0;
-  while (at < text.size()) {
-    const std::size_t open = text.find('$', at);
-    if (open == std::string_view::npos) break;
-    std::size_t close = open + 1;
-    while (close < text.size() && IsNameChar(text[close])) ++close;
-    if (close == open + 1 || close == text.size() || text[close] != '$') {
-      text_.append(text.substr(at, close - at));
-      at = close;
-      continue;
-    }
-    const auto value = vars_.find(text.substr(open + 1, close - open - 1));
-    if (value == vars_.end()) {
-      text_.append(text.substr(at, close - at));
-      at = close;
-      continue;
-    }
-    text_.append(text.substr(at, open - at)).append(value->second);
-    at = close + 1;
+  for (const TDollarMark& mark : marks) {
+    if (mark.at < at) continue;
+    at = mark.close;
+    if (!mark.placeholder) continue;
+    const std::string* value = values_.Find(text.substr(mark.at + 1, mark.close - mark.at - 1), mark.hash);
+    if (!value) continue;
+    text_.append(text.data() + copied, mark.at - copied).append(*value);
+    copied = at = mark.close + 1;
   }
-  text_.append(text.substr(at));
+  text_.append(text.data() + copied, text.size() - copied);
 }
 
 void WriteImports(TCodeWriter& out, std::initializer_list<std::string_view> namespaces) {

@@ -5,12 +5,14 @@
 // project's own (names, comments) goes in only as a value: written into a
 // line, a "$name$" in it would be replaced.
 
-#include <functional>
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
+
+#include "generator/LineTemplate.h"
+#include "generator/NamedValues.h"
 
 
 // A VB string literal: between double quotes, each quote doubled.
@@ -28,6 +30,9 @@ void WriteImports(TCodeWriter& out, std::initializer_list<std::string_view> name
 
 class TCodeWriter {
  public:
+  // Room for a typical file up front: growing a line at a time would copy it again and again.
+  TCodeWriter() { text_.reserve(8192); }
+
   // Lines written while it lives stand `spaces` further in than around it.
   class [[nodiscard]] TIndent {
    public:
@@ -43,24 +48,33 @@ class TCodeWriter {
   TIndent Indent(int spaces) { return TIndent(*this, spaces); }
 
   // Sets $name$ for the lines that follow.
-  TCodeWriter& Set(const std::string& name, std::string value) {
-    vars_[name] = std::move(value);
+  TCodeWriter& Set(std::string_view name, std::string_view value) {
+    values_.Set(name, value);
     return *this;
   }
-  TCodeWriter& Set(const std::string& name, int value) { return Set(name, std::to_string(value)); }
+  TCodeWriter& Set(std::string_view name, int value);
 
-  // One line at the scope's indent.
+  // One line at the scope's indent. A literal (a constant array) is read for
+  // its placeholders once; other text each time it is written.
+  template <std::size_t N>
+  TCodeWriter& Line(const char (&literal)[N]) {
+    return Line(indent_, literal);
+  }
   TCodeWriter& Line(std::string_view text) { return Line(indent_, text); }
   // One line at an absolute column, where a block's output has its own odd indent.
-  TCodeWriter& Line(int column, std::string_view text) {
-    text_.append(static_cast<std::size_t>(column), ' ');
-    Expand(text);
-    text_.append("\r\n");
-    return *this;
+  template <std::size_t N>
+  TCodeWriter& Line(int column, const char (&literal)[N]) {
+    return WriteLine(column, LiteralLine(std::string_view(literal, N - 1)));
   }
+  TCodeWriter& Line(int column, std::string_view text);
   // Several lines as written, each with the scope's indent before its own
   // leading spaces; an empty line stays empty. The first line break after the
   // opening of a raw string literal and the spaces before its closing are not lines.
+  template <std::size_t N>
+  TCodeWriter& Lines(const char (&literal)[N]) {
+    for (const TTemplateLine& line : LiteralBlock(std::string_view(literal, N - 1))) WriteLine(indent_, line);
+    return *this;
+  }
   TCodeWriter& Lines(std::string_view block);
   TCodeWriter& Blank() {
     text_.append("\r\n");
@@ -75,14 +89,12 @@ class TCodeWriter {
   std::string Take() { return std::move(text_); }
 
  private:
-  void Expand(std::string_view text);
+  // An empty line stays empty; any other stands at column.
+  TCodeWriter& WriteLine(int column, const TTemplateLine& line);
+  void Expand(std::string_view text, const TDollarMarks& marks);
 
   std::string text_;
   int indent_ = 0;
-  // Looked up for every $name$ of every line: hashed, and found by the view into the line.
-  struct TNameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-  };
-  std::unordered_map<std::string, std::string, TNameHash, std::equal_to<>> vars_;
+  TNamedValues values_;
+  TTemplateLine scratch_;  // a line that is no literal, marked anew each time
 };

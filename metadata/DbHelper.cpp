@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <thread>
@@ -14,9 +15,9 @@
 
 namespace {
 
-// The process-wide connection. SQLite's own serialized mode would make single
-// calls safe; the mutex also keeps a transaction of one thread from swallowing
-// another thread's statements.
+// The process-wide connection. Every use of it holds the mutex, which also
+// keeps a transaction of one thread from swallowing another thread's
+// statements; so SQLite's own per-call locking is left out.
 struct TConnection {
   std::recursive_mutex mutex;
   std::filesystem::path file = "projects.db";
@@ -145,7 +146,7 @@ sqlite3* Open() {
   if (c.db) return c.db;
   sqlite3* db = nullptr;
   const std::string name = platform::Utf8FromPath(c.file);
-  if (sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
     const int rc = db ? sqlite3_errcode(db) : SQLITE_NOMEM;
     const std::string reason = rc == SQLITE_CANTOPEN ? "文件不存在或不能打开"
                                : rc == SQLITE_NOMEM  ? "内存不足"
@@ -259,15 +260,33 @@ std::int64_t AsInt(const TSqlValue& v) {
 TResultSet::TResultSet(std::vector<std::string> columns, std::vector<std::vector<TSqlValue>> rows)
     : columns_(std::move(columns)), rows_(std::move(rows)) {}
 
-const TSqlValue& TResultSet::Cell(const std::string& column) const {
-  if (Eof()) throw TDbError("结果集已到末尾，无法读取列 " + column);
+const TSqlValue& TResultSet::Cell(std::string_view column) const {
+  if (Eof()) throw TDbError("结果集已到末尾，无法读取列 " + std::string(column));
   for (std::size_t i = 0; i < columns_.size(); ++i)
     if (columns_[i] == column) return rows_[row_][i];
-  throw TDbError("结果集中没有列 " + column);
+  throw TDbError("结果集中没有列 " + std::string(column));
 }
 
-std::string TResultSet::GetStr(const std::string& column) const { return AsText(Cell(column)); }
-std::int64_t TResultSet::GetInt(const std::string& column) const { return AsInt(Cell(column)); }
+std::string TResultSet::GetStr(std::string_view column) const { return AsText(Cell(column)); }
+std::int64_t TResultSet::GetInt(std::string_view column) const { return AsInt(Cell(column)); }
+
+int TRowReader::Index(std::string_view column) const {
+  for (std::size_t i = 0; i < columns_.size(); ++i)
+    if (columns_[i] == column) return static_cast<int>(i);
+  throw TDbError("结果集中没有列 " + std::string(column));
+}
+
+std::string TRowReader::GetStr(std::string_view column) const {
+  TSqlValue value = ColumnValue(stmt_, Index(column));
+  if (auto* text = std::get_if<std::string>(&value)) return std::move(*text);
+  return AsText(value);
+}
+
+std::int64_t TRowReader::GetInt(std::string_view column) const {
+  const int i = Index(column);
+  if (sqlite3_column_type(stmt_, i) == SQLITE_INTEGER) return sqlite3_column_int64(stmt_, i);
+  return AsInt(ColumnValue(stmt_, i));
+}
 
 void TDbHelper::SetDatabaseFile(const std::filesystem::path& file) {
   auto& c = Conn();
@@ -314,6 +333,17 @@ TResultSet TDbHelper::OpenQuery(const std::string& sql, const TSqlParams& params
   return TResultSet(std::move(columns), std::move(rows));
 }
 
+void TDbHelper::ForEachRow(const std::string& sql, const TSqlParams& params,
+                           const std::function<void(const TRowReader&)>& each) const {
+  std::lock_guard lock(Conn().mutex);
+  TBoundStatement stmt(sql, params);
+  const int n = sqlite3_column_count(stmt.get());
+  std::vector<std::string> columns;
+  for (int i = 0; i < n; ++i) columns.emplace_back(sqlite3_column_name(stmt.get(), i));
+  const TRowReader row(stmt.get(), columns);
+  while (stmt.Step()) each(row);
+}
+
 std::string TDbHelper::RowsText(const std::string& sql, const TSqlParams& params) const {
   std::lock_guard lock(Conn().mutex);
   TBoundStatement stmt(sql, params);
@@ -326,13 +356,18 @@ std::string TDbHelper::RowsText(const std::string& sql, const TSqlParams& params
         text += 'n';
         continue;
       }
+      char number[24];
       if (type == SQLITE_INTEGER) {
-        text += 'i' + std::to_string(sqlite3_column_int64(stmt.get(), i)) + ';';
+        text += 'i';
+        text.append(number, std::to_chars(number, std::end(number), sqlite3_column_int64(stmt.get(), i)).ptr);
+        text += ';';
         continue;
       }
       const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt.get(), i));
       const auto size = static_cast<std::size_t>(sqlite3_column_bytes(stmt.get(), i));
-      text += 's' + std::to_string(size) + ':';
+      text += 's';
+      text.append(number, std::to_chars(number, std::end(number), size).ptr);
+      text += ':';
       text.append(bytes ? bytes : "", size);
     }
     text += '\n';

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -34,6 +35,8 @@ class TStoreBusyError : public TDbError {
 
 // Rows of one selection, read completely when the query runs, so that walking
 // them never holds the shared connection.
+struct sqlite3_stmt;
+
 class TResultSet {
  public:
   TResultSet(std::vector<std::string> columns, std::vector<std::vector<TSqlValue>> rows);
@@ -42,15 +45,31 @@ class TResultSet {
   void Next() { ++row_; }
   bool Eof() const { return row_ >= rows_.size(); }
 
-  std::string GetStr(const std::string& column) const;
-  std::int64_t GetInt(const std::string& column) const;
+  std::string GetStr(std::string_view column) const;
+  std::int64_t GetInt(std::string_view column) const;
 
  private:
-  const TSqlValue& Cell(const std::string& column) const;
+  const TSqlValue& Cell(std::string_view column) const;
 
   std::vector<std::string> columns_;
   std::vector<std::vector<TSqlValue>> rows_;
   std::size_t row_ = 0;
+};
+
+// The row a running selection stands on, read in place: for selections of
+// many rows, each turned into an object at once.
+class TRowReader {
+ public:
+  TRowReader(sqlite3_stmt* stmt, const std::vector<std::string>& columns) : stmt_(stmt), columns_(columns) {}
+
+  std::string GetStr(std::string_view column) const;
+  std::int64_t GetInt(std::string_view column) const;
+
+ private:
+  int Index(std::string_view column) const;
+
+  sqlite3_stmt* stmt_;
+  const std::vector<std::string>& columns_;
 };
 
 class TDbHelper {
@@ -78,6 +97,10 @@ class TDbHelper {
 
   void GetConnection() const;
   TResultSet OpenQuery(const std::string& sql, const TSqlParams& params = {}) const;
+  // Hands each row of the selection to each while the statement runs, the
+  // connection held throughout; each must not run the same selection itself.
+  void ForEachRow(const std::string& sql, const TSqlParams& params,
+                  const std::function<void(const TRowReader&)>& each) const;
   void ExecSql(const std::string& sql, const TSqlParams& params = {}) const;
   // Runs one insert and returns the key the store gave the new row.
   std::int64_t Insert(const std::string& sql, const TSqlParams& params = {}) const;

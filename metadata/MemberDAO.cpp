@@ -6,7 +6,9 @@ namespace {
 
 TSqlValue Num(int n) { return std::int64_t{n}; }
 
-TMember FromRow(const TResultSet& rs) {
+// A row of t_member, from a read result set or a running selection alike.
+template <typename TRow>
+TMember FromRow(const TRow& rs) {
   TMember m;
   m.memberId = static_cast<int>(rs.GetInt("memberId"));
   m.projectId = static_cast<int>(rs.GetInt("projectId"));
@@ -67,8 +69,7 @@ void TMemberDAO::Swap(int a, int b) const {
 
 TMemberList TMemberDAO::Select(const std::string& sql, const TSqlParams& params) const {
   TMemberList list;
-  auto rs = db_.OpenQuery(sql, params);
-  for (rs.First(); !rs.Eof(); rs.Next()) list.push_back(FromRow(rs));
+  db_.ForEachRow(sql, params, [&](const TRowReader& row) { list.push_back(FromRow(row)); });
   return list;
 }
 
@@ -106,7 +107,8 @@ TMemberList TMemberDAO::GetNonKeyMembers(int classId) const {
 
 TMemberList TMemberDAO::GetProjectMembers(int projectId) const {
   return Select(
-      "select * from t_member where classId in (select classId from t_class where projectId=?) order by memberId",
+      "select * from t_member where classId in (select classId from t_class where projectId=?) "
+      "order by classId, memberId",
       {Num(projectId)});
 }
 

@@ -23,7 +23,8 @@ class TMemberDAO {
   TMemberList GetReferenceMembers(int classId) const;
   TMemberList GetQueryDisplayMembers(int classId) const;
   TMemberList GetNonKeyMembers(int classId) const;
-  // The members of every class of the project.
+  // The members of every class of the project, class by class, each class's in
+  // the order they were added (the order the class index yields them in, so no sort).
   TMemberList GetProjectMembers(int projectId) const;
 
   // Single reads: no member when nothing matches, the first row when several do.

@@ -83,16 +83,22 @@ bool IsIdentifierTail(const std::string& name) {
   });
 }
 
+namespace {
+
+// Names are compared by their ASCII letters only, whatever locale the process runs in.
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
 bool IsReservedWord(const std::string& name) {
-  std::string lower;
-  for (char c : name) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::string lower(name.size(), '\0');
+  std::transform(name.begin(), name.end(), lower.begin(), AsciiLower);
   return std::binary_search(std::begin(kReserved), std::end(kReserved), std::string_view(lower));
 }
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 bool IsTierProjectName(const std::string& name) {

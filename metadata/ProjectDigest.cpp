@@ -14,7 +14,8 @@ std::string Of(int projectId) {
     const TDbHelper db;
     for (const char* selection : {"select * from t_project where projectId=?",
                                   "select * from t_class where projectId=? order by classId",
-                                  "select * from t_member where projectId=? order by memberId",
+                                  "select * from t_member where classId in (select classId from t_class where projectId=?) "
+                                  "order by classId, memberId",
                                   "select * from t_setting where projectId=? order by settingName"})
       rows += db.RowsText(selection, id) + '\x1e';
   });

@@ -71,8 +71,10 @@ int TProjectSnapshot::GetClassId(const std::string& className) const {
   return found == idByFoldedName_.end() ? -1 : found->second;
 }
 
-TMemberList TProjectSnapshot::GetMembers(int classId) const {
-  return Filter(classId, [](const TMember&) { return true; });
+const TMemberList& TProjectSnapshot::GetMembers(int classId) const {
+  static const TMemberList none;
+  const TClassRow* row = Find(classId);
+  return row ? row->members : none;
 }
 
 TMemberList TProjectSnapshot::GetPictureMembers(int classId) const {

@@ -27,8 +27,9 @@ class TProjectSnapshot {
   std::string GetFriendName(int classId) const;
   int GetClassId(const std::string& className) const;
 
-  // As TMemberDAO, in ascending memberId order.
-  TMemberList GetMembers(int classId) const;
+  // As TMemberDAO, in ascending memberId order. The whole list is the
+  // snapshot's own, valid while it lives; the filtered ones are copies.
+  const TMemberList& GetMembers(int classId) const;
   TMemberList GetPictureMembers(int classId) const;
   TMemberList GetReferenceMembers(int classId) const;
   TMemberList GetQueryDisplayMembers(int classId) const;

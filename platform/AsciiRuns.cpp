@@ -1,10 +1,11 @@
 #include "platform/AsciiRuns.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <map>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -14,11 +15,12 @@ namespace {
 
 bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
 
-// Where the ASCII run from at ends: eight bytes at a time while they are all ASCII.
+// Where the ASCII run from at ends: sixteen bytes at a time while they are all ASCII.
 std::size_t AsciiEnd(std::string_view text, std::size_t at) {
-  for (std::uint64_t word; at + 8 <= text.size(); at += 8) {
-    std::memcpy(&word, text.data() + at, 8);
-    if (word & 0x8080808080808080u) break;
+  for (std::uint64_t low, high; at + 16 <= text.size(); at += 16) {
+    std::memcpy(&low, text.data() + at, 8);
+    std::memcpy(&high, text.data() + at + 8, 8);
+    if ((low | high) & 0x8080808080808080u) break;
   }
   while (at < text.size() && IsAscii(text[at])) ++at;
   return at;
@@ -27,11 +29,20 @@ std::size_t AsciiEnd(std::string_view text, std::size_t at) {
 // The conversion of a non-ASCII run, remembered per thread: generated text
 // repeats the same few captions and comments, and both encodings are
 // stateless, so a run converts alike wherever it stands.
+struct TRunHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view run) const { return std::hash<std::string_view>{}(run); }
+};
+using TConvertedRuns = std::unordered_map<std::string, std::string, TRunHash, std::equal_to<>>;
+
 const std::string& Converted(std::string_view run, std::string (*convert)(std::string_view)) {
-  thread_local std::map<std::string (*)(std::string_view), std::unordered_map<std::string, std::string>> remembered;
-  auto& known = remembered[convert];
+  thread_local std::vector<std::pair<std::string (*)(std::string_view), TConvertedRuns>> remembered;
+  auto conversion = std::find_if(remembered.begin(), remembered.end(),
+                                 [&](const auto& entry) { return entry.first == convert; });
+  if (conversion == remembered.end()) conversion = remembered.insert(remembered.end(), {convert, {}});
+  TConvertedRuns& known = conversion->second;
   if (known.size() > 4096) known.clear();
-  auto found = known.find(std::string(run));
+  auto found = known.find(run);
   if (found == known.end()) found = known.emplace(run, convert(run)).first;
   return found->second;
 }

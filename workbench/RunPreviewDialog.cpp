@@ -24,6 +24,7 @@ QString StateText(TFileState state) {
     case TFileState::Conflict: return QStringLiteral("冲突");
     case TFileState::Kept: return QStringLiteral("保留");
     case TFileState::DeletedByUser: return QStringLiteral("用户已删除");
+    case TFileState::Orphaned: return QStringLiteral("不再生成");
   }
   return {};
 }

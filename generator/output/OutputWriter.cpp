@@ -140,7 +140,9 @@ bool TOutputWriter::KnownUnchanged(const std::string& relative, const std::optio
 }
 
 void TOutputWriter::MakeFolder(const fs::path& folder) {
+  if (folder.native() == lastMadeFolder_.native()) return;  // files come folder by folder
   FolderOf(platform::Utf8FromPath(folder.lexically_relative(home_).generic_u8string()), true);
+  lastMadeFolder_ = folder;
 }
 
 void TOutputWriter::SetClasses(const TClassList& classes) {

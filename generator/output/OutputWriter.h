@@ -147,6 +147,7 @@ class TOutputWriter {
   std::set<std::string> decided_;              // every file the run decided, merge mode
   std::map<std::string, std::optional<platform::TFolder>> folders_;
   std::set<std::string> cleaned_;  // folders rid of a killed run's temporaries
+  std::filesystem::path lastMadeFolder_;
   std::vector<std::pair<std::string, std::string>> renames_;  // a class's old name and new name
   std::string classes_;                                      // the class list Finish saves
   std::map<std::string, std::pair<std::string, bool>> carried_;  // old file: new file, edits carried

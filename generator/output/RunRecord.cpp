@@ -1,6 +1,8 @@
 #include "generator/output/RunRecord.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 #include "generator/output/RecordFields.h"
 
@@ -11,15 +13,20 @@ using record_fields::TakeNumber;
 constexpr std::string_view kHeader = "vbgen run 1";
 
 // One line per entry: backslashes and line ends inside a text are escaped.
-std::string Escaped(std::string_view text) {
-  std::string escaped;
+void AppendEscaped(std::string& saved, std::string_view text) {
   for (const char ch : text) {
-    if (ch == '\\') escaped += "\\\\";
-    else if (ch == '\n') escaped += "\\n";
-    else if (ch == '\r') escaped += "\\r";
-    else escaped += ch;
+    if (ch == '\\') saved += "\\\\";
+    else if (ch == '\n') saved += "\\n";
+    else if (ch == '\r') saved += "\\r";
+    else saved += ch;
   }
-  return escaped;
+}
+
+template <typename TNumber>
+void AppendNumber(std::string& saved, TNumber number) {
+  char digits[24];
+  saved.append(digits, std::to_chars(std::begin(digits), std::end(digits), number).ptr);
+  saved += ' ';
 }
 
 std::optional<std::string> Unescaped(std::string_view text) {
@@ -56,13 +63,25 @@ std::optional<TFileState> StateOf(std::string_view word) {
 
 std::string TRunRecord::Saved() const {
   std::string saved = std::string(kHeader) + "\ninputs " + inputs + "\n";
-  for (const TEvent& event : events)
-    saved += event.file ? "file " + std::string(StateWord(*event.file)) + " " + Escaped(event.text) + "\n"
-                        : "progress " + Escaped(event.text) + "\n";
-  for (const auto& [path, stamp] : stamps)
-    saved += "stamp " + std::to_string(stamp.exists) + " " + std::to_string(stamp.folder) + " " +
-             std::to_string(stamp.size) + " " + std::to_string(stamp.modified) + " " + std::to_string(stamp.changed) +
-             " " + std::to_string(stamp.id) + " " + Escaped(path) + "\n";
+  for (const TEvent& event : events) {
+    if (event.file)
+      saved.append("file ").append(StateWord(*event.file)) += ' ';
+    else
+      saved += "progress ";
+    AppendEscaped(saved, event.text);
+    saved += '\n';
+  }
+  for (const auto& [path, stamp] : stamps) {
+    saved += "stamp ";
+    AppendNumber(saved, int{stamp.exists});
+    AppendNumber(saved, int{stamp.folder});
+    AppendNumber(saved, stamp.size);
+    AppendNumber(saved, stamp.modified);
+    AppendNumber(saved, stamp.changed);
+    AppendNumber(saved, stamp.id);
+    AppendEscaped(saved, path);
+    saved += '\n';
+  }
   return saved;
 }
 
