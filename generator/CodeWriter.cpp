@@ -17,19 +17,23 @@ std::string VbQuoted(std::string_view text) {
 std::string FillTemplate(std::string_view templateText,
                          std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
   std::string text;
-  std::size_t at = 0;
-  while (at < templateText.size()) {
+  std::size_t room = templateText.size();
+  for (const auto& value : values) room += value.second.size();
+  text.reserve(room);
+  std::size_t copied = 0;
+  for (std::size_t at = 0; (at = templateText.find('$', at)) != std::string_view::npos;) {
     const std::pair<std::string_view, std::string_view>* best = nullptr;
     for (const auto& value : values)
       if (templateText.substr(at).starts_with(value.first) && (!best || value.first.size() > best->first.size()))
         best = &value;
-    if (best) {
-      text += best->second;
-      at += best->first.size();
-    } else {
-      text += templateText[at++];
+    if (!best) {
+      ++at;
+      continue;
     }
+    text.append(templateText.substr(copied, at - copied)).append(best->second);
+    copied = at += best->first.size();
   }
+  text.append(templateText.substr(copied));
   return text;
 }
 

@@ -21,6 +21,7 @@ std::string VbQuoted(std::string_view text);
 // templateText with every placeholder ("$project_name") replaced by its value,
 // in one pass: a value is never searched for placeholders itself, and where
 // two names start alike the longer wins ($designerString10 before $designerString1).
+// Every name starts with "$".
 std::string FillTemplate(std::string_view templateText,
                          std::initializer_list<std::pair<std::string_view, std::string_view>> values);
 
@@ -31,7 +32,7 @@ void WriteImports(TCodeWriter& out, std::initializer_list<std::string_view> name
 class TCodeWriter {
  public:
   // Room for a typical file up front: growing a line at a time would copy it again and again.
-  TCodeWriter() { text_.reserve(8192); }
+  TCodeWriter() { text_.reserve(16384); }
 
   // Lines written while it lives stand `spaces` further in than around it.
   class [[nodiscard]] TIndent {

@@ -46,7 +46,9 @@ void TGenContext::SaveUtf8(const std::filesystem::path& folder, const std::strin
 void TGenContext::SaveSource(const std::filesystem::path& folder, const std::string& relative,
                              const std::string& text) const {
   MakeFolder(folder);
-  Output().WriteText(relative, sourceEncoding == TSourceEncoding::Utf8Bom ? Utf8WithBom(text) : TFileOperate::ToGbk(text));
+  if (sourceEncoding == TSourceEncoding::Utf8Bom) return Output().WriteText(relative, Utf8WithBom(text));
+  platform::Utf8ToGbk(text, encoded);
+  Output().WriteText(relative, encoded);
 }
 
 void TGenContext::CopyTemplateFile(const std::string& templatePath, const std::string& relative) const {

@@ -344,11 +344,10 @@ void TDbHelper::ForEachRow(const std::string& sql, const TSqlParams& params,
   while (stmt.Step()) each(row);
 }
 
-std::string TDbHelper::RowsText(const std::string& sql, const TSqlParams& params) const {
+void TDbHelper::AppendRowsText(std::string& text, const std::string& sql, const TSqlParams& params) const {
   std::lock_guard lock(Conn().mutex);
   TBoundStatement stmt(sql, params);
   const int n = sqlite3_column_count(stmt.get());
-  std::string text;
   while (stmt.Step()) {
     for (int i = 0; i < n; ++i) {
       const int type = sqlite3_column_type(stmt.get(), i);
@@ -372,7 +371,6 @@ std::string TDbHelper::RowsText(const std::string& sql, const TSqlParams& params
     }
     text += '\n';
   }
-  return text;
 }
 
 void TDbHelper::ExecSql(const std::string& sql, const TSqlParams& params) const {

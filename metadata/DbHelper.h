@@ -110,7 +110,7 @@ class TDbHelper {
   std::int64_t GetInt(const std::string& sql, const TSqlParams& params = {}) const;
   // Empty text when the selection returns no row.
   std::string GetStr(const std::string& sql, const TSqlParams& params = {}) const;
-  // Every cell of every row the selection returns, each as its kind, length
-  // and bytes, so that two different row sets never give the same text.
-  std::string RowsText(const std::string& sql, const TSqlParams& params = {}) const;
+  // Appends to text every cell of every row the selection returns, each as its
+  // kind, length and bytes, so that two different row sets never give the same text.
+  void AppendRowsText(std::string& text, const std::string& sql, const TSqlParams& params = {}) const;
 };

@@ -106,10 +106,16 @@ TMemberList TMemberDAO::GetNonKeyMembers(int classId) const {
 }
 
 TMemberList TMemberDAO::GetProjectMembers(int projectId) const {
-  return Select(
+  TMemberList list;
+  ForEachProjectMember(projectId, [&](TMember&& member) { list.push_back(std::move(member)); });
+  return list;
+}
+
+void TMemberDAO::ForEachProjectMember(int projectId, const std::function<void(TMember&&)>& each) const {
+  db_.ForEachRow(
       "select * from t_member where classId in (select classId from t_class where projectId=?) "
       "order by classId, memberId",
-      {Num(projectId)});
+      {Num(projectId)}, [&](const TRowReader& row) { each(FromRow(row)); });
 }
 
 std::optional<TMember> TMemberDAO::GetMember(int memberId) const {

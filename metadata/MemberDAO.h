@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,6 +27,8 @@ class TMemberDAO {
   // The members of every class of the project, class by class, each class's in
   // the order they were added (the order the class index yields them in, so no sort).
   TMemberList GetProjectMembers(int projectId) const;
+  // The same members handed to each one by one, as they are read.
+  void ForEachProjectMember(int projectId, const std::function<void(TMember&&)>& each) const;
 
   // Single reads: no member when nothing matches, the first row when several do.
   std::optional<TMember> GetMember(int memberId) const;

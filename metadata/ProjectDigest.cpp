@@ -16,8 +16,10 @@ std::string Of(int projectId) {
                                   "select * from t_class where projectId=? order by classId",
                                   "select * from t_member where classId in (select classId from t_class where projectId=?) "
                                   "order by classId, memberId",
-                                  "select * from t_setting where projectId=? order by settingName"})
-      rows += db.RowsText(selection, id) + '\x1e';
+                                  "select * from t_setting where projectId=? order by settingName"}) {
+      db.AppendRowsText(rows, selection, id);
+      rows += '\x1e';
+    }
   });
   return OfBytes(rows);
 }

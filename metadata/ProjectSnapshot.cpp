@@ -27,8 +27,11 @@ TProjectSnapshot TProjectSnapshot::Load(int projectId) {
       snapshot.classes_[classId].friendName = rs.GetStr("friendName");
       snapshot.idByFoldedName_.emplace(Folded(className), classId);
     }
-    for (TMember& member : TMemberDAO().GetProjectMembers(projectId))
-      snapshot.classes_[member.classId].members.push_back(std::move(member));
+    TClassRow* row = nullptr;  // members come class by class
+    TMemberDAO().ForEachProjectMember(projectId, [&](TMember&& member) {
+      if (!row || row->members.front().classId != member.classId) row = &snapshot.classes_[member.classId];
+      row->members.push_back(std::move(member));
+    });
   });
   return snapshot;
 }

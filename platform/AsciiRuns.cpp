@@ -51,6 +51,13 @@ const std::string& Converted(std::string_view run, std::string (*convert)(std::s
 
 std::string ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*convert)(std::string_view)) {
   std::string out;
+  ConvertAroundAscii(text, doubleByte, convert, out);
+  return out;
+}
+
+void ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*convert)(std::string_view),
+                        std::string& out) {
+  out.clear();
   out.reserve(text.size() + text.size() / 8);
   std::size_t at = 0;
   while (at < text.size()) {
@@ -64,10 +71,11 @@ std::string ConvertAroundAscii(std::string_view text, bool doubleByte, std::stri
     if (end > at) out += Converted(text.substr(at, end - at), convert);
     at = end;
   }
-  return out;
 }
 
 std::string Utf8ToGbk(std::string_view utf8) { return ConvertAroundAscii(utf8, false, SystemUtf8ToGbk); }
+
+void Utf8ToGbk(std::string_view utf8, std::string& gbk) { ConvertAroundAscii(utf8, false, SystemUtf8ToGbk, gbk); }
 
 std::string GbkToUtf8(std::string_view gbk) { return ConvertAroundAscii(gbk, true, SystemGbkToUtf8); }
 

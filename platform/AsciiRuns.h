@@ -17,5 +17,8 @@ std::string SystemGbkToUtf8(std::string_view gbk);
 // of code page 936 (81-FE) takes the byte after it into its run when
 // doubleByte is set, as its converter reads the pair as one character.
 std::string ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*convert)(std::string_view));
+// The same into out, replacing what it held; its room is used again.
+void ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*convert)(std::string_view),
+                        std::string& out);
 
 }  // namespace platform

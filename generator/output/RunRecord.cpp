@@ -62,7 +62,9 @@ std::optional<TFileState> StateOf(std::string_view word) {
 }  // namespace
 
 std::string TRunRecord::Saved() const {
-  std::string saved = std::string(kHeader) + "\ninputs " + inputs + "\n";
+  std::string saved;
+  saved.reserve(inputs.size() + 80 * (events.size() + stamps.size()));  // a line of each is about as long
+  saved.append(kHeader).append("\ninputs ").append(inputs) += '\n';
   for (const TEvent& event : events) {
     if (event.file)
       saved.append("file ").append(StateWord(*event.file)) += ' ';
