@@ -1,16 +1,15 @@
 #include "generator/CodeWriter.h"
 
 #include <charconv>
+#include <cstring>
 
 std::string VbQuoted(std::string_view text) {
   std::string quoted;
   quoted.reserve(text.size() + 2);
   quoted += '"';
-  for (const char c : text) {
-    quoted += c;
-    if (c == '"') quoted += '"';
-  }
-  quoted += '"';
+  for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos; text.remove_prefix(quote + 1))
+    quoted.append(text.substr(0, quote + 1)) += '"';
+  quoted.append(text) += '"';
   return quoted;
 }
 
@@ -46,9 +45,9 @@ TCodeWriter& TCodeWriter::Set(std::string_view name, int value) {
 TCodeWriter& TCodeWriter::Line(int column, std::string_view text) {
   scratch_.text = text;
   MarkDollars(text, scratch_.marks);
-  text_.append(static_cast<std::size_t>(column), ' ');
+  std::memset(Room(static_cast<std::size_t>(column)), ' ', static_cast<std::size_t>(column));
   Expand(scratch_.text, scratch_.marks);
-  text_.append("\r\n");
+  Put("\r\n");
   return *this;
 }
 
@@ -64,9 +63,9 @@ TCodeWriter& TCodeWriter::Lines(std::string_view block) {
 
 TCodeWriter& TCodeWriter::WriteLine(int column, const TTemplateLine& line) {
   if (line.text.empty()) return Blank();
-  text_.append(static_cast<std::size_t>(column), ' ');
+  std::memset(Room(static_cast<std::size_t>(column)), ' ', static_cast<std::size_t>(column));
   Expand(line.text, line.marks);
-  text_.append("\r\n");
+  Put("\r\n");
   return *this;
 }
 
@@ -81,12 +80,13 @@ void TCodeWriter::Expand(std::string_view text, const TDollarMarks& marks) {
     if (mark.at < at) continue;
     at = mark.close;
     if (!mark.placeholder) continue;
-    const std::string* value = values_.Find(text.substr(mark.at + 1, mark.close - mark.at - 1), mark.hash);
+    const std::string* value = values_.Find(text.substr(mark.at + 1, mark.close - mark.at - 1), mark.key);
     if (!value) continue;
-    text_.append(text.data() + copied, mark.at - copied).append(*value);
+    Put(text.substr(copied, mark.at - copied));
+    Put(*value);
     copied = at = mark.close + 1;
   }
-  text_.append(text.data() + copied, text.size() - copied);
+  Put(text.substr(copied));
 }
 
 void WriteImports(TCodeWriter& out, std::initializer_list<std::string_view> namespaces) {

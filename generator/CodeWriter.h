@@ -5,7 +5,9 @@
 // project's own (names, comments) goes in only as a value: written into a
 // line, a "$name$" in it would be replaced.
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -32,7 +34,7 @@ void WriteImports(TCodeWriter& out, std::initializer_list<std::string_view> name
 class TCodeWriter {
  public:
   // Room for a typical file up front: growing a line at a time would copy it again and again.
-  TCodeWriter() { text_.reserve(16384); }
+  TCodeWriter() : text_(8192, '\0') {}
 
   // Lines written while it lives stand `spaces` further in than around it.
   class [[nodiscard]] TIndent {
@@ -78,23 +80,43 @@ class TCodeWriter {
   }
   TCodeWriter& Lines(std::string_view block);
   TCodeWriter& Blank() {
-    text_.append("\r\n");
+    Put("\r\n");
     return *this;
   }
   // Appends text that already carries its own line ends.
   TCodeWriter& Raw(std::string_view text) {
-    text_.append(text);
+    Put(text);
     return *this;
   }
-  const std::string& Text() const { return text_; }
-  std::string Take() { return std::move(text_); }
+  const std::string& Text() const {
+    text_.resize(used_);
+    return text_;
+  }
+  std::string Take() {
+    text_.resize(used_);
+    used_ = 0;
+    return std::move(text_);
+  }
 
  private:
   // An empty line stays empty; any other stands at column.
   TCodeWriter& WriteLine(int column, const TTemplateLine& line);
   void Expand(std::string_view text, const TDollarMarks& marks);
 
-  std::string text_;
+  // Lines are copied into place piece by piece: text_ holds the text written
+  // (used_ bytes), then room not yet written to.
+  char* Room(std::size_t size) {
+    if (used_ + size > text_.size()) text_.resize(std::max(2 * text_.size(), used_ + size + 4096));
+    char* at = text_.data() + used_;
+    used_ += size;
+    return at;
+  }
+  void Put(std::string_view piece) {
+    if (!piece.empty()) std::memcpy(Room(piece.size()), piece.data(), piece.size());
+  }
+
+  mutable std::string text_;
+  std::size_t used_ = 0;
   int indent_ = 0;
   TNamedValues values_;
   TTemplateLine scratch_;  // a line that is no literal, marked anew each time

@@ -50,7 +50,7 @@ void MarkDollars(std::string_view line, TDollarMarks& marks) {
     mark.at = static_cast<std::uint32_t>(at - begin);
     mark.close = static_cast<std::uint32_t>(close - begin);
     mark.placeholder = close > at + 1 && close < end && *close == '$';
-    if (mark.placeholder) mark.hash = TNamedValues::HashOf(std::string_view(at + 1, static_cast<std::size_t>(close - at - 1)));
+    if (mark.placeholder) mark.key = TNamedValues::KeyOf(std::string_view(at + 1, static_cast<std::size_t>(close - at - 1)));
     marks.push_back(mark);
   }
 }

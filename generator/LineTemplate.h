@@ -12,7 +12,7 @@ struct TDollarMark {
   std::uint32_t at = 0;     // where the "$" stands
   std::uint32_t close = 0;  // the first position after the name letters that follow it
   bool placeholder = false;  // one or more letters, closed by a "$"
-  std::size_t hash = 0;      // of the name, when a placeholder
+  std::uint64_t key = 0;     // of the name, when a placeholder
 };
 using TDollarMarks = std::vector<TDollarMark>;
 

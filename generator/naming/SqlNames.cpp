@@ -36,12 +36,17 @@ constexpr std::size_t kMaxNameLength = 128;
 
 bool IsRegularIdentifier(const std::string& name) {
   if (name.empty() || name.size() > kMaxNameLength) return false;
+  bool ascii = true;
   for (std::size_t i = 0, k = 0; i < name.size(); ++k) {
-    const char32_t c = NextCodePoint(name, i);
+    const auto byte = static_cast<unsigned char>(name[i]);
+    const char32_t c = byte < 0x80 ? name[i++] : NextCodePoint(name, i);
+    ascii = ascii && byte < 0x80;
     if (!IsLetter(c) && !(k > 0 && c >= '0' && c <= '9')) return false;
   }
+  if (!ascii) return true;  // every reserved word is ASCII
   std::string upper = name;
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return !std::binary_search(kReserved.begin(), kReserved.end(), upper);
 }
 
