@@ -33,20 +33,24 @@ void TGenContext::MakeFolder(const std::filesystem::path& folder) const { Output
 
 namespace {
 
-std::string Utf8WithBom(const std::string& text) { return "\xEF\xBB\xBF" + text; }
+// text behind the UTF-8 mark, in into's room.
+const std::string& Utf8WithBom(const std::string& text, std::string& into) {
+  into.assign("\xEF\xBB\xBF").append(text);
+  return into;
+}
 
 }  // namespace
 
 void TGenContext::SaveUtf8(const std::filesystem::path& folder, const std::string& relative,
                            const std::string& text) const {
   MakeFolder(folder);
-  Output().WriteText(relative, Utf8WithBom(text));
+  Output().WriteText(relative, Utf8WithBom(text, encoded));
 }
 
 void TGenContext::SaveSource(const std::filesystem::path& folder, const std::string& relative,
                              const std::string& text) const {
   MakeFolder(folder);
-  if (sourceEncoding == TSourceEncoding::Utf8Bom) return Output().WriteText(relative, Utf8WithBom(text));
+  if (sourceEncoding == TSourceEncoding::Utf8Bom) return Output().WriteText(relative, Utf8WithBom(text, encoded));
   platform::Utf8ToGbk(text, encoded);
   Output().WriteText(relative, encoded);
 }

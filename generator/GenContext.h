@@ -26,7 +26,7 @@ struct TGenContext {
   std::shared_ptr<const TProjectSnapshot> snapshot;
   // Where every file of the run goes; an overwriting one when the run set none.
   mutable std::shared_ptr<TOutputWriter> output;
-  // The code page 936 bytes of the file SaveSource writes, one buffer for all.
+  // The bytes of the text file being written, one buffer for all.
   mutable std::string encoded;
 
   // home / "projects": nothing below it is a link the run writes through.

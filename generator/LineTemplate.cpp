@@ -1,6 +1,7 @@
 #include "generator/LineTemplate.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <unordered_map>
 
@@ -36,6 +37,25 @@ struct TLiteralKeyHash {
   }
 };
 
+// The literals of one kind, each read by make once per thread. One looked up
+// a moment ago is found again in a small table in front of the map.
+template <typename T, typename Make>
+const T& Known(std::string_view literal, Make make) {
+  struct TRecent {
+    TLiteralKey key{nullptr, 0};
+    const T* value = nullptr;
+  };
+  thread_local std::unordered_map<TLiteralKey, T, TLiteralKeyHash> known;
+  thread_local std::array<TRecent, 1024> recent{};
+  const TLiteralKey key{literal.data(), literal.size()};
+  TRecent& slot = recent[(reinterpret_cast<std::uintptr_t>(literal.data()) >> 3) % recent.size()];
+  if (slot.value && slot.key == key) return *slot.value;
+  auto found = known.find(key);
+  if (found == known.end()) found = known.emplace(key, make(literal)).first;
+  slot = {key, &found->second};
+  return found->second;
+}
+
 }  // namespace
 
 void MarkDollars(std::string_view line, TDollarMarks& marks) {
@@ -55,22 +75,12 @@ void MarkDollars(std::string_view line, TDollarMarks& marks) {
   }
 }
 
-const TTemplateLine& LiteralLine(std::string_view literal) {
-  thread_local std::unordered_map<TLiteralKey, TTemplateLine, TLiteralKeyHash> known;
-  const TLiteralKey key{literal.data(), literal.size()};
-  auto found = known.find(key);
-  if (found == known.end()) found = known.emplace(key, Marked(literal)).first;
-  return found->second;
-}
+const TTemplateLine& LiteralLine(std::string_view literal) { return Known<TTemplateLine>(literal, Marked); }
 
 const std::vector<TTemplateLine>& LiteralBlock(std::string_view literal) {
-  thread_local std::unordered_map<TLiteralKey, std::vector<TTemplateLine>, TLiteralKeyHash> known;
-  const TLiteralKey key{literal.data(), literal.size()};
-  auto found = known.find(key);
-  if (found == known.end()) {
+  return Known<std::vector<TTemplateLine>>(literal, [](std::string_view block) {
     std::vector<TTemplateLine> lines;
-    ForEachBlockLine(literal, [&](std::string_view line) { lines.push_back(Marked(line)); });
-    found = known.emplace(key, std::move(lines)).first;
-  }
-  return found->second;
+    ForEachBlockLine(block, [&](std::string_view line) { lines.push_back(Marked(line)); });
+    return lines;
+  });
 }

@@ -18,7 +18,7 @@ namespace {
 
 struct TClassMembers {
   TListEntry entry;
-  TMemberList members;
+  const TMemberList& members;  // the snapshot's own
 };
 
 using TProblems = std::vector<TProjectProblem>;

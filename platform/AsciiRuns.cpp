@@ -29,9 +29,16 @@ std::size_t AsciiEnd(std::string_view text, std::size_t at) {
 // The conversion of a non-ASCII run, remembered per thread: generated text
 // repeats the same few captions and comments, and both encodings are
 // stateless, so a run converts alike wherever it stands.
+// Runs are short: their length and their first and last eight bytes tell them apart well enough.
 struct TRunHash {
   using is_transparent = void;
-  std::size_t operator()(std::string_view run) const { return std::hash<std::string_view>{}(run); }
+  std::size_t operator()(std::string_view run) const {
+    const std::size_t part = std::min<std::size_t>(8, run.size());
+    std::uint64_t head = 0, tail = 0;
+    std::memcpy(&head, run.data(), part);
+    std::memcpy(&tail, run.data() + run.size() - part, part);
+    return static_cast<std::size_t>((head * 0x9E3779B97F4A7C15u) ^ (tail * 0xC2B2AE3D27D4EB4Fu) ^ run.size());
+  }
 };
 using TConvertedRuns = std::unordered_map<std::string, std::string, TRunHash, std::equal_to<>>;
 
@@ -64,6 +71,11 @@ void ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*co
     std::size_t end = AsciiEnd(text, at);
     out.append(text.substr(at, end - at));
     at = end;
+    // UTF-8 runs of characters outside ASCII hold no ASCII byte at all: eight bytes at a time.
+    for (std::uint64_t word; !doubleByte && end + 8 <= text.size(); end += 8) {
+      std::memcpy(&word, text.data() + end, 8);
+      if ((word & 0x8080808080808080u) != 0x8080808080808080u) break;
+    }
     while (end < text.size() && !IsAscii(text[end])) {
       const auto lead = static_cast<unsigned char>(text[end]);
       end += doubleByte && lead >= 0x81 && lead <= 0xFE && end + 1 < text.size() ? 2 : 1;

@@ -153,7 +153,11 @@ void ReplaceFile(const fs::path& source, const fs::path& target) {
   if (::rename(source.c_str(), target.c_str()) != 0) RaiseErrno("cannot replace file", target);
 }
 
-unsigned long ProcessId() { return static_cast<unsigned long>(::getpid()); }
+// Asked once: every temporary file a run writes carries it, and the program never forks.
+unsigned long ProcessId() {
+  static const auto id = static_cast<unsigned long>(::getpid());
+  return id;
+}
 
 bool ProcessIsGone(unsigned long pid) { return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
 

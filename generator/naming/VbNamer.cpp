@@ -2,8 +2,10 @@
 
 std::vector<std::string> VbNamer::FormDeclaredNames(const std::string& className, const TMemberList& members,
                                                     const std::vector<std::string>& referencedObjects) {
-  std::vector<std::string> names = {QueryFormField(className), AddForm(className) + "_Load",
-                                    EditForm(className) + "_Load", "InitializeComponent"};
+  std::vector<std::string> names;
+  names.reserve(10 + 16 * members.size() + referencedObjects.size());
+  names.insert(names.end(), {QueryFormField(className), AddForm(className) + "_Load", EditForm(className) + "_Load",
+                             "InitializeComponent"});
   // A WithEvents field X also declares _X behind it; a button has its X_Click.
   const auto withEvents = [&](const std::string& control, bool button) {
     names.insert(names.end(), {control, "_" + control});

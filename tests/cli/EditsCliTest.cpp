@@ -87,7 +87,7 @@ TEST_F(EditsCli, FifosInTheTreesARunReadsNeverHangIt) {
   const fs::path index = home.Output("Shop/.vbgen/index");
   fs::remove(index);
   if (!test_platform::MakeFifo(index)) GTEST_SKIP() << "no FIFOs here";
-  for (const std::vector<std::string> args : {std::vector<std::string>{"generate", "Shop", "--dry-run"},
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"generate", "Shop", "--dry-run"},
                                               {"diff", "Shop"}, {"generate", "Shop"}})
     EXPECT_EQ(RunVbgen(home.dir(), args).exitCode, 0) << args.back();
   EXPECT_TRUE(fs::is_regular_file(index));
