@@ -51,8 +51,8 @@ void TGenContext::SaveSource(const std::filesystem::path& folder, const std::str
                              const std::string& text) const {
   MakeFolder(folder);
   if (sourceEncoding == TSourceEncoding::Utf8Bom) return Output().WriteText(relative, Utf8WithBom(text, encoded));
-  platform::Utf8ToGbk(text, encoded);
-  Output().WriteText(relative, encoded);
+  if (!gbk) gbk = std::make_shared<platform::TGbkEncoder>();
+  Output().WriteText(relative, gbk->Encode(text));
 }
 
 void TGenContext::CopyTemplateFile(const std::string& templatePath, const std::string& relative) const {

@@ -26,8 +26,9 @@ struct TGenContext {
   std::shared_ptr<const TProjectSnapshot> snapshot;
   // Where every file of the run goes; an overwriting one when the run set none.
   mutable std::shared_ptr<TOutputWriter> output;
-  // The bytes of the text file being written, one buffer for all.
+  // The bytes of the text file being written, in one buffer for all.
   mutable std::string encoded;
+  mutable std::shared_ptr<platform::TGbkEncoder> gbk;
 
   // home / "projects": nothing below it is a link the run writes through.
   std::filesystem::path OutputRoot() const { return home / "projects"; }

@@ -1,9 +1,11 @@
 #include "generator/LineTemplate.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
-#include <unordered_map>
+#include <mutex>
+#include <stdexcept>
 
 #include "generator/NamedValues.h"
 
@@ -25,35 +27,54 @@ TTemplateLine Marked(std::string_view line) {
   return marked;
 }
 
-// Known by where the literal starts; its length tells a literal from its own tail.
-struct TLiteralKey {
-  const char* text;
-  std::size_t size;
-  bool operator==(const TLiteralKey&) const = default;
-};
-struct TLiteralKeyHash {
-  std::size_t operator()(const TLiteralKey& key) const {
-    return std::hash<const void*>{}(key.text) ^ (key.size * 0x9E3779B97F4A7C15u);
+// The literals of one kind, each read by make once for the whole program: a
+// literal lives as long as the program does, and so does what is read from
+// it. Finding one takes no lock; reading a new one does. A literal is known
+// by where it starts and its length (which tells it from its own tail).
+template <typename T>
+class TLiteralTable {
+ public:
+  template <typename Make>
+  const T& Get(std::string_view literal, Make make) {
+    const std::size_t start = SlotOf(literal);
+    if (const TEntry* entry = Find(literal, start)) return entry->value;
+    std::lock_guard lock(mutex_);
+    std::size_t at = start;
+    for (const TEntry* entry; (entry = slots_[at].load(std::memory_order_acquire)); at = (at + 1) % kSize)
+      if (entry->text == literal.data() && entry->size == literal.size()) return entry->value;
+    if (2 * ++used_ > kSize) throw std::length_error("too many line templates");
+    const auto* made = new TEntry{literal.data(), literal.size(), make(literal)};  // never freed, as the literal
+    slots_[at].store(made, std::memory_order_release);
+    return made->value;
   }
+
+ private:
+  struct TEntry {
+    const char* text;
+    std::size_t size;
+    T value;
+  };
+  static constexpr std::size_t kSize = std::size_t{1} << 14;  // far more than the program has
+
+  static std::size_t SlotOf(std::string_view literal) {
+    const auto key = reinterpret_cast<std::uintptr_t>(literal.data()) ^ literal.size();
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(key) * 0x9E3779B97F4A7C15u) >> 50) % kSize;
+  }
+  const TEntry* Find(std::string_view literal, std::size_t at) const {
+    for (const TEntry* entry; (entry = slots_[at].load(std::memory_order_acquire)); at = (at + 1) % kSize)
+      if (entry->text == literal.data() && entry->size == literal.size()) return entry;
+    return nullptr;
+  }
+
+  std::array<std::atomic<const TEntry*>, kSize> slots_{};
+  std::size_t used_ = 0;
+  std::mutex mutex_;
 };
 
-// The literals of one kind, each read by make once per thread. One looked up
-// a moment ago is found again in a small table in front of the map.
-template <typename T, typename Make>
-const T& Known(std::string_view literal, Make make) {
-  struct TRecent {
-    TLiteralKey key{nullptr, 0};
-    const T* value = nullptr;
-  };
-  thread_local std::unordered_map<TLiteralKey, T, TLiteralKeyHash> known;
-  thread_local std::array<TRecent, 1024> recent{};
-  const TLiteralKey key{literal.data(), literal.size()};
-  TRecent& slot = recent[(reinterpret_cast<std::uintptr_t>(literal.data()) >> 3) % recent.size()];
-  if (slot.value && slot.key == key) return *slot.value;
-  auto found = known.find(key);
-  if (found == known.end()) found = known.emplace(key, make(literal)).first;
-  slot = {key, &found->second};
-  return found->second;
+template <typename T>
+TLiteralTable<T>& LiteralTable() {
+  static auto* table = new TLiteralTable<T>;  // used until the program ends
+  return *table;
 }
 
 }  // namespace
@@ -75,10 +96,12 @@ void MarkDollars(std::string_view line, TDollarMarks& marks) {
   }
 }
 
-const TTemplateLine& LiteralLine(std::string_view literal) { return Known<TTemplateLine>(literal, Marked); }
+const TTemplateLine& LiteralLine(std::string_view literal) {
+  return LiteralTable<TTemplateLine>().Get(literal, Marked);
+}
 
 const std::vector<TTemplateLine>& LiteralBlock(std::string_view literal) {
-  return Known<std::vector<TTemplateLine>>(literal, [](std::string_view block) {
+  return LiteralTable<std::vector<TTemplateLine>>().Get(literal, [](std::string_view block) {
     std::vector<TTemplateLine> lines;
     ForEachBlockLine(block, [&](std::string_view line) { lines.push_back(Marked(line)); });
     return lines;

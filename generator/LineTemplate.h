@@ -1,7 +1,7 @@
 #pragma once
 // Where the "$" signs of a generated line stand, and which of them open a
 // $name$ placeholder. Most lines are literals of the generators, written out
-// thousands of times: those are read once per thread and kept.
+// thousands of times: those are read once and kept.
 
 #include <cstddef>
 #include <cstdint>

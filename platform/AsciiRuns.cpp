@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 #include <unordered_map>
-#include <vector>
+#include <memory>
 
 #include "platform/Platform.h"
 
@@ -26,44 +26,32 @@ std::size_t AsciiEnd(std::string_view text, std::size_t at) {
   return at;
 }
 
-// The conversion of a non-ASCII run, remembered per thread: generated text
-// repeats the same few captions and comments, and both encodings are
-// stateless, so a run converts alike wherever it stands.
-// Runs are short: their length and their first and last eight bytes tell them apart well enough.
-struct TRunHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view run) const {
-    const std::size_t part = std::min<std::size_t>(8, run.size());
-    std::uint64_t head = 0, tail = 0;
-    std::memcpy(&head, run.data(), part);
-    std::memcpy(&tail, run.data() + run.size() - part, part);
-    return static_cast<std::size_t>((head * 0x9E3779B97F4A7C15u) ^ (tail * 0xC2B2AE3D27D4EB4Fu) ^ run.size());
-  }
-};
-using TConvertedRuns = std::unordered_map<std::string, std::string, TRunHash, std::equal_to<>>;
+}  // namespace
 
-const std::string& Converted(std::string_view run, std::string (*convert)(std::string_view)) {
-  thread_local std::vector<std::pair<std::string (*)(std::string_view), TConvertedRuns>> remembered;
-  auto conversion = std::find_if(remembered.begin(), remembered.end(),
-                                 [&](const auto& entry) { return entry.first == convert; });
-  if (conversion == remembered.end()) conversion = remembered.insert(remembered.end(), {convert, {}});
-  TConvertedRuns& known = conversion->second;
-  if (known.size() > 4096) known.clear();
-  auto found = known.find(run);
-  if (found == known.end()) found = known.emplace(run, convert(run)).first;
+std::size_t TConvertedRuns::THash::operator()(std::string_view run) const {
+  const std::size_t part = std::min<std::size_t>(8, run.size());
+  std::uint64_t head = 0, tail = 0;
+  std::memcpy(&head, run.data(), part);
+  std::memcpy(&tail, run.data() + run.size() - part, part);
+  return static_cast<std::size_t>((head * 0x9E3779B97F4A7C15u) ^ (tail * 0xC2B2AE3D27D4EB4Fu) ^ run.size());
+}
+
+const std::string& TConvertedRuns::Of(std::string_view run, std::string (*convert)(std::string_view)) {
+  if (known_.size() > 4096) known_.clear();
+  auto found = known_.find(run);
+  if (found == known_.end()) found = known_.emplace(run, convert(run)).first;
   return found->second;
 }
 
-}  // namespace
-
 std::string ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*convert)(std::string_view)) {
   std::string out;
-  ConvertAroundAscii(text, doubleByte, convert, out);
+  TConvertedRuns runs;
+  ConvertAroundAscii(text, doubleByte, convert, runs, out);
   return out;
 }
 
 void ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*convert)(std::string_view),
-                        std::string& out) {
+                        TConvertedRuns& runs, std::string& out) {
   out.clear();
   out.reserve(text.size() + text.size() / 8);
   std::size_t at = 0;
@@ -80,14 +68,20 @@ void ConvertAroundAscii(std::string_view text, bool doubleByte, std::string (*co
       const auto lead = static_cast<unsigned char>(text[end]);
       end += doubleByte && lead >= 0x81 && lead <= 0xFE && end + 1 < text.size() ? 2 : 1;
     }
-    if (end > at) out += Converted(text.substr(at, end - at), convert);
+    if (end > at) out += runs.Of(text.substr(at, end - at), convert);
     at = end;
   }
 }
 
 std::string Utf8ToGbk(std::string_view utf8) { return ConvertAroundAscii(utf8, false, SystemUtf8ToGbk); }
 
-void Utf8ToGbk(std::string_view utf8, std::string& gbk) { ConvertAroundAscii(utf8, false, SystemUtf8ToGbk, gbk); }
+const std::string& TGbkEncoder::Encode(std::string_view utf8) {
+  ConvertAroundAscii(utf8, false, SystemUtf8ToGbk, *runs_, bytes_);
+  return bytes_;
+}
+
+TGbkEncoder::TGbkEncoder() : runs_(std::make_unique<TConvertedRuns>()) {}
+TGbkEncoder::~TGbkEncoder() = default;
 
 std::string GbkToUtf8(std::string_view gbk) { return ConvertAroundAscii(gbk, true, SystemGbkToUtf8); }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,8 +21,21 @@ std::string Utf8FromPath(const std::filesystem::path& path);
 // UTF-8 to code page 936, "?" for a character the code page cannot hold and
 // for bytes that are no UTF-8.
 std::string Utf8ToGbk(std::string_view utf8);
-// The same into gbk, replacing what it held: a writer of many files keeps one buffer.
-void Utf8ToGbk(std::string_view utf8, std::string& gbk);
+// Code page 936 bytes for many UTF-8 texts in turn, as Utf8ToGbk gives them:
+// they stay in one buffer, and a run outside ASCII met before is not
+// converted again. One encoder serves one thread.
+class TConvertedRuns;
+class TGbkEncoder {
+ public:
+  TGbkEncoder();
+  ~TGbkEncoder();
+  // Valid until the next call.
+  const std::string& Encode(std::string_view utf8);
+
+ private:
+  std::unique_ptr<TConvertedRuns> runs_;
+  std::string bytes_;
+};
 // Code page 936 to UTF-8, "?" for bytes that are no code page 936.
 std::string GbkToUtf8(std::string_view gbk);
 // Code page 936 to UTF-8 when every byte converts; otherwise badOffset names
