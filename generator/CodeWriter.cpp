@@ -45,10 +45,7 @@ TCodeWriter& TCodeWriter::Set(std::string_view name, int value) {
 TCodeWriter& TCodeWriter::Line(int column, std::string_view text) {
   scratch_.text = text;
   MarkDollars(text, scratch_.marks);
-  std::memset(Room(static_cast<std::size_t>(column)), ' ', static_cast<std::size_t>(column));
-  Expand(scratch_.text, scratch_.marks);
-  Put("\r\n");
-  return *this;
+  return WriteLine(column, scratch_);
 }
 
 TCodeWriter& TCodeWriter::Lines(std::string_view block) {
@@ -62,7 +59,6 @@ TCodeWriter& TCodeWriter::Lines(std::string_view block) {
 }
 
 TCodeWriter& TCodeWriter::WriteLine(int column, const TTemplateLine& line) {
-  if (line.text.empty()) return Blank();
   std::memset(Room(static_cast<std::size_t>(column)), ' ', static_cast<std::size_t>(column));
   Expand(line.text, line.marks);
   Put("\r\n");

@@ -75,7 +75,8 @@ class TCodeWriter {
   // opening of a raw string literal and the spaces before its closing are not lines.
   template <std::size_t N>
   TCodeWriter& Lines(const char (&literal)[N]) {
-    for (const TTemplateLine& line : LiteralBlock(std::string_view(literal, N - 1))) WriteLine(indent_, line);
+    for (const TTemplateLine& line : LiteralBlock(std::string_view(literal, N - 1)))
+      line.text.empty() ? Blank() : WriteLine(indent_, line);
     return *this;
   }
   TCodeWriter& Lines(std::string_view block);
@@ -99,7 +100,7 @@ class TCodeWriter {
   }
 
  private:
-  // An empty line stays empty; any other stands at column.
+  // The line at column.
   TCodeWriter& WriteLine(int column, const TTemplateLine& line);
   void Expand(std::string_view text, const TDollarMarks& marks);
 
